@@ -1,0 +1,42 @@
+#include "platform/Application.h"
+
+#include "VersionRecord.h"
+
+#include <QMessageBox>
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+void showError(const std::string& message)
+{
+    QMessageBox::critical(nullptr, QString(), QString::fromStdString(message));
+}
+} // namespace
+
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv), m_fatal(showError, [](int status) { end(status); })
+{
+    setApplicationName(QString::fromUtf8(VersionRecord::InternalName));
+    setApplicationVersion(QString::fromUtf8(VersionRecord::FileVersion));
+    setOrganizationName(QString::fromUtf8(VersionRecord::CompanyName));
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        m_fatal.fail(FatalPath::describe(std::current_exception()));
+    }
+    return false;
+}
+
+void Application::end(int status)
+{
+    // Skips every destructor and handler on purpose: nothing is saved and nothing may run.
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(status);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/Surface.h"
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+/// The window's persistent picture. Scale units are twips (15 per logical pixel); drawing happens
+/// in device pixels, so the picture stays crisp at any device pixel ratio.
+class ImageSurface final : public Surface {
+public:
+    static constexpr float TwipsPerPixel = 15.0f;
+
+    ImageSurface() = default;
+
+    /// What the system does when it erases the client area: the picture takes the new size and
+    /// is filled with the background.
+    void erase(QSize logicalSize, qreal devicePixelRatio, QColor background);
+
+    const QImage& image() const { return m_image; }
+    QSize logicalSize() const { return m_logicalSize; }
+    qreal devicePixelRatio() const { return m_devicePixelRatio; }
+
+    /// The logical-pixel area drawn on since the last call; empties it.
+    QRect takeDirtyRect();
+
+    void setDrawWidth(int16_t width) override;
+    int16_t DrawWidth() const override { return m_drawWidth; }
+    void setForeColor(Colour colour) override;
+    Colour ForeColor() const override { return m_foreColor; }
+    float ScaleWidth() const override;
+    float ScaleHeight() const override;
+    void Circle(float x, float y, float radius) override;
+
+private:
+    QImage m_image;
+    QSize m_logicalSize;
+    qreal m_devicePixelRatio = 1.0;
+    int16_t m_drawWidth = 1;
+    Colour m_foreColor = Colour::rgb(0, 0, 0);
+    QRect m_dirty;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+/// A 32-bit pixel buffer the rasteriser writes into; stride is in pixels.
+struct PixelBuffer {
+    uint32_t* bits = nullptr;
+    int width = 0;
+    int height = 0;
+    int stride = 0;
+};
+
+/// Draws circle outlines without antialiasing by filling each row's spans directly.
+///
+/// The pixel rule: pixel (i, j), whose centre is p = (i + 0.5, j + 0.5), is painted when
+///     max(0, r - w/2)^2 <= |p - c|^2 <= (r + w/2)^2
+/// with all arithmetic in double. A pen wider than the diameter therefore paints a full disc.
+class RingRasterizer {
+public:
+    static void drawRing(const PixelBuffer& buffer, double cx, double cy, double radius,
+                         double penWidth, uint32_t pixel);
+
+    /// The rule itself, for one pixel; the fast path must agree with it exactly.
+    static bool covers(int i, int j, double cx, double cy, double radius, double penWidth);
+};

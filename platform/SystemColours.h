@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/Colour.h"
+
+#include <QColor>
+#include <QPalette>
+
+/// Resolves a colour, system colours through the desktop's palette.
+QColor toQColor(Colour colour, const QPalette& palette);
