@@ -53,10 +53,9 @@ void ImageSurface::Circle(float x, float y, float radius)
 {
     if (m_image.isNull())
         return;
-    const double toDevice = m_devicePixelRatio / TwipsPerPixel;
-    const double cx = x * toDevice;
-    const double cy = y * toDevice;
-    const double r = radius * toDevice;
+    const double cx = double(x) / TwipsPerPixel * m_devicePixelRatio;
+    const double cy = double(y) / TwipsPerPixel * m_devicePixelRatio;
+    const double r = double(radius) / TwipsPerPixel * m_devicePixelRatio;
     const double pen = m_drawWidth * m_devicePixelRatio;
 
     PixelBuffer buffer;

@@ -2,112 +2,130 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace {
 
-// std::floor and std::ceil are library calls without SSE4.1 and cost a third of the burst.
+// std::floor is a library call without SSE4.1 and would cost a third of the burst.
 inline int floorToInt(double v)
 {
     const int i = int(v);
     return i - (v < double(i));
 }
 
-inline int ceilToInt(double v)
+// Beyond this, offsets could overflow an int; such circles take the plain rule.
+constexpr double FastLimit = 1e8;
+
+constexpr int PrefetchRows = 4;
+
+struct Bounds {
+    double outer2;
+    double inner2;
+};
+
+Bounds boundsOf(double radius, double penWidth)
 {
-    const int i = int(v);
-    return i + (v > double(i));
+    const double outer = radius + penWidth / 2;
+    const double inner = std::max(0.0, radius - penWidth / 2);
+    return {outer * outer, inner * inner};
 }
 
-inline double squaredDistance(int i, double cx, double dy2)
+/// The largest k >= 0 with k^2 + dd <= outer2, or -1. The square root is off by at most one
+/// either way; the two exact checks settle it.
+inline int outerReach(double dd, double outer2)
 {
-    const double dx = (i + 0.5) - cx;
-    return dx * dx + dy2;
+    int k = int(std::sqrt(std::max(outer2 - dd, 0.0)));
+    k += double(k + 1) * (k + 1) + dd <= outer2;
+    k -= double(k) * k + dd > outer2;
+    return k;
+}
+
+/// The largest m >= 0 with m^2 + dd < inner2, or -1 where the row misses the hole.
+inline int holeReach(double dd, double inner2)
+{
+    int m = int(std::sqrt(std::max(inner2 - dd, 0.0)));
+    m += double(m + 1) * (m + 1) + dd < inner2;
+    m -= double(m) * m + dd >= inner2;
+    return m;
 }
 
 inline void fill(uint32_t* row, int from, int to, uint32_t pixel)
 {
-    if (from <= to)
-        std::fill(row + from, row + to + 1, pixel);
+    for (int i = from; i <= to; ++i)
+        row[i] = pixel;
+}
+
+void drawByRule(const PixelBuffer& buffer, double cx, double cy, double radius, double penWidth,
+                uint32_t pixel)
+{
+    for (int j = 0; j < buffer.height; ++j)
+        for (int i = 0; i < buffer.width; ++i)
+            if (RingRasterizer::covers(i, j, cx, cy, radius, penWidth))
+                buffer.bits[std::ptrdiff_t(j) * buffer.stride + i] = pixel;
 }
 
 } // namespace
 
 bool RingRasterizer::covers(int i, int j, double cx, double cy, double radius, double penWidth)
 {
-    const double outer = radius + penWidth / 2;
-    const double inner = std::max(0.0, radius - penWidth / 2);
-    const double dx = (i + 0.5) - cx;
-    const double dy = (j + 0.5) - cy;
+    const Bounds bounds = boundsOf(radius, penWidth);
+    const double dx = double(i) - std::floor(cx);
+    const double dy = double(j) - std::floor(cy);
     const double d2 = dx * dx + dy * dy;
-    return d2 <= outer * outer && d2 >= inner * inner;
+    return d2 <= bounds.outer2 && d2 >= bounds.inner2;
 }
 
 void RingRasterizer::drawRing(const PixelBuffer& buffer, double cx, double cy, double radius,
                               double penWidth, uint32_t pixel)
 {
-    const double outer = radius + penWidth / 2;
-    const double inner = std::max(0.0, radius - penWidth / 2);
-    const double outer2 = outer * outer;
-    const double inner2 = inner * inner;
     const int w = buffer.width;
     const int h = buffer.height;
-    if (w <= 0 || h <= 0 || !(outer >= 0) || !std::isfinite(cx) || !std::isfinite(cy))
+    const Bounds bounds = boundsOf(radius, penWidth);
+    const double outer = std::sqrt(bounds.outer2);
+    if (w <= 0 || h <= 0 || !(bounds.outer2 >= 0) || !std::isfinite(cx) || !std::isfinite(cy))
         return;
-    if (cx + outer < 0 || cx - outer > w || cy + outer < 0 || cy - outer > h)
+    if (cx + outer + 1 < 0 || cx - outer - 1 > w || cy + outer + 1 < 0 || cy - outer - 1 > h)
         return;
+    if (outer > FastLimit || std::abs(cx) > FastLimit || std::abs(cy) > FastLimit) {
+        drawByRule(buffer, cx, cy, radius, penWidth, pixel);
+        return;
+    }
 
-    // One row of slack each way: the per-row test below is the exact one.
-    const int top = std::max(0, floorToInt(std::max(-1.0, cy - outer - 0.5)));
-    const int bottom = std::min(h - 1, ceilToInt(std::min(double(h), cy + outer - 0.5)));
-    const double lo = -1.0;
-    const double hi = double(w);
+    const int ci = floorToInt(cx);
+    const int cj = floorToInt(cy);
+    // Row offsets d reach rows cj - d and cj + d; only those that can land in the buffer.
+    const int first = std::max({0, -cj, cj - (h - 1)});
+    const int last = std::min(int(outer) + 1, std::max(cj, h - 1 - cj));
 
-    for (int j = top; j <= bottom; ++j) {
-        const double dy = (j + 0.5) - cy;
-        const double dy2 = dy * dy;
-        if (dy2 > outer2)
-            continue;
-
-        // Outer span from the square root, then nudged so each end obeys the rule exactly.
-        const double xo = std::sqrt(outer2 - dy2);
-        int left = ceilToInt(std::clamp(cx - xo - 0.5, lo, hi));
-        int right = floorToInt(std::clamp(cx + xo - 0.5, lo, hi));
-        while (left <= right && squaredDistance(left, cx, dy2) > outer2)
-            ++left;
-        while (left > 0 && squaredDistance(left - 1, cx, dy2) <= outer2)
-            --left;
-        while (right >= left && squaredDistance(right, cx, dy2) > outer2)
-            --right;
-        while (right < w - 1 && squaredDistance(right + 1, cx, dy2) <= outer2)
-            ++right;
-        left = std::max(left, 0);
-        right = std::min(right, w - 1);
+    for (int d = first; d <= last; ++d) {
+        const double dd = double(d) * d;
+        const int k = outerReach(dd, bounds.outer2);
+        if (k < 0)
+            break;
+        const int m = holeReach(dd, bounds.inner2);
+        const int left = std::max(ci - k, 0);
+        const int right = std::min(ci + k, w - 1);
         if (left > right)
             continue;
+        const int innerLeft = m < 0 ? right : std::min(ci - m - 1, right);
+        const int innerRight = m < 0 ? right + 1 : std::max(ci + m + 1, left);
 
-        uint32_t* row = buffer.bits + std::ptrdiff_t(j) * buffer.stride;
-        if (dy2 >= inner2) {
-            fill(row, left, right, pixel);
-            continue;
+        for (int j : {cj - d, cj + d}) {
+            if (j >= 0 && j < h) {
+                uint32_t* row = buffer.bits + std::ptrdiff_t(j) * buffer.stride;
+                // Rows are a stride apart, too far for the hardware prefetcher: at full screen
+                // every row would otherwise wait for memory.
+                const int ahead = j < cj ? j - PrefetchRows : j + PrefetchRows;
+                if (ahead >= 0 && ahead < h) {
+                    const uint32_t* next = buffer.bits + std::ptrdiff_t(ahead) * buffer.stride;
+                    __builtin_prefetch(next + left, 1);
+                    __builtin_prefetch(next + right, 1);
+                }
+                fill(row, left, innerLeft, pixel);
+                fill(row, innerRight, right, pixel);
+            }
+            if (d == 0)
+                break;
         }
-
-        // The hole: pixels strictly inside the inner circle.
-        const double xi = std::sqrt(inner2 - dy2);
-        int holeLeft = floorToInt(std::clamp(cx - xi - 0.5, lo, hi)) + 1;
-        int holeRight = ceilToInt(std::clamp(cx + xi - 0.5, lo, hi)) - 1;
-        while (holeLeft <= holeRight && squaredDistance(holeLeft, cx, dy2) >= inner2)
-            ++holeLeft;
-        while (holeLeft > left && squaredDistance(holeLeft - 1, cx, dy2) < inner2)
-            --holeLeft;
-        while (holeRight >= holeLeft && squaredDistance(holeRight, cx, dy2) >= inner2)
-            --holeRight;
-        while (holeRight < right && squaredDistance(holeRight + 1, cx, dy2) < inner2)
-            ++holeRight;
-        if (holeLeft > holeRight) {
-            fill(row, left, right, pixel);
-            continue;
-        }
-        fill(row, left, std::min(right, holeLeft - 1), pixel);
-        fill(row, std::max(left, holeRight + 1), right, pixel);
     }
 }

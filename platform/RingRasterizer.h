@@ -12,9 +12,11 @@ struct PixelBuffer {
 
 /// Draws circle outlines without antialiasing by filling each row's spans directly.
 ///
-/// The pixel rule: pixel (i, j), whose centre is p = (i + 0.5, j + 0.5), is painted when
-///     max(0, r - w/2)^2 <= |p - c|^2 <= (r + w/2)^2
-/// with all arithmetic in double. A pen wider than the diameter therefore paints a full disc.
+/// The pixel rule: the centre c is taken to the pixel it falls in, (ci, cj) = (floor(cx),
+/// floor(cy)), as a device works in whole pixels. Pixel (i, j) is painted when
+///     max(0, r - w/2)^2 <= (i - ci)^2 + (j - cj)^2 <= (r + w/2)^2
+/// with the bounds squared in double. A pen wider than the diameter therefore paints a disc.
+/// The ring is symmetric about its centre pixel, so one square root serves four span ends.
 class RingRasterizer {
 public:
     static void drawRing(const PixelBuffer& buffer, double cx, double cy, double radius,
