@@ -1,0 +1,134 @@
+#include "animation/CircleBurst.h"
+#include "platform/ImageSurface.h"
+#include "platform/QBColor.h"
+#include "platform/RandomSequence.h"
+#include "platform/RingRasterizer.h"
+
+#include <QtTest>
+
+#include <set>
+
+namespace {
+
+const QColor Background(0xef, 0xef, 0xef);
+
+std::set<QRgb> paletteAndBackground()
+{
+    std::set<QRgb> allowed{Background.rgb()};
+    for (int n = 0; n < 15; ++n)
+        allowed.insert(QBColor(n).argb32());
+    return allowed;
+}
+
+QImage drawBursts(QSize size, qreal ratio, int bursts)
+{
+    ImageSurface surface;
+    RandomSequence random;
+    surface.erase(size, ratio, Background);
+    CircleBurst burst(surface, random);
+    for (int n = 0; n < bursts; ++n)
+        burst.DrawCircleBurst();
+    return surface.image();
+}
+
+} // namespace
+
+class TestImageSurface : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyPixelIsBackgroundOrAPaletteColour_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("ratio 1") << qreal(1);
+        QTest::newRow("ratio 2") << qreal(2);
+        QTest::newRow("ratio 1.5") << qreal(1.5);
+    }
+
+    void everyPixelIsBackgroundOrAPaletteColour()
+    {
+        QFETCH(qreal, ratio);
+        const QImage image = drawBursts(QSize(441, 268), ratio, 3);
+        QCOMPARE(image.size(), (QSize(441, 268) * ratio));
+        const std::set<QRgb> allowed = paletteAndBackground();
+        std::set<QRgb> seen;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                seen.insert(image.pixel(x, y));
+        for (QRgb pixel : seen)
+            QVERIFY2(allowed.count(pixel), qPrintable(QString::number(pixel, 16)));
+        QVERIFY2(seen.size() >= 10, "a burst should show most palette colours");
+        QVERIFY(!seen.count(QBColor(15).argb32()) || Background.rgb() == QBColor(15).argb32());
+    }
+
+    void drawsInDevicePixelsWithAScaledPen()
+    {
+        // Twips in, device pixels out: the ring at ratio 2 is the rule's ring at twice the size.
+        ImageSurface surface;
+        surface.erase(QSize(100, 60), 2.0, Background);
+        QCOMPARE(surface.ScaleWidth(), 1500.0f);
+        QCOMPARE(surface.ScaleHeight(), 900.0f);
+        surface.setDrawWidth(3);
+        surface.setForeColor(QBColor(9));
+        surface.Circle(600.0f, 450.0f, 300.0f);
+
+        const QImage& image = surface.image();
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const bool inked = image.pixel(x, y) == QBColor(9).argb32();
+                QCOMPARE(inked, RingRasterizer::covers(x, y, 80.0, 60.0, 40.0, 6.0));
+            }
+        }
+    }
+
+    void sameStartingPointSamePicture()
+    {
+        QCOMPARE(drawBursts(QSize(200, 120), 1, 2), drawBursts(QSize(200, 120), 1, 2));
+    }
+
+    void emptyAreaDrawsWithoutFault()
+    {
+        for (QSize size : {QSize(0, 268), QSize(441, 0), QSize(0, 0)}) {
+            ImageSurface surface;
+            RandomSequence random;
+            surface.erase(size, 1, Background);
+            CircleBurst(surface, random).DrawCircleBurst();
+            QCOMPARE(surface.logicalSize(), size);
+            QCOMPARE(surface.ScaleWidth(), size.width() * 15.0f);
+            QCOMPARE(surface.ScaleHeight(), size.height() * 15.0f);
+        }
+    }
+
+    void dirtyRectCoversEveryChangedPixel()
+    {
+        ImageSurface surface;
+        RandomSequence random;
+        surface.erase(QSize(300, 200), 1, Background);
+        QCOMPARE(surface.takeDirtyRect(), QRect(0, 0, 300, 200));
+        QVERIFY(surface.takeDirtyRect().isEmpty());
+
+        CircleBurst burst(surface, random);
+        for (int n = 0; n < 20; ++n) {
+            const QImage before = surface.image();
+            burst.DrawRandomCircle();
+            const QRect dirty = surface.takeDirtyRect();
+            const QImage& after = surface.image();
+            for (int y = 0; y < after.height(); ++y)
+                for (int x = 0; x < after.width(); ++x)
+                    if (before.pixel(x, y) != after.pixel(x, y))
+                        QVERIFY2(dirty.contains(x, y),
+                                 qPrintable(
+                                     QStringLiteral("circle %1 pixel %2,%3").arg(n).arg(x).arg(y)));
+        }
+    }
+
+    void rejectsAnInvalidPen()
+    {
+        ImageSurface surface;
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, surface.setDrawWidth(0));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, surface.setForeColor(Colour::buttonFace()));
+    }
+};
+
+QTEST_MAIN(TestImageSurface)
+#include "tst_imagesurface.moc"

@@ -1,0 +1,225 @@
+#include "app/frmCircles2.h"
+#include "platform/IntervalTimer.h"
+#include "platform/QBColor.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+/// The process sequence, counted: 500 values are one burst.
+class CountingRandom final : public RandomSource {
+public:
+    float next() override
+    {
+        ++drawn;
+        return m_sequence.next();
+    }
+    int drawn = 0;
+
+private:
+    RandomSequence m_sequence;
+};
+
+// The icon as designed, one character a pixel ("." transparent, hex digits palette numbers).
+const char* const IconMap[32] = {
+    "................................", "................................",
+    "................................", ".............000000.............",
+    "..........000abbb88000..........", "........0078aabb8888f800........",
+    ".......066c8aabbb88f8f8f0.......", "......0666c78aab88f8f8fff0......",
+    ".....088666c8aabb88f8ffff80.....", ".....0e8866c78ab88f8ffff870.....",
+    "....0eee8866c8abb88ffff87870....", "....0bbee886c78b88ffff878780....",
+    "...0aabbbe886c77778ff87878780...", "...0aaaabbe88700007f878787870...",
+    "...0dddaaabe708..807787878780...", "...0dddddddd70....07888888880...",
+    "...08888888870....07dddddddd0...", "...087878787708..807ebaaaddd0...",
+    "...078787878f70000788ebbaaaa0...", "...08787878ff87777c688ebbbaa0...",
+    "....087878ffff88b87c688eebb0....", "....07878ffff88bba8c6688eee0....",
+    ".....078ffff8f88ba87c6688e0.....", ".....08ffff8f88bbaa8c666880.....",
+    "......0fff8f8f88baa87c6660......", ".......0f8f8f88bbbaa8c660.......",
+    "........008f8888bbaa8700........", "..........00088bbba000..........",
+    ".............000000.............", "................................",
+    "................................", "................................",
+};
+
+QRgb iconColour(char key)
+{
+    switch (key) {
+    case '0':
+        return qRgb(0, 0, 0);
+    case '6':
+        return qRgb(0, 128, 128);
+    case '7':
+        return qRgb(128, 128, 128);
+    case '8':
+        return qRgb(192, 192, 192);
+    case 'a':
+        return qRgb(0, 255, 0);
+    case 'b':
+        return qRgb(255, 255, 0);
+    case 'c':
+        return qRgb(0, 0, 255);
+    case 'd':
+        return qRgb(255, 0, 255);
+    case 'e':
+        return qRgb(0, 255, 255);
+    case 'f':
+        return qRgb(255, 255, 255);
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlsAtTheirStoredPlaces_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Exit") << "cmdExit" << QRect(368, 232, 65, 33) << "E&xit";
+        QTest::newRow("Load") << "cmdLoad" << QRect(256, 232, 57, 33) << "&Load";
+        QTest::newRow("About") << "cmdAbout" << QRect(312, 232, 57, 33) << "&About";
+        QTest::newRow("panel") << "MMControl1" << QRect(8, 232, 236, 33) << QString();
+    }
+
+    void controlsAtTheirStoredPlaces()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
+        frmCircles2 window;
+        auto* control = window.findChild<QWidget*>(name);
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), geometry);
+        QVERIFY(control->isVisibleTo(&window));
+        if (auto* button = qobject_cast<QPushButton*>(control))
+            QCOMPARE(button->text(), caption);
+    }
+
+    void windowAsDesigned()
+    {
+        frmCircles2 window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Halcyra CD Player"));
+        QCOMPARE(window.size(), QSize(441, 268));
+        QCOMPARE(window.minimumSize(), QSize(441, 268));
+        QCOMPARE(window.maximumSize(), QSize(441, 268));
+        QCOMPARE(window.pos(), QPoint(104, 80));
+        QCOMPARE(window.findChild<QPushButton*>("cmdAbout")->toolTip(),
+                 QStringLiteral("Click here for operating instructions."));
+        auto* timer = window.findChild<IntervalTimer*>("Timer1");
+        QVERIFY(timer);
+        QCOMPARE(timer->Interval(), 0);
+    }
+
+    void captionsUseTheSubstitutedBoldFont()
+    {
+        frmCircles2 window;
+        const QFont font = window.findChild<QPushButton*>("cmdExit")->font();
+        QCOMPARE(font.pointSize(), 12);
+        QCOMPARE(font.weight(), QFont::Bold);
+        // The first of the preferred families that this machine has.
+        const QStringList preferred{"News Gothic MT", "Nimbus Sans Narrow",
+                                    "Liberation Sans Narrow", "DejaVu Sans Condensed"};
+        QString expected;
+        for (const QString& family : preferred) {
+            if (QFontDatabase::hasFamily(family)) {
+                expected = family;
+                break;
+            }
+        }
+        QVERIFY2(!expected.isEmpty(), "none of the preferred fonts is installed");
+        // Fontconfig may add the foundry: "Nimbus Sans Narrow [urw]".
+        const QString resolved = QFontInfo(font).family().section(QStringLiteral(" ["), 0, 0);
+        QCOMPARE(resolved, expected);
+    }
+
+    void tabOrderAndInitialFocus()
+    {
+        frmCircles2 window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdExit"));
+
+        QStringList chain;
+        for (int n = 0; n < 4; ++n) {
+            chain << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(chain, (QStringList{"cmdExit", "cmdLoad", "MMControl1", "cmdAbout"}));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdExit"));
+    }
+
+    void iconMatchesThePixelMap()
+    {
+        frmCircles2 window;
+        const QImage icon =
+            window.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(icon.size(), QSize(32, 32));
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const char key = IconMap[y][x];
+                const QRgb pixel = icon.pixel(x, y);
+                if (key == '.')
+                    QVERIFY2(qAlpha(pixel) == 0, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                else
+                    QVERIFY2(
+                        pixel == iconColour(key),
+                        qPrintable(QStringLiteral("%1,%2 is %3").arg(x).arg(y).arg(pixel, 8, 16)));
+            }
+        }
+    }
+
+    void repaintDrawsOneBurstOnlyAfterAnErase()
+    {
+        CountingRandom random;
+        frmCircles2 window(random);
+        QCOMPARE(random.drawn, 0);
+
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(random.drawn, 500);
+        QCOMPARE(window.surface().logicalSize(), QSize(441, 268));
+
+        // An expose without a change of size shows the kept picture.
+        const QImage kept = window.surface().image();
+        window.repaint();
+        QCOMPARE(random.drawn, 500);
+        QCOMPARE(window.surface().image(), kept);
+
+        // A change of size erases: background, then exactly one burst.
+        window.setFixedSize(300, 200);
+        window.setFixedSize(320, 210);
+        QTRY_COMPARE(random.drawn, 1000);
+        QTest::qWait(50);
+        QCOMPARE(random.drawn, 1000);
+        QCOMPARE(window.surface().logicalSize(), QSize(320, 210));
+        const QColor face = window.palette().color(QPalette::Button);
+        int background = 0;
+        const QImage& image = window.surface().image();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                background += image.pixelColor(x, y) == face;
+        QVERIFY(background > 0);
+    }
+
+    void twoRunsFromTheSameStartDrawTheSamePicture()
+    {
+        RandomSequence firstRandom, secondRandom;
+        frmCircles2 first(firstRandom), second(secondRandom);
+        first.show();
+        second.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&first));
+        QVERIFY(QTest::qWaitForWindowExposed(&second));
+        QTRY_VERIFY(!first.surface().image().isNull() && !second.surface().image().isNull());
+        QCOMPARE(first.surface().image(), second.surface().image());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,120 @@
+#include "platform/Colour.h"
+#include "platform/IntervalTimer.h"
+#include "platform/QBColor.h"
+#include "platform/RandomSequence.h"
+#include "platform/SystemColours.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <array>
+
+class TestWindowServices : public QObject {
+    Q_OBJECT
+
+private slots:
+    void randomBitsMapBelowOne_data()
+    {
+        QTest::addColumn<quint32>("bits");
+        QTest::addColumn<float>("expected");
+        QTest::newRow("zero") << 0u << 0.0f;
+        QTest::newRow("top bit only") << 0x80000000u << 0.5f;
+        QTest::newRow("low byte ignored") << 0x000000ffu << 0.0f;
+        QTest::newRow("all ones: the largest value below one")
+            << 0xffffffffu << std::nextafter(1.0f, 0.0f);
+        QTest::newRow("would round to one as a whole 32-bit conversion")
+            << 0xffffff80u << std::nextafter(1.0f, 0.0f);
+    }
+
+    void randomBitsMapBelowOne()
+    {
+        QFETCH(quint32, bits);
+        QFETCH(float, expected);
+        QCOMPARE(RandomSequence::toUnit(bits), expected);
+        QVERIFY(RandomSequence::toUnit(bits) < 1.0f);
+    }
+
+    void randomSequenceIsUniformAndRepeatable()
+    {
+        RandomSequence first;
+        RandomSequence second;
+        std::array<int, 10> buckets{};
+        constexpr int Count = 200000;
+        for (int n = 0; n < Count; ++n) {
+            const float value = first.next();
+            QCOMPARE(second.next(), value);
+            QVERIFY(value >= 0.0f && value < 1.0f);
+            ++buckets[std::size_t(value * 10)];
+        }
+        // Chi-square with 9 degrees of freedom; 27.9 is the 0.1% critical value.
+        double chi = 0;
+        for (int b : buckets)
+            chi += (b - Count / 10.0) * (b - Count / 10.0) / (Count / 10.0);
+        QVERIFY2(chi < 27.9, qPrintable(QString::number(chi)));
+    }
+
+    void processSequenceIsSharedAndStartsAtTheFixedPoint()
+    {
+        RandomSequence fresh;
+        QCOMPARE(&RandomSequence::process(), &RandomSequence::process());
+        QCOMPARE(RandomSequence::process().next(), fresh.next());
+    }
+
+    void paletteTable_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QColor>("colour");
+        const std::array<QColor, 16> table = {
+            QColor(0, 0, 0),       QColor(0, 0, 128),   QColor(0, 128, 0),   QColor(0, 128, 128),
+            QColor(128, 0, 0),     QColor(128, 0, 128), QColor(128, 128, 0), QColor(192, 192, 192),
+            QColor(128, 128, 128), QColor(0, 0, 255),   QColor(0, 255, 0),   QColor(0, 255, 255),
+            QColor(255, 0, 0),     QColor(255, 0, 255), QColor(255, 255, 0), QColor(255, 255, 255),
+        };
+        for (int n = 0; n < 16; ++n)
+            QTest::addRow("colour number %d", n) << n << table[std::size_t(n)];
+    }
+
+    void paletteTable()
+    {
+        QFETCH(int, number);
+        QFETCH(QColor, colour);
+        QCOMPARE(toQColor(QBColor(number), QPalette()), colour);
+        QCOMPARE(QBColor(number).argb32(), colour.rgba());
+    }
+
+    void paletteRejectsNumbersOutsideIt()
+    {
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, QBColor(-1));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, QBColor(16));
+    }
+
+    void buttonFaceIsASystemColourFromThePalette()
+    {
+        QCOMPARE(Colour::buttonFace().value(), 0x8000000Fu);
+        QPalette palette;
+        palette.setColor(QPalette::Button, QColor(1, 2, 3));
+        QCOMPARE(toQColor(Colour::buttonFace(), palette), QColor(1, 2, 3));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, toQColor(Colour::system(5), palette));
+    }
+
+    void timerTicksOnlyWhileIntervalIsSet()
+    {
+        IntervalTimer timer;
+        QSignalSpy ticks(&timer, &IntervalTimer::tick);
+        QCOMPARE(timer.Interval(), 0);
+        QTest::qWait(60);
+        QCOMPARE(ticks.count(), 0);
+
+        timer.setInterval(20);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 3, 2000);
+
+        timer.setInterval(0);
+        const auto stoppedAt = ticks.count();
+        QTest::qWait(80);
+        QCOMPARE(ticks.count(), stoppedAt);
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, timer.setInterval(-20));
+    }
+};
+
+QTEST_MAIN(TestWindowServices)
+#include "tst_windowservices.moc"
