@@ -33,6 +33,11 @@ bool Application::notify(QObject* receiver, QEvent* event)
     return false;
 }
 
+void Application::End()
+{
+    end(0);
+}
+
 void Application::end(int status)
 {
     // Skips every destructor and handler on purpose: nothing is saved and nothing may run.

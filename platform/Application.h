@@ -1,18 +1,22 @@
 #pragma once
 
 #include "platform/FatalPath.h"
+#include "platform/ProgramEnd.h"
 
 #include <QApplication>
 
-/// The runtime: the event loop, the program's identity and the fatal path for any failure that
-/// escapes an event handler.
-class Application : public QApplication {
+/// The runtime: the event loop, the program's identity, its end, and the fatal path for any
+/// failure that escapes an event handler.
+class Application : public QApplication, public ProgramEnd {
     Q_OBJECT
 
 public:
     Application(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
+
+    /// Ends with status 0 at once.
+    void End() override;
 
     /// Ends the program at once: no further event reaches it.
     [[noreturn]] static void end(int status);

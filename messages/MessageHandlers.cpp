@@ -1,0 +1,20 @@
+#include "messages/MessageHandlers.h"
+
+#include "messages/AboutText.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramEnd.h"
+
+MessageHandlers::MessageHandlers(MessageBoxes& boxes, ProgramEnd& end) : m_boxes(boxes), m_end(end)
+{
+}
+
+void MessageHandlers::about()
+{
+    m_boxes.MsgBox(AboutText::AboutPrompt(), MessageBoxes::Information, AboutText::AboutTitle);
+}
+
+void MessageHandlers::exit()
+{
+    m_boxes.MsgBox(AboutText::Farewell, MessageBoxes::NoIcon, std::nullopt);
+    m_end.End();
+}

@@ -1,0 +1,31 @@
+#include "platform/QtMessageBoxes.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+#include <stdexcept>
+
+void QtMessageBoxes::MsgBox(const std::string& prompt, Style style,
+                            const std::optional<std::string>& title)
+{
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (style) {
+    case NoIcon:
+        break;
+    case Information:
+        icon = QMessageBox::Information;
+        break;
+    default:
+        throw std::invalid_argument("Invalid message box style " + std::to_string(style));
+    }
+    // Line breaks arrive as carriage return and line feed; a label shows the carriage return
+    // as a character of its own.
+    QString text = QString::fromStdString(prompt);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    const QString caption =
+        title ? QString::fromStdString(*title) : QCoreApplication::applicationName();
+
+    QMessageBox box(icon, caption, text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}

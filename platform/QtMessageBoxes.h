@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/MessageBoxes.h"
+
+/// Message boxes as QMessageBox dialogs, modal to the whole application.
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void MsgBox(const std::string& prompt, Style style,
+                const std::optional<std::string>& title) override;
+};
