@@ -6,9 +6,11 @@
 #include "platform/SystemColours.h"
 
 #include <QIcon>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -23,13 +25,19 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
+// Long enough for any window manager to carry out a change of mode.
+constexpr int SettleTimeoutMs = 1000;
+
 } // namespace
 
-frmCircles2::frmCircles2(RandomSource& random, QWidget* parent)
-    : QWidget(parent), m_burst(m_surface, random)
+frmCircles2::frmCircles2(RandomSource& random, MessageBoxes& boxes, ProgramEnd& end,
+                         QWidget* parent)
+    : QWidget(parent), m_burst(m_surface, random), m_pacing(*this), m_modes(*this, m_pacing),
+      m_messages(boxes, end)
 {
     setupWindow();
     setupControls();
+    setupWiring();
 }
 
 frmCircles2::~frmCircles2() = default;
@@ -75,6 +83,168 @@ void frmCircles2::setupControls()
     Timer1->setObjectName(QStringLiteral("Timer1"));
 }
 
+void frmCircles2::setupWiring()
+{
+    connect(Timer1, &IntervalTimer::tick, this, [this] { m_pacing.tick(); });
+    connect(cmdAbout, &QPushButton::clicked, this, [this] { m_messages.about(); });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { m_messages.exit(); });
+
+    m_settleTimeout.setSingleShot(true);
+    m_settleTimeout.setInterval(SettleTimeoutMs);
+    connect(&m_settleTimeout, &QTimer::timeout, this, &frmCircles2::settle);
+}
+
+void frmCircles2::panelStartNotification(int /*argument*/)
+{
+    m_pacing.panelStarted();
+}
+
+void frmCircles2::panelStopNotification(int /*argument*/)
+{
+    m_pacing.panelStopped();
+}
+
+void frmCircles2::mousePressEvent(QMouseEvent* event)
+{
+    m_inDoubleClick = false;
+    event->accept();
+}
+
+void frmCircles2::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (m_inDoubleClick) {
+        m_inDoubleClick = false;
+        return;
+    }
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        m_pacing.click();
+}
+
+void frmCircles2::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_inDoubleClick = true;
+    m_modes.doubleClick();
+}
+
+int frmCircles2::TimerInterval() const
+{
+    return Timer1->Interval();
+}
+
+void frmCircles2::setTimerInterval(int milliseconds)
+{
+    Timer1->setInterval(milliseconds);
+}
+
+QWidget* frmCircles2::control(Control which) const
+{
+    switch (which) {
+    case Control::Exit:
+        return cmdExit;
+    case Control::Load:
+        return cmdLoad;
+    case Control::About:
+        return cmdAbout;
+    case Control::Panel:
+        return MMControl1;
+    }
+    throw std::invalid_argument("Unknown control");
+}
+
+bool frmCircles2::Visible(Control which) const
+{
+    return !control(which)->isHidden();
+}
+
+void frmCircles2::setVisible(Control which, bool visible)
+{
+    control(which)->setVisible(visible);
+}
+
+void frmCircles2::setWindowState(WindowState state)
+{
+    m_windowState = state;
+    if (!m_modeChangeQueued) {
+        m_modeChangeQueued = true;
+        QMetaObject::invokeMethod(this, &frmCircles2::applyWindowMode, Qt::QueuedConnection);
+    }
+}
+
+void frmCircles2::setBorderStyle(BorderStyle style)
+{
+    m_borderStyle = style;
+    if (!m_modeChangeQueued) {
+        m_modeChangeQueued = true;
+        QMetaObject::invokeMethod(this, &frmCircles2::applyWindowMode, Qt::QueuedConnection);
+    }
+}
+
+void frmCircles2::setBackColor(Colour colour)
+{
+    m_backColor = colour;
+}
+
+void frmCircles2::DrawCircleBurst()
+{
+    m_burst.DrawCircleBurst();
+    update(m_surface.takeDirtyRect());
+}
+
+void frmCircles2::applyWindowMode()
+{
+    m_modeChangeQueued = false;
+    const bool maximised = m_windowState == WindowState::Maximised;
+    const bool frameless = m_borderStyle == BorderStyle::None;
+    const bool wasMaximised = isFullScreen() || isMaximized();
+    if (maximised == wasMaximised && frameless == windowFlags().testFlag(Qt::FramelessWindowHint))
+        return;
+
+    // The order matters: a fixed size makes the window manager refuse to maximise, and a
+    // change of frame unmaps the window until it is shown again.
+    m_settling = true;
+    if (maximised) {
+        if (!wasMaximised)
+            m_normalGeometry = geometry();
+        const QRect screenArea = screen()->geometry();
+        m_settleSize = screenArea.size();
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowFlag(Qt::FramelessWindowHint, frameless);
+        setGeometry(screenArea);
+        show();
+        if (frameless)
+            showFullScreen();
+        else
+            showMaximized();
+    } else {
+        m_settleSize = StoredLayout::ClientSize;
+        setWindowFlag(Qt::FramelessWindowHint, frameless);
+        showNormal();
+        setFixedSize(StoredLayout::ClientSize);
+        if (m_normalGeometry.isValid())
+            setGeometry(m_normalGeometry);
+        show();
+    }
+    if (size() == m_settleSize)
+        settle();
+    else
+        m_settleTimeout.start();
+}
+
+void frmCircles2::settle()
+{
+    m_settleTimeout.stop();
+    if (!m_settling)
+        return;
+    m_settling = false;
+    m_erasePending = true;
+    update();
+}
+
 void frmCircles2::eraseAndRepaint()
 {
     m_surface.erase(size(), devicePixelRatioF(), toQColor(m_backColor, palette()));
@@ -85,22 +255,28 @@ void frmCircles2::eraseAndRepaint()
 
 void frmCircles2::resizeEvent(QResizeEvent* event)
 {
-    // Resizes during a transition coalesce into one erase at the next paint.
     m_erasePending = true;
+    if (m_settling && size() == m_settleSize)
+        settle();
     QWidget::resizeEvent(event);
 }
 
 void frmCircles2::paintEvent(QPaintEvent* event)
 {
-    if (m_erasePending || m_surface.logicalSize() != size() ||
-        m_surface.devicePixelRatio() != devicePixelRatioF()) {
+    QPainter painter(this);
+    const bool stale = m_erasePending || m_surface.logicalSize() != size() ||
+                       m_surface.devicePixelRatio() != devicePixelRatioF();
+    if (stale && m_settling) {
+        painter.fillRect(event->rect(), toQColor(m_backColor, palette()));
+        return;
+    }
+    if (stale) {
         eraseAndRepaint();
         if (event->rect() != rect())
             update();
     }
     const QRect area = event->rect();
     const qreal ratio = m_surface.devicePixelRatio();
-    QPainter painter(this);
     painter.drawImage(
         area, m_surface.image(),
         QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));

@@ -1,43 +1,91 @@
 #pragma once
 
+#include "animation/AnimationPacing.h"
+#include "animation/AnimationWindow.h"
 #include "animation/CircleBurst.h"
-#include "platform/Colour.h"
+#include "animation/DisplayModes.h"
+#include "messages/MessageHandlers.h"
 #include "platform/ImageSurface.h"
-#include "platform/RandomSequence.h"
 
+#include <QRect>
+#include <QTimer>
 #include <QWidget>
 
 class CdPlayerPanel;
 class IntervalTimer;
+class MessageBoxes;
+class ProgramEnd;
 class QPushButton;
+class RandomSource;
 
 /// The program's one window: a drawing surface with the CD player panel and three buttons along
-/// its bottom edge. It only wires events to the logic; the rules live elsewhere.
-class frmCircles2 : public QWidget {
+/// its bottom edge. It wires events to the logic and carries out what the logic asks of it.
+class frmCircles2 : public QWidget, private AnimationWindow {
     Q_OBJECT
 
 public:
-    explicit frmCircles2(RandomSource& random = RandomSequence::process(),
-                         QWidget* parent = nullptr);
+    frmCircles2(RandomSource& random, MessageBoxes& boxes, ProgramEnd& end,
+                QWidget* parent = nullptr);
     ~frmCircles2() override;
 
     const ImageSurface& surface() const { return m_surface; }
+    VarInterval varInterval() const { return m_pacing.varInterval(); }
+
+public Q_SLOTS:
+    /// The panel's start and stop notifications; their argument is ignored.
+    void panelStartNotification(int argument);
+    void panelStopNotification(int argument);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void setupWindow();
     void setupControls();
+    void setupWiring();
 
+    // What the animation and display-mode rules act on.
+    int TimerInterval() const override;
+    void setTimerInterval(int milliseconds) override;
+    bool Visible(Control control) const override;
+    void setVisible(Control control, bool visible) override;
+    void setWindowState(WindowState state) override;
+    void setBorderStyle(BorderStyle style) override;
+    void setBackColor(Colour colour) override;
+    void DrawCircleBurst() override;
+
+    QWidget* control(Control control) const;
+    /// Brings the real window to the requested state and border once the handler is done.
+    void applyWindowMode();
+    void settle();
     /// The system's erase: picture cleared to the background, then the repaint's burst.
     void eraseAndRepaint();
 
     ImageSurface m_surface;
     CircleBurst m_burst;
+    AnimationPacing m_pacing;
+    DisplayModes m_modes;
+    MessageHandlers m_messages;
+
     Colour m_backColor = Colour::buttonFace();
+    WindowState m_windowState = WindowState::Normal;
+    BorderStyle m_borderStyle = BorderStyle::FixedSingle;
+    bool m_modeChangeQueued = false;
+    QRect m_normalGeometry;
+
     bool m_erasePending = true;
+    /// Between a change of mode and the window reaching its new size no burst is drawn, so the
+    /// steps of the transition leave only one.
+    bool m_settling = false;
+    QSize m_settleSize;
+    QTimer m_settleTimeout;
+
+    /// Set by a double-click until the next press, so its closing release is no click.
+    bool m_inDoubleClick = false;
 
     QPushButton* cmdExit = nullptr;
     QPushButton* cmdLoad = nullptr;

@@ -6,5 +6,7 @@ CdPlayerPanel::CdPlayerPanel(QWidget* parent) : QFrame(parent)
     setFrameShadow(QFrame::Sunken);
     setFocusPolicy(Qt::TabFocus);
     setAutoFillBackground(true);
+    // Clicks on the panel belong to the panel, never to the picture behind it.
+    setAttribute(Qt::WA_NoMousePropagation);
     setAccessibleName(tr("CD player"));
 }
