@@ -1,6 +1,8 @@
 #include "app/frmCircles2.h"
 #include "platform/IntervalTimer.h"
 #include "platform/QBColor.h"
+#include "platform/RandomSequence.h"
+#include "support/FakeServices.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -21,6 +23,22 @@ public:
 
 private:
     RandomSequence m_sequence;
+};
+
+/// A window with counted randomness and recording message boxes; 500 values are one burst.
+struct Fixture {
+    CountingRandom random;
+    FakeServices services;
+    frmCircles2 window{random, services, services};
+
+    QWidget* child(const char* name) { return window.findChild<QWidget*>(name); }
+    int interval() { return window.findChild<IntervalTimer*>("Timer1")->Interval(); }
+    bool showAndWait()
+    {
+        window.show();
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window) && QTest::qWaitForWindowExposed(&window);
+    }
 };
 
 // The icon as designed, one character a pixel ("." transparent, hex digits palette numbers).
@@ -92,7 +110,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
         QFETCH(QString, caption);
-        frmCircles2 window;
+        Fixture f;
+        frmCircles2& window = f.window;
         auto* control = window.findChild<QWidget*>(name);
         QVERIFY(control);
         QCOMPARE(control->geometry(), geometry);
@@ -103,7 +122,8 @@ private slots:
 
     void windowAsDesigned()
     {
-        frmCircles2 window;
+        Fixture f;
+        frmCircles2& window = f.window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Halcyra CD Player"));
         QCOMPARE(window.size(), QSize(441, 268));
         QCOMPARE(window.minimumSize(), QSize(441, 268));
@@ -118,8 +138,8 @@ private slots:
 
     void captionsUseTheSubstitutedBoldFont()
     {
-        frmCircles2 window;
-        const QFont font = window.findChild<QPushButton*>("cmdExit")->font();
+        Fixture f;
+        const QFont font = f.window.findChild<QPushButton*>("cmdExit")->font();
         QCOMPARE(font.pointSize(), 12);
         QCOMPARE(font.weight(), QFont::Bold);
         // The first of the preferred families that this machine has.
@@ -140,10 +160,8 @@ private slots:
 
     void tabOrderAndInitialFocus()
     {
-        frmCircles2 window;
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Fixture f;
+        QVERIFY(f.showAndWait());
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdExit"));
 
         QStringList chain;
@@ -157,9 +175,9 @@ private slots:
 
     void iconMatchesThePixelMap()
     {
-        frmCircles2 window;
+        Fixture f;
         const QImage icon =
-            window.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+            f.window.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(icon.size(), QSize(32, 32));
         for (int y = 0; y < 32; ++y) {
             for (int x = 0; x < 32; ++x) {
@@ -177,8 +195,9 @@ private slots:
 
     void repaintDrawsOneBurstOnlyAfterAnErase()
     {
-        CountingRandom random;
-        frmCircles2 window(random);
+        Fixture f;
+        frmCircles2& window = f.window;
+        CountingRandom& random = f.random;
         QCOMPARE(random.drawn, 0);
 
         window.show();
@@ -210,14 +229,143 @@ private slots:
 
     void twoRunsFromTheSameStartDrawTheSamePicture()
     {
-        RandomSequence firstRandom, secondRandom;
-        frmCircles2 first(firstRandom), second(secondRandom);
+        Fixture one, two;
+        frmCircles2& first = one.window;
+        frmCircles2& second = two.window;
         first.show();
         second.show();
         QVERIFY(QTest::qWaitForWindowExposed(&first));
         QVERIFY(QTest::qWaitForWindowExposed(&second));
         QTRY_VERIFY(!first.surface().image().isNull() && !second.surface().image().isNull());
         QCOMPARE(first.surface().image(), second.surface().image());
+    }
+
+    void clicksOnThePictureToggleTheAnimation()
+    {
+        Fixture f;
+        QVERIFY(f.showAndWait());
+        QTest::mouseClick(&f.window, Qt::LeftButton, {}, QPoint(100, 100));
+        QCOMPARE(f.interval(), 20);
+        QTest::mouseClick(&f.window, Qt::RightButton, {}, QPoint(100, 100));
+        QCOMPARE(f.interval(), 20);
+        QTest::mouseClick(f.child("MMControl1"), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(f.interval(), 20);
+        QTest::mouseClick(&f.window, Qt::LeftButton, {}, QPoint(100, 100));
+        QCOMPARE(f.interval(), 0);
+        QVERIFY(f.window.varInterval().sameAs(VarInterval(0)));
+    }
+
+    void ticksDrawUntilTheAnimationStops()
+    {
+        Fixture f;
+        QVERIFY(f.showAndWait());
+        QTRY_COMPARE(f.random.drawn, 500);
+        QTest::mouseClick(&f.window, Qt::LeftButton, {}, QPoint(10, 10));
+        QTRY_VERIFY(f.random.drawn >= 500 * 4);
+        QCOMPARE(f.random.drawn % 500, 0);
+        QTest::mouseClick(&f.window, Qt::LeftButton, {}, QPoint(10, 10));
+        const int stoppedAt = f.random.drawn;
+        QTest::qWait(100);
+        QCOMPARE(f.random.drawn, stoppedAt);
+    }
+
+    void panelNotificationsSwitchTheTimerOnly()
+    {
+        Fixture f;
+        f.window.panelStartNotification(7);
+        QCOMPARE(f.interval(), 20);
+        QVERIFY(f.window.varInterval().isEmpty());
+        f.window.panelStopNotification(7);
+        QCOMPARE(f.interval(), 0);
+        QVERIFY(f.window.varInterval().isEmpty());
+    }
+
+    void realDoubleClickIsOneClickThenTheModeChange()
+    {
+        Fixture f;
+        QVERIFY(f.showAndWait());
+        const QRect before = f.window.geometry();
+        // Press, release, double-click, release: as an X server delivers it.
+        QTest::mouseDClick(f.window.windowHandle(), Qt::LeftButton, {}, QPoint(100, 100));
+        QCOMPARE(f.interval(), 20);
+        QVERIFY(f.window.varInterval().sameAs(VarInterval(20)));
+        QTRY_VERIFY(f.window.isFullScreen());
+        QVERIFY(f.window.windowFlags().testFlag(Qt::FramelessWindowHint));
+        for (const char* name : {"cmdExit", "cmdLoad", "cmdAbout", "MMControl1"})
+            QVERIFY2(f.child(name)->isHidden(), name);
+
+        QTest::mouseDClick(f.window.windowHandle(), Qt::LeftButton, {}, QPoint(100, 100));
+        QCOMPARE(f.interval(), 0);
+        QTRY_VERIFY(!f.window.isFullScreen());
+        QVERIFY(!f.window.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QTRY_COMPARE(f.window.geometry(), before);
+        QCOMPARE(f.window.minimumSize(), QSize(441, 268));
+        QCOMPARE(f.window.maximumSize(), QSize(441, 268));
+        for (const char* name : {"cmdExit", "cmdLoad", "cmdAbout", "MMControl1"})
+            QVERIFY2(!f.child(name)->isHidden(), name);
+    }
+
+    void clickAfterALoneDoubleClickEventStillCounts()
+    {
+        // A double-click event without its release must not swallow the next click.
+        Fixture f;
+        QVERIFY(f.showAndWait());
+        QTest::mouseDClick(&f.window, Qt::LeftButton, {}, QPoint(50, 50));
+        QTRY_VERIFY(f.window.isFullScreen());
+        f.window.panelStopNotification(0);
+        QTest::mouseClick(&f.window, Qt::LeftButton, {}, QPoint(50, 50));
+        QVERIFY(f.window.varInterval().sameAs(VarInterval(0)));
+    }
+
+    void eachSettledModeChangeDrawsOneBurst()
+    {
+        Fixture f;
+        QVERIFY(f.showAndWait());
+        QTRY_COMPARE(f.random.drawn, 500);
+        QTest::mouseDClick(f.window.windowHandle(), Qt::LeftButton, {}, QPoint(100, 100));
+        f.window.panelStopNotification(0); // keep the timer out of the count
+        QTRY_VERIFY(f.window.isFullScreen());
+        QTRY_COMPARE(f.random.drawn, 1000);
+        QTest::qWait(200);
+        QCOMPARE(f.random.drawn, 1000);
+        const QSize screen = f.window.screen()->geometry().size();
+        QCOMPARE(f.window.surface().logicalSize(), screen);
+
+        QTest::mouseDClick(f.window.windowHandle(), Qt::LeftButton, {}, QPoint(100, 100));
+        QTRY_COMPARE(f.window.surface().logicalSize(), QSize(441, 268));
+        QTest::qWait(200);
+        QCOMPARE(f.random.drawn, 1500);
+        // Back to the button face, whatever the background was.
+        const QColor face = f.window.palette().color(QPalette::Button);
+        QCOMPARE(f.window.surface().image().pixelColor(0, 0).isValid(), true);
+        bool sawFace = false;
+        const QImage& image = f.window.surface().image();
+        for (int y = 0; y < image.height() && !sawFace; ++y)
+            for (int x = 0; x < image.width() && !sawFace; ++x)
+                sawFace = image.pixelColor(x, y) == face;
+        QVERIFY(sawFace);
+    }
+
+    void enterAtStartUpSaysGoodbyeAndEnds()
+    {
+        Fixture f;
+        QVERIFY(f.showAndWait());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(f.services.log, (QStringList{"box style 0 title (none)", "box dismissed", "end"}));
+        QCOMPARE(f.services.lastPrompt, std::string("<<<<<See Ya !!!>>>>>"));
+    }
+
+    void aboutLeavesEverythingAsItWas()
+    {
+        Fixture f;
+        QVERIFY(f.showAndWait());
+        QTest::mouseClick(&f.window, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseClick(f.child("cmdAbout"), Qt::LeftButton);
+        QCOMPARE(f.services.log,
+                 (QStringList{"box style 64 title About The Spindella Program", "box dismissed"}));
+        QCOMPARE(f.interval(), 20);
+        QVERIFY(f.window.varInterval().sameAs(VarInterval(20)));
+        QVERIFY(!f.child("cmdExit")->isHidden());
     }
 };
 

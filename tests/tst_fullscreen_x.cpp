@@ -1,0 +1,153 @@
+// The display modes on a real X server with a window manager: what the user sees, read back
+// from the X server itself rather than from Qt's idea of the window.
+#include "app/frmCircles2.h"
+#include "platform/IntervalTimer.h"
+#include "platform/RandomSequence.h"
+#include "support/FakeServices.h"
+
+#include <QProcess>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+class CountingRandom final : public RandomSource {
+public:
+    float next() override
+    {
+        ++drawn;
+        return m_sequence.next();
+    }
+    int drawn = 0;
+
+private:
+    RandomSequence m_sequence;
+};
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000))
+        return QStringLiteral("(timed out)");
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+/// The window's place and size on the X server, frame excluded.
+QRect xGeometry(WId id)
+{
+    const QString info = run(QStringLiteral("xwininfo"), {"-id", QString::number(id)});
+    auto field = [&](const char* name) {
+        const auto match =
+            QRegularExpression(QString::fromLatin1(name) + QStringLiteral(":\\s+(-?\\d+)"))
+                .match(info);
+        return match.hasMatch() ? match.captured(1).toInt() : -99999;
+    };
+    return QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
+                 field("Height"));
+}
+
+/// The window manager's frame around the window: left, right, top, bottom.
+QString frameExtents(WId id)
+{
+    return run(QStringLiteral("xprop"), {"-id", QString::number(id), "_NET_FRAME_EXTENTS"})
+        .section('=', 1)
+        .trimmed();
+}
+
+} // namespace
+
+class TestFullScreenX : public QObject {
+    Q_OBJECT
+
+    CountingRandom m_random;
+    FakeServices m_services;
+
+    void doubleClick(frmCircles2& window)
+    {
+        const QString id = QString::number(window.winId());
+        run(QStringLiteral("xdotool"), {"mousemove", "--window", id, "120", "100", "click",
+                                        "--repeat", "2", "--delay", "60", "1"});
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"),
+                 "this test needs a real X server");
+    }
+
+    void windowManagerCannotResizeTheWindow()
+    {
+        frmCircles2 window(m_random, m_services, m_services);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        run(QStringLiteral("xdotool"),
+            {"windowsize", QString::number(window.winId()), "800", "600"});
+        QTest::qWait(300);
+        QCOMPARE(xGeometry(window.winId()).size(), QSize(441, 268));
+        QCOMPARE(window.size(), QSize(441, 268));
+    }
+
+    void accessKeysPressTheirButtons()
+    {
+        m_services.log.clear();
+        frmCircles2 window(m_random, m_services, m_services);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        run(QStringLiteral("xdotool"),
+            {"key", "--window", QString::number(window.winId()), "alt+a"});
+        QTRY_COMPARE(m_services.log.value(0),
+                     QStringLiteral("box style 64 title About The Spindella Program"));
+        run(QStringLiteral("xdotool"),
+            {"key", "--window", QString::number(window.winId()), "alt+x"});
+        QTRY_COMPARE(m_services.log.value(4), QStringLiteral("end"));
+    }
+
+    void fullScreenRoundTrips()
+    {
+        frmCircles2 window(m_random, m_services, m_services);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(200);
+        const QRect windowed = xGeometry(window.winId());
+        const QRect qtGeometry = window.geometry();
+        const QString frame = frameExtents(window.winId());
+        const QRect screen = window.screen()->geometry();
+        QVERIFY2(frame != QStringLiteral("0, 0, 0, 0") && !frame.isEmpty(), qPrintable(frame));
+        auto* timer = window.findChild<IntervalTimer*>("Timer1");
+        QSignalSpy ticks(timer, &IntervalTimer::tick);
+        // Every burst is a tick's or an erase's; a settled change of mode erases once.
+        const int drawnAtStart = m_random.drawn;
+        auto eraseBursts = [&] {
+            return (m_random.drawn - drawnAtStart) / 500 - int(ticks.count());
+        };
+
+        for (int trip = 1; trip <= 20; ++trip) {
+            const QString where = QStringLiteral("round trip %1").arg(trip);
+            doubleClick(window);
+            QTRY_VERIFY2(xGeometry(window.winId()) == screen, qPrintable(where));
+            QTRY_COMPARE(frameExtents(window.winId()), QStringLiteral("0, 0, 0, 0"));
+            QVERIFY2(window.findChild<QWidget*>("cmdExit")->isHidden(), qPrintable(where));
+            QCOMPARE(timer->Interval(), 20);
+            QTRY_COMPARE(window.surface().logicalSize(), screen.size());
+            QTest::qWait(100);
+            QCOMPARE(eraseBursts(), 2 * trip - 1);
+
+            doubleClick(window);
+            QTRY_VERIFY2(xGeometry(window.winId()) == windowed,
+                         qPrintable(where + ": " + QString::number(xGeometry(window.winId()).x())));
+            QTRY_COMPARE(frameExtents(window.winId()), frame);
+            QCOMPARE(window.geometry(), qtGeometry);
+            QCOMPARE(timer->Interval(), 0);
+            QVERIFY2(!window.findChild<QWidget*>("cmdExit")->isHidden(), qPrintable(where));
+            QTRY_COMPARE(window.surface().logicalSize(), QSize(441, 268));
+            QTest::qWait(100);
+            QCOMPARE(eraseBursts(), 2 * trip);
+        }
+    }
+};
+
+QTEST_MAIN(TestFullScreenX)
+#include "tst_fullscreen_x.moc"

@@ -1,0 +1,249 @@
+#include "animation/AnimationPacing.h"
+#include "animation/AnimationWindow.h"
+#include "animation/DisplayModes.h"
+
+#include <QtTest>
+
+#include <map>
+
+namespace {
+
+using Control = AnimationWindow::Control;
+
+/// A window that records every operation the rules perform on it.
+class FakeWindow final : public AnimationWindow {
+public:
+    QStringList log;
+    int interval = 0;
+    std::map<Control, bool> visible{{Control::Exit, true},
+                                    {Control::Load, true},
+                                    {Control::About, true},
+                                    {Control::Panel, true}};
+    WindowState state = WindowState::Normal;
+    BorderStyle border = BorderStyle::FixedSingle;
+    Colour back = Colour::rgb(1, 0, 66);
+    int bursts = 0;
+
+    int TimerInterval() const override { return interval; }
+    void setTimerInterval(int ms) override
+    {
+        log << QStringLiteral("interval %1").arg(ms);
+        interval = ms;
+    }
+    bool Visible(Control c) const override { return visible.at(c); }
+    void setVisible(Control c, bool v) override
+    {
+        log << QStringLiteral("%1 %2").arg(name(c), v ? "shown" : "hidden");
+        visible[c] = v;
+    }
+    void setWindowState(WindowState s) override
+    {
+        log << QStringLiteral("state %1").arg(int(s));
+        state = s;
+    }
+    void setBorderStyle(BorderStyle b) override
+    {
+        log << QStringLiteral("border %1").arg(int(b));
+        border = b;
+    }
+    void setBackColor(Colour c) override
+    {
+        log << QStringLiteral("back %1").arg(c.value(), 0, 16);
+        back = c;
+    }
+    void DrawCircleBurst() override { ++bursts; }
+
+    bool fullScreen() const { return !visible.at(Control::Exit); }
+
+private:
+    static QString name(Control c)
+    {
+        switch (c) {
+        case Control::Exit:
+            return "Exit";
+        case Control::Load:
+            return "Load";
+        case Control::About:
+            return "About";
+        case Control::Panel:
+            return "Panel";
+        }
+        return {};
+    }
+};
+
+/// The window, the rules and a way to drive them by event name.
+struct Rig {
+    FakeWindow window;
+    AnimationPacing pacing{window};
+    DisplayModes modes{window, pacing};
+
+    void apply(const QString& event)
+    {
+        if (event == "click")
+            pacing.click();
+        else if (event == "double-click") {
+            pacing.click(); // a double-click always delivers its click first
+            modes.doubleClick();
+        } else if (event == "start")
+            pacing.panelStarted();
+        else if (event == "stop")
+            pacing.panelStopped();
+        else
+            QFAIL(qPrintable("unknown event " + event));
+    }
+};
+
+// -1 stands for empty in the tables below.
+VarInterval var(int value)
+{
+    return value < 0 ? VarInterval() : VarInterval(int16_t(value));
+}
+
+} // namespace
+
+class TestPacing : public QObject {
+    Q_OBJECT
+
+private slots:
+    void varIntervalArithmetic()
+    {
+        const VarInterval empty;
+        QVERIFY(empty.isEmpty());
+        QVERIFY(empty == 0);
+        QVERIFY((empty + 20).sameAs(VarInterval(20)));
+        QVERIFY((VarInterval(20) - 20).sameAs(VarInterval(0)));
+        QVERIFY(!VarInterval(0).sameAs(empty));
+    }
+
+    void clickStateTable_data()
+    {
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<int>("varInterval");
+        QTest::addColumn<int>("interval");
+
+        QTest::newRow("at start: stopped, empty") << QStringList{} << -1 << 0;
+        QTest::newRow("first click starts") << QStringList{"click"} << 20 << 20;
+        QTest::newRow("second click stops") << QStringList{"click", "click"} << 0 << 0;
+        QTest::newRow("third click starts again")
+            << QStringList{"click", "click", "click"} << 20 << 20;
+        QTest::newRow("panel start leaves varInterval empty") << QStringList{"start"} << -1 << 20;
+        QTest::newRow("click after panel start changes nothing visible")
+            << QStringList{"start", "click"} << 20 << 20;
+        QTest::newRow("next click after that stops")
+            << QStringList{"start", "click", "click"} << 0 << 0;
+        QTest::newRow("panel stop while running by click")
+            << QStringList{"click", "stop"} << 20 << 0;
+        QTest::newRow("click after panel stop changes nothing visible")
+            << QStringList{"click", "stop", "click"} << 0 << 0;
+        QTest::newRow("next click after that starts")
+            << QStringList{"click", "stop", "click", "click"} << 20 << 20;
+        QTest::newRow("start while running changes nothing")
+            << QStringList{"click", "start"} << 20 << 20;
+        QTest::newRow("stop while stopped changes nothing") << QStringList{"stop"} << -1 << 0;
+    }
+
+    void clickStateTable()
+    {
+        QFETCH(QStringList, events);
+        QFETCH(int, varInterval);
+        QFETCH(int, interval);
+        Rig rig;
+        for (const QString& event : events)
+            rig.apply(event);
+        QVERIFY(rig.pacing.varInterval().sameAs(var(varInterval)));
+        QCOMPARE(rig.window.interval, interval);
+    }
+
+    void tickDrawsOnlyWhileRunning()
+    {
+        Rig rig;
+        rig.pacing.tick();
+        QCOMPARE(rig.window.bursts, 0);
+        rig.apply("click");
+        rig.pacing.tick();
+        rig.pacing.tick();
+        QCOMPARE(rig.window.bursts, 2);
+        rig.apply("click");
+        rig.pacing.tick(); // already queued when the interval became 0
+        QCOMPARE(rig.window.bursts, 2);
+    }
+
+    void doubleClickOutcomes_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<bool>("fullScreenAfter");
+        QTest::addColumn<int>("varAfter");
+        QTest::addColumn<int>("intervalAfter");
+
+        QTest::newRow("windowed, stopped: full screen, running")
+            << QStringList{} << true << 20 << 20;
+        QTest::newRow("windowed, running after a panel start: full screen, running")
+            << QStringList{"start"} << true << 20 << 20;
+        QTest::newRow("windowed, running: full screen, running")
+            << QStringList{"click"} << true << 20 << 20;
+        QTest::newRow("windowed, stopped by the panel: full screen, running")
+            << QStringList{"click", "stop"} << true << 20 << 20;
+        QTest::newRow("full screen, running: windowed, stopped")
+            << QStringList{"double-click"} << false << 0 << 0;
+        QTest::newRow("full screen, stopped by the panel: windowed, stopped")
+            << QStringList{"double-click", "stop"} << false << 0 << 0;
+        QTest::newRow("full screen, stopped by a click: windowed, running")
+            << QStringList{"double-click", "click"} << false << 20 << 20;
+        QTest::newRow("full screen, running after a panel start: windowed, running")
+            << QStringList{"double-click", "click", "start"} << false << 20 << 20;
+    }
+
+    void doubleClickOutcomes()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(bool, fullScreenAfter);
+        QFETCH(int, varAfter);
+        QFETCH(int, intervalAfter);
+        Rig rig;
+        for (const QString& event : before)
+            rig.apply(event);
+        rig.apply("double-click");
+        QCOMPARE(rig.window.fullScreen(), fullScreenAfter);
+        QVERIFY(rig.pacing.varInterval().sameAs(var(varAfter)));
+        QCOMPARE(rig.window.interval, intervalAfter);
+        const bool controlsShown = !fullScreenAfter;
+        for (Control c : {Control::Exit, Control::Load, Control::About, Control::Panel})
+            QCOMPARE(rig.window.visible[c], controlsShown);
+    }
+
+    void modeStepsRunInOrder()
+    {
+        Rig rig;
+        rig.modes.doubleClick();
+        QCOMPARE(rig.window.log,
+                 (QStringList{"state 2", "Exit hidden", "Load hidden", "About hidden",
+                              "Panel hidden", "interval 20", "border 0"}));
+        QCOMPARE(rig.window.back, Colour::rgb(1, 0, 66)); // entering leaves the background
+
+        rig.window.log.clear();
+        rig.modes.doubleClick();
+        QCOMPARE(rig.window.log, (QStringList{"state 0", "back 8000000f", "border 1", "Panel shown",
+                                              "Exit shown", "Load shown", "About shown"}));
+        QCOMPARE(rig.window.back, Colour::buttonFace());
+        QCOMPARE(rig.window.interval, 20); // returning leaves the animation as it was
+    }
+
+    void modeIsDecidedByExitVisibilityAlone()
+    {
+        Rig rig;
+        rig.window.state = AnimationWindow::WindowState::Maximised;
+        rig.window.border = AnimationWindow::BorderStyle::None;
+        rig.window.visible[Control::Load] = false;
+        rig.modes.doubleClick();
+        QCOMPARE(rig.window.log.first(), QStringLiteral("state 2"));
+
+        Rig other;
+        other.window.visible[Control::Exit] = false;
+        other.modes.doubleClick();
+        QCOMPARE(other.window.log.first(), QStringLiteral("state 0"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPacing)
+#include "tst_pacing.moc"
