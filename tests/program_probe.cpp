@@ -1,0 +1,50 @@
+// Runs the real window with the real runtime so a test can watch how the program ends.
+//   program_probe exit   presses Enter at start-up while the animation runs
+//   program_probe close  closes the window as the title bar's close box does
+#include "app/frmCircles2.h"
+#include "platform/Application.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/RandomSequence.h"
+
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    Application app(argc, argv);
+    const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QString();
+    QtMessageBoxes boxes;
+    frmCircles2 window(RandomSequence::process(), boxes, app);
+    window.show();
+
+    bool dismissed = false;
+    // Stands in for the user: reads the box and dismisses it.
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, &app, [&] {
+        if (dismissed)
+            std::printf("still running after the box\n");
+        else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            std::printf("box: %s | title: %s | icon: %d\n", qPrintable(box->text()),
+                        qPrintable(box->windowTitle()), int(box->icon()));
+            dismissed = true;
+            box->accept();
+        }
+        std::fflush(stdout);
+    });
+    user.start(5);
+
+    QTimer::singleShot(100, &window, [&] {
+        if (mode == QLatin1String("exit")) {
+            QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(20, 20));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        } else {
+            window.close();
+        }
+    });
+    const int status = app.exec();
+    std::printf("event loop returned %d\n", status);
+    return status;
+}
