@@ -1,6 +1,6 @@
 #include "platform/QtMessageBoxes.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMessageBox>
 
 #include <stdexcept>
@@ -25,7 +25,8 @@ void QtMessageBoxes::MsgBox(const std::string& prompt, Style style,
     const QString caption =
         title ? QString::fromStdString(*title) : QCoreApplication::applicationName();
 
-    QMessageBox box(icon, caption, text, QMessageBox::Ok);
+    // Over the window the user is looking at.
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
