@@ -1,12 +1,136 @@
 #include "cdaudio/CdPlayerPanel.h"
 
-CdPlayerPanel::CdPlayerPanel(QWidget* parent) : QFrame(parent)
+#include "cdaudio/CdioDiscSource.h"
+#include "cdaudio/QtAudioOutput.h"
+#include "cdaudio/TransportIcons.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+#include <stdexcept>
+
+namespace {
+
+constexpr int ButtonWidth = 26;
+constexpr int ButtonHeight = 33;
+
+struct ButtonDesign {
+    TransportIcons::Symbol symbol;
+    const char* objectName;
+    const char* name;
+};
+
+constexpr std::array<ButtonDesign, 6> Design{{
+    {TransportIcons::Symbol::Previous, "previousButton", "Previous track"},
+    {TransportIcons::Symbol::Play, "playButton", "Play"},
+    {TransportIcons::Symbol::Pause, "pauseButton", "Pause"},
+    {TransportIcons::Symbol::Stop, "stopButton", "Stop"},
+    {TransportIcons::Symbol::Next, "nextButton", "Next track"},
+    {TransportIcons::Symbol::Eject, "ejectButton", "Eject"},
+}};
+
+std::unique_ptr<AudioOutput> desktopOutput()
 {
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Sunken);
-    setFocusPolicy(Qt::TabFocus);
+    return std::make_unique<QtAudioOutput>();
+}
+
+} // namespace
+
+CdPlayerPanel::CdPlayerPanel(QWidget* parent)
+    : CdPlayerPanel(std::make_unique<CdioDiscSource>(), desktopOutput, parent)
+{
+}
+
+CdPlayerPanel::CdPlayerPanel(std::unique_ptr<DiscSource> source, CdPlayer::OutputFactory outputs,
+                             QWidget* parent)
+    : QFrame(parent), m_player(std::move(source), std::move(outputs))
+{
+    setAccessibleName(tr("CD player"));
     setAutoFillBackground(true);
     // Clicks on the panel belong to the panel, never to the picture behind it.
     setAttribute(Qt::WA_NoMousePropagation);
-    setAccessibleName(tr("CD player"));
+    setupButtons();
+    connect(&m_player, &CdPlayer::changed, this, &CdPlayerPanel::refresh);
+    refresh();
+}
+
+void CdPlayerPanel::setupButtons()
+{
+    for (std::size_t n = 0; n < Design.size(); ++n) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QString::fromLatin1(Design[n].objectName));
+        button->setGeometry(int(n) * ButtonWidth, 0, ButtonWidth, ButtonHeight);
+        button->setIcon(TransportIcons::icon(Design[n].symbol));
+        button->setIconSize(QSize(16, 16));
+        button->setAutoRaise(false);
+        button->setFocusPolicy(Qt::StrongFocus);
+        const QString name = tr(Design[n].name);
+        button->setAccessibleName(name);
+        button->setToolTip(name);
+        m_buttons[n] = button;
+    }
+    connect(m_buttons[0], &QToolButton::clicked, &m_player, &CdPlayer::pressPrevious);
+    connect(m_buttons[1], &QToolButton::clicked, this, [this] {
+        m_player.pressPlay();
+        Q_EMIT startNotification(0);
+    });
+    connect(m_buttons[2], &QToolButton::clicked, &m_player, &CdPlayer::pressPause);
+    connect(m_buttons[3], &QToolButton::clicked, this, [this] {
+        m_player.pressStop();
+        Q_EMIT stopNotification(0);
+    });
+    connect(m_buttons[4], &QToolButton::clicked, &m_player, &CdPlayer::pressNext);
+    connect(m_buttons[5], &QToolButton::clicked, &m_player, &CdPlayer::pressEject);
+
+    m_display = new QLabel(this);
+    m_display->setObjectName(QStringLiteral("display"));
+    const int left = int(Design.size()) * ButtonWidth + 1;
+    m_display->setGeometry(left, 1, 236 - left - 1, ButtonHeight - 2);
+    m_display->setAlignment(Qt::AlignCenter);
+    m_display->setFrameShape(QFrame::Panel);
+    m_display->setFrameShadow(QFrame::Sunken);
+    m_display->setAutoFillBackground(true);
+    QPalette palette = m_display->palette();
+    palette.setColor(QPalette::Window, QColor(16, 24, 16));
+    palette.setColor(QPalette::WindowText, QColor(120, 255, 120));
+    m_display->setPalette(palette);
+    QFont font = m_display->font();
+    font.setPointSize(9);
+    m_display->setFont(font);
+    m_display->setAccessibleName(tr("CD player display"));
+}
+
+QList<QWidget*> CdPlayerPanel::buttons() const
+{
+    return {m_buttons.begin(), m_buttons.end()};
+}
+
+void CdPlayerPanel::setDeviceType(const QString& type)
+{
+    if (type.compare(QLatin1String(CdAudio), Qt::CaseInsensitive) != 0)
+        throw std::invalid_argument("Unsupported device type \"" + type.toStdString() + "\"");
+    m_deviceType = type;
+}
+
+void CdPlayerPanel::setCommand(const QString& command)
+{
+    if (command.compare(QLatin1String(Open), Qt::CaseInsensitive) != 0)
+        throw std::invalid_argument("Unsupported command \"" + command.toStdString() + "\"");
+    if (m_deviceType.isEmpty())
+        throw std::logic_error("Open without a device type");
+    m_player.open();
+}
+
+void CdPlayerPanel::refresh()
+{
+    const Transport& transport = m_player.transport();
+    const Transport::Buttons enabled = transport.buttons();
+    const std::array<bool, 6> flags{enabled.previous, enabled.play, enabled.pause,
+                                    enabled.stop,     enabled.next, enabled.eject};
+    for (std::size_t n = 0; n < flags.size(); ++n)
+        m_buttons[n]->setEnabled(flags[n]);
+    const QString text = QString::fromStdString(transport.display());
+    m_display->setText(text);
+    m_display->setAccessibleDescription(text);
+    m_display->setToolTip(QString::fromStdString(transport.details()));
 }

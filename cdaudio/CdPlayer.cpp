@@ -1,0 +1,183 @@
+#include "cdaudio/CdPlayer.h"
+
+#include "cdaudio/DiscSource.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int PositionIntervalMs = 200;
+} // namespace
+
+CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QObject* parent)
+    : QObject(parent), m_source(std::move(source)), m_outputs(std::move(outputs)),
+      m_ring(std::size_t(BufferSeconds) * DiscToc::SectorsPerSecond * DiscToc::BytesPerSector),
+      m_stream(m_ring), m_transport(*this)
+{
+    qRegisterMetaType<DiscToc>("DiscToc");
+    m_stream.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+
+    m_worker = new DiscWorker(*m_source, m_ring);
+    m_worker->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    connect(m_worker, &DiscWorker::opened, this, &CdPlayer::onOpened);
+    connect(m_worker, &DiscWorker::dataWritten, &m_stream, &PcmStream::dataArrived);
+    connect(m_worker, &DiscWorker::readFailed, this, &CdPlayer::onReadFailed);
+    m_thread.setObjectName(QStringLiteral("disc reader"));
+    m_thread.start();
+
+    m_positionTimer.setInterval(PositionIntervalMs);
+    connect(&m_positionTimer, &QTimer::timeout, this, &CdPlayer::updatePosition);
+}
+
+CdPlayer::~CdPlayer()
+{
+    if (m_output)
+        m_output->stop();
+    m_thread.quit();
+    m_thread.wait();
+}
+
+void CdPlayer::act(const std::function<void()>& action)
+{
+    action();
+    Q_EMIT changed();
+}
+
+void CdPlayer::open()
+{
+    const auto state = m_transport.state();
+    if (state == Transport::State::Playing || state == Transport::State::Paused)
+        return;
+    act([this] { m_transport.opening(); });
+    QMetaObject::invokeMethod(m_worker, &DiscWorker::open, Qt::QueuedConnection);
+}
+
+void CdPlayer::pressPlay()
+{
+    act([this] { m_transport.play(); });
+}
+
+void CdPlayer::pressPause()
+{
+    act([this] { m_transport.pause(); });
+}
+
+void CdPlayer::pressStop()
+{
+    act([this] { m_transport.stop(); });
+}
+
+void CdPlayer::pressPrevious()
+{
+    act([this] { m_transport.previous(); });
+}
+
+void CdPlayer::pressNext()
+{
+    act([this] { m_transport.next(); });
+}
+
+void CdPlayer::pressEject()
+{
+    act([this] { m_transport.eject(); });
+}
+
+void CdPlayer::onOpened(DiscWorker::Found found, const DiscToc& toc)
+{
+    act([&] {
+        switch (found) {
+        case DiscWorker::Found::NoDrive:
+            m_transport.noDrive();
+            break;
+        case DiscWorker::Found::NoDisc:
+            m_transport.noDisc();
+            break;
+        case DiscWorker::Found::Disc:
+            m_transport.discLoaded(toc);
+            break;
+        }
+    });
+}
+
+void CdPlayer::start(int firstSector, int endSector)
+{
+    stop();
+    m_generation = m_ring.clear();
+    m_stream.restart();
+    m_startSector = firstSector;
+    m_endSector = endSector;
+    QMetaObject::invokeMethod(
+        m_worker,
+        [worker = m_worker, firstSector, endSector, generation = m_generation] {
+            worker->startReading(firstSector, endSector, generation);
+        },
+        Qt::QueuedConnection);
+
+    m_output = m_outputs ? m_outputs() : nullptr;
+    if (!m_output || !m_output->start(&m_stream)) {
+        m_output.reset();
+        // Told after the press that started it has finished.
+        QMetaObject::invokeMethod(
+            this, [this] { act([this] { m_transport.noSound(); }); }, Qt::QueuedConnection);
+        return;
+    }
+    connect(m_output.get(), &AudioOutput::failed, this, &CdPlayer::onOutputFailed);
+    connect(m_output.get(), &AudioOutput::drained, this, &CdPlayer::updatePosition);
+    m_positionTimer.start();
+}
+
+void CdPlayer::pause()
+{
+    if (m_output)
+        m_output->suspend();
+}
+
+void CdPlayer::resume()
+{
+    if (m_output)
+        m_output->resume();
+}
+
+void CdPlayer::stop()
+{
+    m_positionTimer.stop();
+    if (m_output) {
+        m_output->disconnect(this);
+        m_output->stop();
+        m_output.reset();
+    }
+    m_generation = m_ring.clear();
+    QMetaObject::invokeMethod(m_worker, &DiscWorker::stopReading, Qt::QueuedConnection);
+}
+
+void CdPlayer::eject()
+{
+    QMetaObject::invokeMethod(m_worker, &DiscWorker::eject, Qt::QueuedConnection);
+}
+
+void CdPlayer::onReadFailed(quint64 generation)
+{
+    if (generation == m_generation)
+        act([this] { m_transport.readError(); });
+}
+
+void CdPlayer::onOutputFailed()
+{
+    act([this] { m_transport.noSound(); });
+}
+
+void CdPlayer::updatePosition()
+{
+    if (!m_output)
+        return;
+    const qint64 played = m_output->playedUSecs();
+    const qint64 length = qint64(m_endSector - m_startSector) * 1000000 / DiscToc::SectorsPerSecond;
+    act([&] {
+        if (m_ring.finished() && m_ring.available() == 0 && played >= length) {
+            m_transport.endOfDisc();
+            return;
+        }
+        const int sector = m_startSector + int(played * DiscToc::SectorsPerSecond / 1000000);
+        m_transport.position(std::min(sector, m_endSector - 1));
+    });
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "cdaudio/AudioOutput.h"
+#include "cdaudio/DiscWorker.h"
+#include "cdaudio/PcmStream.h"
+#include "cdaudio/PlaybackControl.h"
+#include "cdaudio/RingBuffer.h"
+#include "cdaudio/Transport.h"
+
+#include <QObject>
+#include <QThread>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class DiscSource;
+
+/// The player behind the panel: the transport's rules on the user-interface thread, the drive
+/// on a worker thread, and the sound output pulling from the ring buffer between them.
+class CdPlayer : public QObject, private PlaybackControl {
+    Q_OBJECT
+
+public:
+    using OutputFactory = std::function<std::unique_ptr<AudioOutput>()>;
+
+    static constexpr int BufferSeconds = 4;
+
+    CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QObject* parent = nullptr);
+    ~CdPlayer() override;
+
+    const Transport& transport() const { return m_transport; }
+    PcmStream& stream() { return m_stream; }
+
+    /// Opens the drive and reads the disc; while a disc plays it just goes on playing.
+    void open();
+    void pressPlay();
+    void pressPause();
+    void pressStop();
+    void pressPrevious();
+    void pressNext();
+    void pressEject();
+
+Q_SIGNALS:
+    /// The state, the position or the disc changed.
+    void changed();
+
+private:
+    void start(int firstSector, int endSector) override;
+    void pause() override;
+    void resume() override;
+    void stop() override;
+    void eject() override;
+
+    void onOpened(DiscWorker::Found found, const DiscToc& toc);
+    void onReadFailed(quint64 generation);
+    void updatePosition();
+    void onOutputFailed();
+    void act(const std::function<void()>& action);
+
+    std::unique_ptr<DiscSource> m_source;
+    OutputFactory m_outputs;
+    RingBuffer m_ring;
+    PcmStream m_stream;
+    Transport m_transport;
+    QThread m_thread;
+    DiscWorker* m_worker = nullptr;
+    std::unique_ptr<AudioOutput> m_output;
+    QTimer m_positionTimer;
+    int m_startSector = 0;
+    int m_endSector = 0;
+    quint64 m_generation = 0;
+};

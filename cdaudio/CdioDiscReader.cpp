@@ -1,0 +1,110 @@
+#include "cdaudio/CdioDiscReader.h"
+
+#define DO_NOT_WANT_PARANOIA_COMPATIBILITY
+#include <cdio/cdio.h>
+#include <cdio/cdtext.h>
+#include <cdio/paranoia/cdda.h>
+
+#include <algorithm>
+#include <bit>
+
+namespace {
+std::string text(CdIo_t* cdio, cdtext_field_t field, track_t track)
+{
+    cdtext_t* cdtext = cdio_get_cdtext(cdio);
+    const char* value = cdtext ? cdtext_get_const(cdtext, field, track) : nullptr;
+    return value ? value : "";
+}
+} // namespace
+
+CdioDiscReader::CdioDiscReader(CdIo_t* cdio, bool isDrive) : m_cdio(cdio), m_isDrive(isDrive) {}
+
+std::unique_ptr<CdioDiscReader> CdioDiscReader::open(CdIo_t* cdio, bool isDrive)
+{
+    if (!cdio)
+        return nullptr;
+    std::unique_ptr<CdioDiscReader> reader(new CdioDiscReader(cdio, isDrive));
+    if (!reader->readToc())
+        return nullptr;
+    return reader;
+}
+
+CdioDiscReader::~CdioDiscReader()
+{
+    release();
+}
+
+bool CdioDiscReader::readToc()
+{
+    const track_t first = cdio_get_first_track_num(m_cdio);
+    const track_t last = cdio_get_last_track_num(m_cdio);
+    if (first == CDIO_INVALID_TRACK || last == CDIO_INVALID_TRACK || last < first)
+        return false;
+    m_toc.leadOut = cdio_get_track_lsn(m_cdio, CDIO_CDROM_LEADOUT_TRACK);
+    m_toc.title = text(m_cdio, CDTEXT_FIELD_TITLE, 0);
+    m_toc.performer = text(m_cdio, CDTEXT_FIELD_PERFORMER, 0);
+    for (track_t t = first; t <= last; ++t) {
+        TrackInfo track;
+        track.number = t;
+        track.firstSector = cdio_get_track_lsn(m_cdio, t);
+        const lsn_t end =
+            t == last ? m_toc.leadOut : lsn_t(cdio_get_track_lsn(m_cdio, track_t(t + 1)));
+        track.sectorCount = std::max(0, int(end) - track.firstSector);
+        track.audio = cdio_get_track_format(m_cdio, t) == TRACK_FORMAT_AUDIO;
+        track.title = text(m_cdio, CDTEXT_FIELD_TITLE, t);
+        track.performer = text(m_cdio, CDTEXT_FIELD_PERFORMER, t);
+        m_toc.tracks.push_back(track);
+    }
+
+    if (!m_toc.audioTracks().empty()) {
+        // The audio layer works out the disc's byte order; a data-only disc has no such layer.
+        m_cdda = cdio_cddap_identify_cdio(m_cdio, CDDA_MESSAGE_FORGETIT, nullptr);
+        if (m_cdda && cdio_cddap_open(m_cdda) == 0) {
+            const int bigEndian = data_bigendianp(m_cdda);
+            m_swapBytes =
+                bigEndian >= 0 && (bigEndian == 1) != (std::endian::native == std::endian::big);
+        }
+    }
+    return true;
+}
+
+bool CdioDiscReader::read(int firstSector, int count, int16_t* samples)
+{
+    // Past the lead-out a read can report success and leave the buffer as it was.
+    if (!m_cdio || firstSector < 0 || count <= 0 || firstSector + count > m_toc.leadOut)
+        return false;
+    if (cdio_read_audio_sectors(m_cdio, samples, firstSector, unsigned(count)) != DRIVER_OP_SUCCESS)
+        return false;
+    if (m_swapBytes) {
+        const std::size_t n = std::size_t(count) * DiscToc::BytesPerSector / 2;
+        for (std::size_t i = 0; i < n; ++i)
+            samples[i] = int16_t(__builtin_bswap16(uint16_t(samples[i])));
+    }
+    return true;
+}
+
+void CdioDiscReader::eject()
+{
+    if (m_isDrive && m_cdio) {
+        if (m_cdda) {
+            cdio_cddap_close_no_free_cdio(m_cdda);
+            m_cdda = nullptr;
+        }
+        // Ejecting frees the driver's data whatever it returns.
+        cdio_eject_media(&m_cdio);
+        m_cdio = nullptr;
+    }
+    release();
+}
+
+void CdioDiscReader::release()
+{
+    if (m_cdda) {
+        cdio_cddap_close_no_free_cdio(m_cdda);
+        m_cdda = nullptr;
+    }
+    if (m_cdio) {
+        cdio_destroy(m_cdio);
+        m_cdio = nullptr;
+    }
+}

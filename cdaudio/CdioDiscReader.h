@@ -1,0 +1,32 @@
+#pragma once
+
+#include "cdaudio/DiscReader.h"
+
+#include <memory>
+#include <string>
+
+typedef struct _CdIo CdIo_t;
+typedef struct cdrom_drive_s cdrom_drive_t;
+
+/// A disc read through libcdio: a drive, or a BIN/CUE or TOC image through the same calls.
+class CdioDiscReader final : public DiscReader {
+public:
+    /// Takes ownership of `cdio`; null on a disc without a table of contents.
+    static std::unique_ptr<CdioDiscReader> open(CdIo_t* cdio, bool isDrive);
+    ~CdioDiscReader() override;
+
+    const DiscToc& toc() const override { return m_toc; }
+    bool read(int firstSector, int count, int16_t* samples) override;
+    void eject() override;
+
+private:
+    CdioDiscReader(CdIo_t* cdio, bool isDrive);
+    bool readToc();
+    void release();
+
+    CdIo_t* m_cdio = nullptr;
+    cdrom_drive_t* m_cdda = nullptr;
+    bool m_isDrive = false;
+    bool m_swapBytes = false;
+    DiscToc m_toc;
+};

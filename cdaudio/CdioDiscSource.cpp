@@ -1,0 +1,69 @@
+#include "cdaudio/CdioDiscSource.h"
+
+#include "cdaudio/CdioDiscReader.h"
+
+#include <cdio/cdio.h>
+#include <cdio/logging.h>
+
+#include <fcntl.h>
+#include <linux/cdrom.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+// libcdio writes its warnings to stderr; the panel shows what the user needs to know.
+void quietLog(cdio_log_level_t, const char*) {}
+
+void silenceLibcdio()
+{
+    cdio_log_set_handler(quietLog);
+}
+} // namespace
+
+CdioDiscSource::CdioDiscSource()
+{
+    silenceLibcdio();
+}
+
+CdioDiscSource::CdioDiscSource(std::vector<std::string> images)
+    : m_images(std::move(images)), m_useImages(true)
+{
+    silenceLibcdio();
+}
+
+std::vector<std::string> CdioDiscSource::drives()
+{
+    if (m_useImages)
+        return m_images;
+    std::vector<std::string> found;
+    // With no drive at all this is null, not an empty list.
+    if (char** devices = cdio_get_devices(DRIVER_DEVICE)) {
+        for (char** device = devices; *device; ++device)
+            found.emplace_back(*device);
+        cdio_free_device_list(devices);
+    }
+    return found;
+}
+
+std::unique_ptr<DiscReader> CdioDiscSource::open(const std::string& drive)
+{
+    if (media(drive) == Media::Absent)
+        return nullptr;
+    return CdioDiscReader::open(cdio_open(drive.c_str(), DRIVER_UNKNOWN), !m_useImages);
+}
+
+DiscSource::Media CdioDiscSource::media(const std::string& drive)
+{
+    if (m_useImages) {
+        struct stat info {};
+        return ::stat(drive.c_str(), &info) == 0 ? Media::Present : Media::Absent;
+    }
+    const int fd = ::open(drive.c_str(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0)
+        return Media::Absent;
+    const int status = ::ioctl(fd, CDROM_DRIVE_STATUS, CDSL_CURRENT);
+    ::close(fd);
+    // A drive that cannot say is taken at its word when opened.
+    return status == CDS_NO_DISC || status == CDS_TRAY_OPEN ? Media::Absent : Media::Present;
+}

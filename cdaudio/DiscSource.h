@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cdaudio/DiscReader.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+/// Where discs come from: the computer's drives, or disc images standing in for them.
+class DiscSource {
+public:
+    enum class Media { Present, Absent };
+
+    virtual ~DiscSource() = default;
+
+    virtual std::vector<std::string> drives() = 0;
+    /// The disc in `drive`, or null when there is none or it cannot be read.
+    virtual std::unique_ptr<DiscReader> open(const std::string& drive) = 0;
+    /// Whether a disc is in the drive now; cheap enough to poll.
+    virtual Media media(const std::string& drive) = 0;
+};

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "cdaudio/DiscToc.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+class DiscReader;
+class DiscSource;
+class RingBuffer;
+
+/// Everything that touches the drive, on a thread of its own: finding and opening the disc,
+/// reading its table of contents, and reading sectors ahead into the ring buffer. Slow drives,
+/// spin-up and read errors wait here, never on the user-interface thread.
+class DiscWorker : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Found { Disc, NoDrive, NoDisc };
+    Q_ENUM(Found)
+
+    static constexpr int ChunkSectors = 10;
+    static constexpr int MaxRetries = 3;
+    /// After this many seconds skipped in a row, reading gives up.
+    static constexpr int MaxSkips = 5;
+
+    DiscWorker(DiscSource& source, RingBuffer& ring);
+    ~DiscWorker() override;
+
+public Q_SLOTS:
+    /// Opens the first drive with an audio disc, else the first drive with any disc.
+    void open();
+    void startReading(int firstSector, int endSector, quint64 generation);
+    void stopReading();
+    void eject();
+    /// Notices a disc put in or taken out.
+    void poll();
+
+Q_SIGNALS:
+    void opened(DiscWorker::Found found, const DiscToc& toc);
+    void dataWritten();
+    void readingFinished(quint64 generation);
+    void readFailed(quint64 generation);
+
+private:
+    void readAhead();
+
+    DiscSource& m_source;
+    RingBuffer& m_ring;
+    std::unique_ptr<DiscReader> m_reader;
+    std::string m_drive;
+    bool m_discPresent = false;
+    /// After an eject a disc still seen (an image) must go before one counts as put in.
+    bool m_awaitRemoval = false;
+
+    // Children, so they move to the worker's thread with it.
+    QTimer m_readTimer{this};
+    QTimer m_pollTimer{this};
+    std::vector<int16_t> m_chunk;
+    int m_next = 0;
+    int m_end = 0;
+    quint64 m_generation = 0;
+    int m_retries = 0;
+    int m_skips = 0;
+};

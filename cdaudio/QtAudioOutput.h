@@ -1,0 +1,26 @@
+#pragma once
+
+#include "cdaudio/AudioOutput.h"
+
+#include <memory>
+
+class QAudioSink;
+
+/// Sound through the desktop's sound server with Qt Multimedia.
+class QtAudioOutput final : public AudioOutput {
+    Q_OBJECT
+
+public:
+    explicit QtAudioOutput(QObject* parent = nullptr);
+    ~QtAudioOutput() override;
+
+    bool start(QIODevice* source) override;
+    void suspend() override;
+    void resume() override;
+    void stop() override;
+    qint64 playedUSecs() const override;
+
+private:
+    std::unique_ptr<QAudioSink> m_sink;
+    QIODevice* m_source = nullptr;
+};

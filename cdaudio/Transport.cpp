@@ -1,0 +1,263 @@
+#include "cdaudio/Transport.h"
+
+#include "cdaudio/PlaybackControl.h"
+
+#include <cstdio>
+
+namespace {
+std::string clock(int sectors)
+{
+    const int seconds = sectors / DiscToc::SectorsPerSecond;
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", seconds / 60 % 100, seconds % 60);
+    return text;
+}
+} // namespace
+
+Transport::Transport(PlaybackControl& playback) : m_playback(playback) {}
+
+void Transport::opening()
+{
+    m_state = State::Opening;
+}
+
+void Transport::noDrive()
+{
+    m_state = State::NoDrive;
+    m_toc = {};
+    m_audio.clear();
+}
+
+void Transport::noDisc()
+{
+    if (m_state == State::Playing || m_state == State::Paused)
+        m_playback.stop();
+    m_state = State::NoDisc;
+    m_toc = {};
+    m_audio.clear();
+}
+
+void Transport::discLoaded(const DiscToc& toc)
+{
+    m_toc = toc;
+    m_audio = toc.audioTracks();
+    m_index = 0;
+    m_elapsed = 0;
+    m_state = m_audio.empty() ? State::NoAudio : State::Stopped;
+}
+
+bool Transport::hasDisc() const
+{
+    switch (m_state) {
+    case State::Stopped:
+    case State::Playing:
+    case State::Paused:
+    case State::NoSound:
+    case State::ReadError:
+        return true;
+    default:
+        return false;
+    }
+}
+
+int Transport::track() const
+{
+    return m_audio.empty() ? 0 : current().number;
+}
+
+int Transport::playEnd() const
+{
+    std::size_t last = std::size_t(m_index);
+    while (last + 1 < m_audio.size() && m_audio[last + 1].number == m_audio[last].number + 1)
+        ++last;
+    return m_audio[last].endSector();
+}
+
+void Transport::play()
+{
+    if (m_state == State::Paused) {
+        m_playback.resume();
+        m_state = State::Playing;
+    } else if (m_state == State::Stopped || m_state == State::NoSound ||
+               m_state == State::ReadError) {
+        m_state = State::Playing;
+        m_playback.start(current().firstSector + m_elapsed, playEnd());
+    }
+}
+
+void Transport::pause()
+{
+    if (m_state == State::Playing) {
+        m_playback.pause();
+        m_state = State::Paused;
+    }
+}
+
+void Transport::stop()
+{
+    if (m_state == State::Playing || m_state == State::Paused) {
+        m_playback.stop();
+        m_state = State::Stopped;
+    }
+    if (hasDisc())
+        m_elapsed = 0;
+}
+
+void Transport::goTo(int index)
+{
+    m_index = index;
+    m_elapsed = 0;
+    if (m_state == State::Playing)
+        m_playback.start(current().firstSector, playEnd());
+    else if (m_state == State::Paused) {
+        m_playback.stop();
+        m_state = State::Stopped;
+    }
+}
+
+void Transport::previous()
+{
+    if (!hasDisc())
+        return;
+    const bool restart = m_elapsed > RestartThreshold || m_index == 0;
+    goTo(restart ? m_index : m_index - 1);
+}
+
+void Transport::next()
+{
+    if (hasDisc() && m_index + 1 < int(m_audio.size()))
+        goTo(m_index + 1);
+}
+
+void Transport::eject()
+{
+    if (m_state == State::Closed || m_state == State::NoDrive || m_state == State::Opening)
+        return;
+    if (m_state == State::Playing || m_state == State::Paused)
+        m_playback.stop();
+    m_playback.eject();
+    m_state = State::NoDisc;
+    m_toc = {};
+    m_audio.clear();
+    m_index = 0;
+    m_elapsed = 0;
+}
+
+void Transport::position(int sector)
+{
+    if (m_state != State::Playing && m_state != State::Paused)
+        return;
+    for (std::size_t n = 0; n < m_audio.size(); ++n) {
+        if (sector >= m_audio[n].firstSector && sector < m_audio[n].endSector()) {
+            m_index = int(n);
+            m_elapsed = sector - m_audio[n].firstSector;
+            return;
+        }
+    }
+}
+
+void Transport::endOfDisc()
+{
+    if (m_state != State::Playing)
+        return;
+    m_playback.stop();
+    m_state = State::Stopped;
+    m_index = 0;
+    m_elapsed = 0;
+}
+
+void Transport::readError()
+{
+    if (m_state == State::Playing || m_state == State::Paused) {
+        m_playback.stop();
+        m_state = State::ReadError;
+        m_elapsed = 0;
+    }
+}
+
+void Transport::noSound()
+{
+    if (m_state == State::Playing || m_state == State::Paused) {
+        m_playback.stop();
+        m_state = State::NoSound;
+    }
+}
+
+Transport::Buttons Transport::buttons() const
+{
+    Buttons b;
+    const bool notLast = m_index + 1 < int(m_audio.size());
+    switch (m_state) {
+    case State::Closed:
+    case State::Opening:
+    case State::NoDrive:
+        break;
+    case State::NoDisc:
+    case State::NoAudio:
+        b.eject = true;
+        break;
+    case State::Stopped:
+    case State::NoSound:
+    case State::ReadError:
+        b.previous = m_index > 0;
+        b.play = true;
+        b.next = notLast;
+        b.eject = true;
+        break;
+    case State::Playing:
+        b.previous = b.pause = b.stop = b.eject = true;
+        b.next = notLast;
+        break;
+    case State::Paused:
+        b.previous = b.play = b.stop = b.eject = true;
+        b.next = notLast;
+        break;
+    }
+    return b;
+}
+
+std::string Transport::display() const
+{
+    switch (m_state) {
+    case State::Closed:
+        return "Press Load";
+    case State::Opening:
+        return "Opening";
+    case State::NoDrive:
+        return "No drive";
+    case State::NoDisc:
+        return "No disc";
+    case State::NoAudio:
+        return "No audio";
+    case State::NoSound:
+        return "No sound";
+    case State::ReadError:
+        return "Read error";
+    case State::Stopped:
+    case State::Playing:
+    case State::Paused:
+        break;
+    }
+    char number[8];
+    std::snprintf(number, sizeof number, "%02d", track() % 100);
+    return std::string(number) + " " + clock(m_elapsed);
+}
+
+std::string Transport::details() const
+{
+    if (m_audio.empty())
+        return {};
+    std::string text;
+    if (!m_toc.title.empty() || !m_toc.performer.empty()) {
+        text = m_toc.title;
+        if (!m_toc.performer.empty())
+            text += (text.empty() ? "" : " - ") + m_toc.performer;
+        text += "\n";
+    }
+    int sectors = 0;
+    for (const TrackInfo& t : m_audio)
+        sectors += t.sectorCount;
+    text += std::to_string(m_audio.size()) + (m_audio.size() == 1 ? " track, " : " tracks, ") +
+            clock(sectors);
+    return text;
+}

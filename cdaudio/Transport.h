@@ -1,0 +1,79 @@
+#pragma once
+
+#include "cdaudio/DiscToc.h"
+
+#include <string>
+
+class PlaybackControl;
+
+/// The CD player's rules: which button does what in which state, where playing goes on, and
+/// what the display says. Plain C++, driven by the panel's buttons and by playback events.
+class Transport {
+public:
+    enum class State {
+        Closed,
+        Opening,
+        NoDrive,
+        NoDisc,
+        NoAudio,
+        Stopped,
+        Playing,
+        Paused,
+        NoSound,
+        ReadError
+    };
+
+    struct Buttons {
+        bool previous = false, play = false, pause = false, stop = false, next = false,
+             eject = false;
+        friend bool operator==(const Buttons&, const Buttons&) = default;
+    };
+
+    /// Previous restarts the track when more than this far into it.
+    static constexpr int RestartThreshold = 2 * DiscToc::SectorsPerSecond;
+
+    explicit Transport(PlaybackControl& playback);
+
+    // What the drive reported.
+    void opening();
+    void noDrive();
+    void noDisc();
+    void discLoaded(const DiscToc& toc);
+
+    // The buttons.
+    void play();
+    void pause();
+    void stop();
+    void previous();
+    void next();
+    void eject();
+
+    // What playback reported.
+    void position(int sector);
+    void endOfDisc();
+    void readError();
+    void noSound();
+
+    State state() const { return m_state; }
+    /// The current track's number, 0 without a playable disc.
+    int track() const;
+    int elapsedSectors() const { return m_elapsed; }
+    const DiscToc& toc() const { return m_toc; }
+    bool hasDisc() const;
+    Buttons buttons() const;
+    std::string display() const;
+    std::string details() const;
+
+private:
+    const TrackInfo& current() const { return m_audio[std::size_t(m_index)]; }
+    /// The end of the run of audio tracks that the current one belongs to.
+    int playEnd() const;
+    void goTo(int index);
+
+    PlaybackControl& m_playback;
+    State m_state = State::Closed;
+    DiscToc m_toc;
+    std::vector<TrackInfo> m_audio;
+    int m_index = 0;
+    int m_elapsed = 0;
+};
