@@ -31,9 +31,9 @@ constexpr int SettleTimeoutMs = 1000;
 } // namespace
 
 frmCircles2::frmCircles2(RandomSource& random, MessageBoxes& boxes, ProgramEnd& end,
-                         QWidget* parent)
+                         CdPlayerPanel* panel, QWidget* parent)
     : QWidget(parent), m_burst(m_surface, random), m_pacing(*this), m_modes(*this, m_pacing),
-      m_messages(boxes, end)
+      m_messages(boxes, end), MMControl1(panel)
 {
     setupWindow();
     setupControls();
@@ -68,15 +68,22 @@ void frmCircles2::setupControls()
 {
     cmdExit = makeButton(this, "cmdExit", tr("E&xit"), StoredLayout::Exit);
     cmdLoad = makeButton(this, "cmdLoad", tr("&Load"), StoredLayout::Load);
-    MMControl1 = new CdPlayerPanel(this);
+    if (!MMControl1)
+        MMControl1 = new CdPlayerPanel(this);
+    MMControl1->setParent(this);
     MMControl1->setObjectName(QStringLiteral("MMControl1"));
     MMControl1->setGeometry(StoredLayout::Panel.pixels());
     cmdAbout = makeButton(this, "cmdAbout", tr("&About"), StoredLayout::About);
     cmdAbout->setToolTip(tr("Click here for operating instructions."));
 
+    // The panel's place in the tab order is that of its buttons.
     setTabOrder(cmdExit, cmdLoad);
-    setTabOrder(cmdLoad, MMControl1);
-    setTabOrder(MMControl1, cmdAbout);
+    QWidget* previous = cmdLoad;
+    for (QWidget* button : MMControl1->buttons()) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, cmdAbout);
     cmdExit->setFocus();
 
     Timer1 = new IntervalTimer(this);
@@ -88,6 +95,14 @@ void frmCircles2::setupWiring()
     connect(Timer1, &IntervalTimer::tick, this, [this] { m_pacing.tick(); });
     connect(cmdAbout, &QPushButton::clicked, this, [this] { m_messages.about(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { m_messages.exit(); });
+    connect(cmdLoad, &QPushButton::clicked, this, [this] {
+        MMControl1->setDeviceType(QString::fromLatin1(CdPlayerPanel::CdAudio));
+        MMControl1->setCommand(QString::fromLatin1(CdPlayerPanel::Open));
+    });
+    connect(MMControl1, &CdPlayerPanel::startNotification, this,
+            &frmCircles2::panelStartNotification);
+    connect(MMControl1, &CdPlayerPanel::stopNotification, this,
+            &frmCircles2::panelStopNotification);
 
     m_settleTimeout.setSingleShot(true);
     m_settleTimeout.setInterval(SettleTimeoutMs);

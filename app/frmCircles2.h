@@ -24,8 +24,9 @@ class frmCircles2 : public QWidget, private AnimationWindow {
     Q_OBJECT
 
 public:
+    /// Without a panel the window makes one for the computer's own drives and sound output.
     frmCircles2(RandomSource& random, MessageBoxes& boxes, ProgramEnd& end,
-                QWidget* parent = nullptr);
+                CdPlayerPanel* panel = nullptr, QWidget* parent = nullptr);
     ~frmCircles2() override;
 
     const ImageSurface& surface() const { return m_surface; }
