@@ -164,12 +164,13 @@ private slots:
         QVERIFY(f.showAndWait());
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdExit"));
 
+        // Before Load the panel's buttons are all disabled, so the chain passes over them.
         QStringList chain;
-        for (int n = 0; n < 4; ++n) {
+        for (int n = 0; n < 3; ++n) {
             chain << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(chain, (QStringList{"cmdExit", "cmdLoad", "MMControl1", "cmdAbout"}));
+        QCOMPARE(chain, (QStringList{"cmdExit", "cmdLoad", "cmdAbout"}));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdExit"));
     }
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "cdaudio/AudioOutput.h"
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QTimer>
+
+/// A sound output that records what it is given, pulling faster than real time.
+class RecordingOutput final : public AudioOutput {
+public:
+    explicit RecordingOutput(QByteArray& recording) : m_recording(recording)
+    {
+        m_timer.setInterval(2);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { pull(); });
+    }
+
+    bool start(QIODevice* source) override
+    {
+        m_source = source;
+        m_played = 0;
+        m_timer.start();
+        return true;
+    }
+    void suspend() override { m_timer.stop(); }
+    void resume() override { m_timer.start(); }
+    void stop() override
+    {
+        m_timer.stop();
+        m_source = nullptr;
+    }
+    qint64 playedUSecs() const override { return m_played * 1000000 / 176400; }
+
+private:
+    void pull()
+    {
+        if (!m_source)
+            return;
+        // 3528 bytes is what a real sink asks for every 20 ms.
+        const QByteArray chunk = m_source->read(3528);
+        m_recording += chunk;
+        m_played += chunk.size();
+        if (chunk.isEmpty() && m_source->atEnd())
+            Q_EMIT drained();
+    }
+
+    QByteArray& m_recording;
+    QIODevice* m_source = nullptr;
+    QTimer m_timer;
+    qint64 m_played = 0;
+};

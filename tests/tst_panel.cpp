@@ -1,0 +1,144 @@
+#include "app/frmCircles2.h"
+#include "cdaudio/CdPlayerPanel.h"
+#include "cdaudio/CdioDiscSource.h"
+#include "platform/IntervalTimer.h"
+#include "platform/RandomSequence.h"
+#include "support/DiscImage.h"
+#include "support/FakeServices.h"
+#include "support/RecordingOutput.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+/// The window with a panel whose drives are the given disc images.
+struct Rig {
+    QByteArray recording;
+    RandomSequence random;
+    FakeServices services;
+    CdPlayerPanel* panel;
+    frmCircles2 window;
+
+    explicit Rig(const std::vector<std::string>& images)
+        : panel(new CdPlayerPanel(std::make_unique<CdioDiscSource>(images),
+                                  [this] { return std::make_unique<RecordingOutput>(recording); })),
+          window(random, services, services, panel)
+    {
+    }
+
+    QToolButton* button(const char* name) { return panel->findChild<QToolButton*>(name); }
+    QString display() { return panel->findChild<QLabel*>("display")->text(); }
+    int interval() { return window.findChild<IntervalTimer*>("Timer1")->Interval(); }
+    void load() { QTest::mouseClick(window.findChild<QPushButton*>("cmdLoad"), Qt::LeftButton); }
+};
+
+} // namespace
+
+class TestPanel : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    DiscImage m_disc;
+
+private slots:
+    void initTestCase()
+    {
+        DiscImage::Design design;
+        design.tracks = {{440, 1.0, 0.5, {}}, {550, 1.0, 0.5, {}}, {660, 1.0, 0.5, {}}};
+        design.title = "Tones";
+        design.performer = "Test Band";
+        m_disc = DiscImage::write(m_dir.path().toStdString(), "tones", design);
+    }
+
+    void panelSitsInItsPlaceWithSixButtonsAndADisplay()
+    {
+        Rig rig({m_disc.cuePath});
+        QCOMPARE(rig.panel->geometry(), QRect(8, 232, 236, 33));
+        const QStringList names{"Previous track", "Play", "Pause", "Stop", "Next track", "Eject"};
+        const QList<QWidget*> buttons = rig.panel->buttons();
+        QCOMPARE(buttons.size(), 6);
+        for (int n = 0; n < 6; ++n) {
+            QCOMPARE(buttons[n]->geometry(), QRect(n * 26, 0, 26, 33));
+            QCOMPARE(buttons[n]->accessibleName(), names[n]);
+            QCOMPARE(buttons[n]->toolTip(), names[n]);
+            QVERIFY(!buttons[n]->isEnabled());
+        }
+        QCOMPARE(rig.display(), QStringLiteral("Press Load"));
+    }
+
+    void loadOpensTheDiscAndShowsIt()
+    {
+        Rig rig({m_disc.cuePath});
+        rig.load();
+        QTRY_COMPARE(rig.display(), QStringLiteral("01 00:00"));
+        QCOMPARE(rig.panel->findChild<QLabel*>("display")->toolTip(),
+                 QStringLiteral("Tones - Test Band\n3 tracks, 00:03"));
+        QCOMPARE(rig.panel->DeviceType(), QStringLiteral("CDaudio"));
+        QVERIFY(rig.button("playButton")->isEnabled());
+        QVERIFY(!rig.button("stopButton")->isEnabled());
+    }
+
+    void playAndStopStartAndStopTheAnimation()
+    {
+        Rig rig({m_disc.cuePath});
+        rig.load();
+        QTRY_VERIFY(rig.button("playButton")->isEnabled());
+        QTest::mouseClick(rig.button("playButton"), Qt::LeftButton);
+        QCOMPARE(rig.interval(), 20);
+        QVERIFY(rig.window.varInterval().isEmpty());
+        QTRY_VERIFY(!rig.recording.isEmpty());
+        QTest::mouseClick(rig.button("stopButton"), Qt::LeftButton);
+        QCOMPARE(rig.interval(), 0);
+        QVERIFY(rig.window.varInterval().isEmpty());
+        QCOMPARE(rig.display(), QStringLiteral("01 00:00"));
+    }
+
+    void tabChainReachesTheEnabledButtons()
+    {
+        Rig rig({m_disc.cuePath});
+        rig.window.show();
+        rig.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        rig.load();
+        QTRY_VERIFY(rig.button("playButton")->isEnabled());
+        rig.window.findChild<QPushButton*>("cmdExit")->setFocus();
+        QStringList chain;
+        for (int n = 0; n < 6; ++n) {
+            chain << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(chain, (QStringList{"cmdExit", "cmdLoad", "playButton", "nextButton",
+                                     "ejectButton", "cmdAbout"}));
+        // Space presses the focused panel button, as a mouse click does.
+        rig.button("playButton")->setFocus();
+        QTest::keyClick(rig.button("playButton"), Qt::Key_Space);
+        QCOMPARE(rig.interval(), 20);
+    }
+
+    void noDriveIsShownAndTheWindowGoesOn()
+    {
+        Rig rig({});
+        rig.load();
+        QTRY_COMPARE(rig.display(), QStringLiteral("No drive"));
+        for (QWidget* button : rig.panel->buttons())
+            QVERIFY(!button->isEnabled());
+        QTest::mouseClick(&rig.window, Qt::LeftButton, {}, QPoint(50, 50));
+        QCOMPARE(rig.interval(), 20);
+    }
+
+    void unknownDeviceTypesAndCommandsAreProgrammingErrors()
+    {
+        Rig rig({m_disc.cuePath});
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, rig.panel->setCommand("Open"));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, rig.panel->setDeviceType("WaveAudio"));
+        rig.panel->setDeviceType("CDaudio");
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, rig.panel->setCommand("Close"));
+    }
+};
+
+QTEST_MAIN(TestPanel)
+#include "tst_panel.moc"
