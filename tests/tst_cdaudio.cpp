@@ -255,6 +255,41 @@ private slots:
         QVERIFY(p.recording.count('\0') == p.recording.size());
     }
 
+    void discTakenOutAndPutBackIsNoticed()
+    {
+        DiscImage::Design design = tonesDesign();
+        design.tracks = {{440, 30, 0.5, {}}};
+        const DiscImage disc = DiscImage::write(m_dir.path().toStdString(), "swap", design);
+        Player p({disc.cuePath});
+        p.player.open();
+        QTRY_COMPARE(p.state(), State::Stopped);
+        p.player.pressPlay();
+        QCOMPARE(p.state(), State::Playing);
+
+        const QString cue = QString::fromStdString(disc.cuePath);
+        QVERIFY(QFile::rename(cue, cue + ".out"));
+        QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::NoDisc, 5000);
+        QCOMPARE(p.display(), QStringLiteral("No disc"));
+
+        QVERIFY(QFile::rename(cue + ".out", cue));
+        QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::Stopped, 5000);
+        QCOMPARE(p.player.transport().toc().tracks.size(), 1u);
+    }
+
+    void ejectedImageStaysOutUntilLoad()
+    {
+        Player p({m_tones.cuePath});
+        p.player.open();
+        QTRY_COMPARE(p.state(), State::Stopped);
+        p.player.pressPlay();
+        p.player.pressEject();
+        QCOMPARE(p.state(), State::NoDisc);
+        QTest::qWait(2000); // longer than the drive is polled
+        QCOMPARE(p.state(), State::NoDisc);
+        p.player.open();
+        QTRY_COMPARE(p.state(), State::Stopped);
+    }
+
     void loadWhilePlayingKeepsPlaying()
     {
         Player p({m_tones.cuePath});

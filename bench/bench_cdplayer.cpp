@@ -1,0 +1,108 @@
+// The CD player with a disc image, through the real sound server (run it through
+// scripts/with-pulse): time from the Play press to the first sample handed to the sound output,
+// and the process's CPU use while playing, reader and output together.
+#include "cdaudio/CdPlayer.h"
+#include "cdaudio/CdioDiscSource.h"
+#include "cdaudio/QtAudioOutput.h"
+#include "support/DiscImage.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+CdPlayer* player = nullptr;
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+void spin(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void playToFirstSample(benchmark::State& state)
+{
+    std::vector<double> times;
+    for (auto _ : state) {
+        QEventLoop loop;
+        QElapsedTimer clock;
+        const auto connection =
+            QObject::connect(&player->stream(), &PcmStream::firstData, &loop, [&] {
+                times.push_back(clock.nsecsElapsed() / 1e6);
+                loop.quit();
+            });
+        QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+        clock.start();
+        player->pressPlay();
+        loop.exec();
+        QObject::disconnect(connection);
+        state.PauseTiming();
+        spin(300);
+        player->pressStop();
+        spin(100);
+        state.ResumeTiming();
+    }
+    std::sort(times.begin(), times.end());
+    state.counters["median_ms"] = times[times.size() / 2];
+    state.counters["max_ms"] = times.back();
+    state.counters["presses"] = double(times.size());
+}
+
+void cpuWhilePlaying(benchmark::State& state)
+{
+    for (auto _ : state) {
+        player->pressPlay();
+        spin(500);
+        const double before = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        spin(10000);
+        state.counters["cpu_percent"] = 100 * (cpuSeconds() - before) / (wall.nsecsElapsed() / 1e9);
+        state.counters["still_playing"] = player->transport().state() == Transport::State::Playing;
+        player->pressStop();
+    }
+}
+
+} // namespace
+
+BENCHMARK(playToFirstSample)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(cpuWhilePlaying)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    DiscImage::Design design;
+    design.tracks = {{440, 30, 0.5, {}}, {660, 30, 0.5, {}}};
+    const DiscImage disc = DiscImage::write(dir.path().toStdString(), "bench", design);
+    CdPlayer thePlayer(std::make_unique<CdioDiscSource>(std::vector<std::string>{disc.cuePath}),
+                       [] { return std::make_unique<QtAudioOutput>(); });
+    player = &thePlayer;
+    thePlayer.open();
+    while (thePlayer.transport().state() != Transport::State::Stopped)
+        spin(10);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
