@@ -214,34 +214,39 @@ void frmCircles2::applyWindowMode()
     m_modeChangeQueued = false;
     const bool maximised = m_windowState == WindowState::Maximised;
     const bool frameless = m_borderStyle == BorderStyle::None;
-    const bool wasMaximised = isFullScreen() || isMaximized();
-    if (maximised == wasMaximised && frameless == windowFlags().testFlag(Qt::FramelessWindowHint))
+    // A maximised window without a border is what the desktop calls full screen; asking for
+    // that state, rather than dropping the frame by hand, keeps the window mapped throughout,
+    // and an unmapped window's changes can reach the window manager out of order.
+    const bool fullScreen = maximised && frameless;
+    const bool dropFrame = frameless && !fullScreen;
+    const bool wasNormal = !isFullScreen() && !isMaximized();
+    if (maximised != !wasNormal || fullScreen != isFullScreen() ||
+        dropFrame != windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        m_settling = true;
+    } else {
         return;
+    }
 
-    // The order matters: a fixed size makes the window manager refuse to maximise, and a
-    // change of frame unmaps the window until it is shown again.
-    m_settling = true;
     if (maximised) {
-        if (!wasMaximised)
+        if (wasNormal)
             m_normalGeometry = geometry();
-        const QRect screenArea = screen()->geometry();
-        m_settleSize = screenArea.size();
+        m_settleSize = screen()->geometry().size();
+        // A fixed size makes the window manager refuse to maximise.
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        setWindowFlag(Qt::FramelessWindowHint, frameless);
-        setGeometry(screenArea);
-        show();
-        if (frameless)
+        if (fullScreen)
             showFullScreen();
         else
             showMaximized();
     } else {
         m_settleSize = StoredLayout::ClientSize;
-        setWindowFlag(Qt::FramelessWindowHint, frameless);
         showNormal();
         setFixedSize(StoredLayout::ClientSize);
         if (m_normalGeometry.isValid())
             setGeometry(m_normalGeometry);
+    }
+    if (dropFrame != windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        setWindowFlag(Qt::FramelessWindowHint, dropFrame);
         show();
     }
     if (size() == m_settleSize)
