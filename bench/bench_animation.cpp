@@ -11,9 +11,9 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <benchmark/benchmark.h>
+#include "ProcessClock.h"
 
-#include <sys/resource.h>
+#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <memory>
@@ -21,6 +21,9 @@
 #include <vector>
 
 namespace {
+
+using ProcessClock::cpuSeconds;
+using ProcessClock::spin;
 
 /// The process sequence, noting the time each burst starts (every 500th value).
 class TimedRandom final : public RandomSource {
@@ -40,21 +43,6 @@ private:
     QElapsedTimer m_clock;
     long m_drawn = 0;
 };
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-void spin(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 struct Rig {
     TimedRandom random;

@@ -12,9 +12,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <benchmark/benchmark.h>
+#include "ProcessClock.h"
 
-#include <sys/resource.h>
+#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <memory>
@@ -22,22 +22,10 @@
 
 namespace {
 
+using ProcessClock::cpuSeconds;
+using ProcessClock::spin;
+
 CdPlayer* player = nullptr;
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-void spin(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 void playToFirstSample(benchmark::State& state)
 {
