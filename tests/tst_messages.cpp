@@ -2,7 +2,6 @@
 #include "messages/MessageHandlers.h"
 #include "support/FakeServices.h"
 
-#include <QRegularExpression>
 #include <QtTest>
 
 class TestMessages : public QObject {
@@ -23,26 +22,6 @@ private slots:
             "Neverland, Z9Z 9Z9 \r\n"
             "Phone (555) 555-0142 ";
         QCOMPARE(AboutText::AboutPrompt(), expected);
-    }
-
-    void aboutPromptHasItsShape()
-    {
-        const QString prompt = QString::fromStdString(AboutText::AboutPrompt());
-        const QStringList paragraphs = prompt.split(QStringLiteral("\r\n\r\n"));
-        QCOMPARE(paragraphs.size(), 4);
-        QVERIFY(paragraphs[0].endsWith(QStringLiteral("Stay Cool.")));
-        QVERIFY(!paragraphs[0].contains(QLatin1Char('\n')));
-        QVERIFY(paragraphs[1].contains(QStringLiteral("2026")) && paragraphs[1].endsWith(' '));
-
-        const QStringList contact = paragraphs[3].split(QStringLiteral("\r\n"));
-        QCOMPARE(contact.size(), 4);
-        for (const QString& line : contact)
-            QVERIFY2(line.endsWith(' ') && line.trimmed().size() > 0, qPrintable(line));
-        QVERIFY(QRegularExpression(QStringLiteral("555-01\\d\\d $")).match(contact[3]).hasMatch());
-        QVERIFY(!prompt.endsWith(QStringLiteral("\r\n")));
-        // Every line break is a carriage return followed by a line feed.
-        QCOMPARE(prompt.count(QLatin1Char('\r')), prompt.count(QLatin1Char('\n')));
-        QCOMPARE(prompt.count(QStringLiteral("\r\n")), prompt.count(QLatin1Char('\n')));
     }
 
     void aboutShowsItsBoxAndNothingElse()

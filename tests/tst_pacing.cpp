@@ -106,16 +106,6 @@ class TestPacing : public QObject {
     Q_OBJECT
 
 private slots:
-    void varIntervalArithmetic()
-    {
-        const VarInterval empty;
-        QVERIFY(empty.isEmpty());
-        QVERIFY(empty == 0);
-        QVERIFY((empty + 20).sameAs(VarInterval(20)));
-        QVERIFY((VarInterval(20) - 20).sameAs(VarInterval(0)));
-        QVERIFY(!VarInterval(0).sameAs(empty));
-    }
-
     void clickStateTable_data()
     {
         QTest::addColumn<QStringList>("events");
