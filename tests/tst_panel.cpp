@@ -7,6 +7,7 @@
 #include "support/FakeServices.h"
 #include "support/RecordingOutput.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -117,6 +118,25 @@ private slots:
         rig.button("playButton")->setFocus();
         QTest::keyClick(rig.button("playButton"), Qt::Key_Space);
         QCOMPARE(rig.interval(), 20);
+    }
+
+    void everyControlHasAnAccessibleName()
+    {
+        Rig rig({m_disc.cuePath});
+        rig.load();
+        QTRY_VERIFY(rig.button("playButton")->isEnabled());
+        QStringList names;
+        for (QWidget* widget : rig.window.findChildren<QWidget*>()) {
+            if (widget->focusPolicy() == Qt::NoFocus && widget->objectName() != "display")
+                continue;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY(accessible);
+            const QString name = accessible->text(QAccessible::Name);
+            QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName()));
+            names << name;
+        }
+        for (const char* expected : {"Exit", "Load", "About", "Play", "Eject", "CD player display"})
+            QVERIFY2(names.contains(QString::fromLatin1(expected)), qPrintable(names.join(", ")));
     }
 
     void noDriveIsShownAndTheWindowGoesOn()
