@@ -1,6 +1,7 @@
 #include "cdaudio/CdPlayer.h"
 
 #include "cdaudio/DiscSource.h"
+#include "cdaudio/ThreadHandOff.h"
 
 #include <algorithm>
 
@@ -18,10 +19,14 @@ CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QO
 
     m_worker = new DiscWorker(*m_source, m_ring);
     m_worker->moveToThread(&m_thread);
-    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    // The worker's last act on its thread, so the player may take everything back after wait().
+    connect(
+        &m_thread, &QThread::finished, m_worker, [this] { ThreadHandOff::release(&m_ring); },
+        Qt::DirectConnection);
     connect(m_worker, &DiscWorker::opened, this, &CdPlayer::onOpened);
     connect(m_worker, &DiscWorker::dataWritten, &m_stream, &PcmStream::dataArrived);
     connect(m_worker, &DiscWorker::readFailed, this, &CdPlayer::onReadFailed);
+    connect(this, &CdPlayer::readRequested, m_worker, &DiscWorker::startReading);
     m_thread.setObjectName(QStringLiteral("disc reader"));
     m_thread.start();
 
@@ -35,6 +40,8 @@ CdPlayer::~CdPlayer()
         m_output->stop();
     m_thread.quit();
     m_thread.wait();
+    ThreadHandOff::acquire(&m_ring);
+    delete m_worker;
 }
 
 void CdPlayer::act(const std::function<void()>& action)
@@ -49,6 +56,7 @@ void CdPlayer::open()
     if (state == Transport::State::Playing || state == Transport::State::Paused)
         return;
     act([this] { m_transport.opening(); });
+    ThreadHandOff::release(&m_ring);
     QMetaObject::invokeMethod(m_worker, &DiscWorker::open, Qt::QueuedConnection);
 }
 
@@ -84,6 +92,7 @@ void CdPlayer::pressEject()
 
 void CdPlayer::onOpened(DiscWorker::Found found, const DiscToc& toc)
 {
+    ThreadHandOff::acquire(&m_ring);
     act([&] {
         switch (found) {
         case DiscWorker::Found::NoDrive:
@@ -106,12 +115,8 @@ void CdPlayer::start(int firstSector, int endSector)
     m_stream.restart();
     m_startSector = firstSector;
     m_endSector = endSector;
-    QMetaObject::invokeMethod(
-        m_worker,
-        [worker = m_worker, firstSector, endSector, generation = m_generation] {
-            worker->startReading(firstSector, endSector, generation);
-        },
-        Qt::QueuedConnection);
+    ThreadHandOff::release(&m_ring);
+    Q_EMIT readRequested(firstSector, endSector, m_generation);
 
     m_output = m_outputs ? m_outputs() : nullptr;
     if (!m_output || !m_output->start(&m_stream)) {
@@ -147,16 +152,19 @@ void CdPlayer::stop()
         m_output.reset();
     }
     m_generation = m_ring.clear();
+    ThreadHandOff::release(&m_ring);
     QMetaObject::invokeMethod(m_worker, &DiscWorker::stopReading, Qt::QueuedConnection);
 }
 
 void CdPlayer::eject()
 {
+    ThreadHandOff::release(&m_ring);
     QMetaObject::invokeMethod(m_worker, &DiscWorker::eject, Qt::QueuedConnection);
 }
 
 void CdPlayer::onReadFailed(quint64 generation)
 {
+    ThreadHandOff::acquire(&m_ring);
     if (generation == m_generation)
         act([this] { m_transport.readError(); });
 }

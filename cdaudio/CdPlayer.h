@@ -44,6 +44,8 @@ public:
 Q_SIGNALS:
     /// The state, the position or the disc changed.
     void changed();
+    /// To the worker: read [firstSector, endSector) into the buffer's generation.
+    void readRequested(int firstSector, int endSector, quint64 generation);
 
 private:
     void start(int firstSector, int endSector) override;

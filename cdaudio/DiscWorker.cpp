@@ -3,6 +3,7 @@
 #include "cdaudio/DiscReader.h"
 #include "cdaudio/DiscSource.h"
 #include "cdaudio/RingBuffer.h"
+#include "cdaudio/ThreadHandOff.h"
 
 #include <algorithm>
 
@@ -25,12 +26,14 @@ DiscWorker::~DiscWorker() = default;
 
 void DiscWorker::open()
 {
+    ThreadHandOff::acquire(&m_ring);
     stopReading();
     m_reader.reset();
     const std::vector<std::string> drives = m_source.drives();
     if (drives.empty()) {
         m_drive.clear();
         m_pollTimer.stop();
+        ThreadHandOff::release(&m_ring);
         Q_EMIT opened(Found::NoDrive, {});
         return;
     }
@@ -58,6 +61,7 @@ void DiscWorker::open()
     m_discPresent = m_reader != nullptr;
     m_awaitRemoval = false;
     m_pollTimer.start();
+    ThreadHandOff::release(&m_ring);
     if (m_reader)
         Q_EMIT opened(Found::Disc, m_reader->toc());
     else
@@ -66,12 +70,14 @@ void DiscWorker::open()
 
 void DiscWorker::startReading(int firstSector, int endSector, quint64 generation)
 {
+    ThreadHandOff::acquire(&m_ring);
     m_next = firstSector;
     m_end = endSector;
     m_generation = generation;
     m_retries = 0;
     m_skips = 0;
     if (!m_reader) {
+        ThreadHandOff::release(&m_ring);
         Q_EMIT readFailed(generation);
         return;
     }
@@ -82,6 +88,7 @@ void DiscWorker::startReading(int firstSector, int endSector, quint64 generation
 
 void DiscWorker::stopReading()
 {
+    ThreadHandOff::acquire(&m_ring);
     m_readTimer.stop();
 }
 
@@ -113,6 +120,7 @@ void DiscWorker::readAhead()
         m_retries = 0;
         if (++m_skips > MaxSkips) {
             m_readTimer.stop();
+            ThreadHandOff::release(&m_ring);
             Q_EMIT readFailed(m_generation);
             return;
         }
@@ -122,17 +130,21 @@ void DiscWorker::readAhead()
         m_next += skip;
         wrote = true;
     }
-    if (wrote)
+    if (wrote) {
+        ThreadHandOff::release(&m_ring);
         Q_EMIT dataWritten();
+    }
     if (m_readTimer.isActive() && m_next >= m_end) {
         m_readTimer.stop();
         m_ring.finish(m_generation);
+        ThreadHandOff::release(&m_ring);
         Q_EMIT readingFinished(m_generation);
     }
 }
 
 void DiscWorker::eject()
 {
+    ThreadHandOff::acquire(&m_ring);
     stopReading();
     if (m_reader)
         m_reader->eject();
@@ -154,6 +166,7 @@ void DiscWorker::poll()
         stopReading();
         m_reader.reset();
         m_discPresent = false;
+        ThreadHandOff::release(&m_ring);
         Q_EMIT opened(Found::NoDisc, {});
     } else {
         open();
