@@ -104,18 +104,20 @@ private slots:
                     QCOMPARE(window.bursts - bursts, model.interval ? 1 : 0);
                     break;
                 }
-                const QString where = QStringLiteral("seed %1 (set SPINDELLA_SEED to repeat), run %2, "
-                                                     "step %3, last steps: %4")
-                                          .arg(seed)
-                                          .arg(run)
-                                          .arg(step)
-                                          .arg(steps.mid(std::max(0, int(steps.size()) - 4)).join(", "));
+                const QString where =
+                    QStringLiteral("seed %1 (set SPINDELLA_SEED to repeat), run %2, "
+                                   "step %3, last steps: %4")
+                        .arg(seed)
+                        .arg(run)
+                        .arg(step)
+                        .arg(steps.mid(std::max(0, int(steps.size()) - 4)).join(", "));
                 const bool fullScreen = !window.visible[int(Control::Exit)];
                 QVERIFY2(fullScreen == model.fullScreen, qPrintable(where));
                 QVERIFY2(window.interval == model.interval, qPrintable(where));
                 const VarInterval var = pacing.varInterval();
-                QVERIFY2(var.sameAs(model.var < 0 ? VarInterval() : VarInterval(int16_t(model.var))),
-                         qPrintable(where));
+                QVERIFY2(
+                    var.sameAs(model.var < 0 ? VarInterval() : VarInterval(int16_t(model.var))),
+                    qPrintable(where));
                 for (bool shown : window.visible)
                     QVERIFY2(shown == !fullScreen, qPrintable(where));
                 QVERIFY2((window.state == AnimationWindow::WindowState::Maximised) == fullScreen,

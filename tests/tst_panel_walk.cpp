@@ -68,8 +68,9 @@ private slots:
         const DiscImage* inDrive = &discA;
 
         QByteArray recording;
-        CdPlayerPanel panel(std::make_unique<CdioDiscSource>(std::vector<std::string>{drive.path().toStdString()}),
-                            [&] { return std::make_unique<RecordingOutput>(recording); });
+        CdPlayerPanel panel(
+            std::make_unique<CdioDiscSource>(std::vector<std::string>{drive.path().toStdString()}),
+            [&] { return std::make_unique<RecordingOutput>(recording); });
         const QList<QWidget*> buttons = panel.buttons();
         auto* display = panel.findChild<QLabel*>("display");
         const Transport& transport = panel.player().transport();
@@ -77,7 +78,8 @@ private slots:
 
         for (int step = 0; step < 3000; ++step) {
             const QString where = QStringLiteral("seed %1 (set SPINDELLA_SEED to repeat), step %2")
-                                      .arg(seed).arg(step);
+                                      .arg(seed)
+                                      .arg(step);
             const int action = int(random() % 100);
             if (step % 500 != 250 && action < 88) {
                 QTest::mouseClick(buttons[int(random() % 6)], Qt::LeftButton);
@@ -109,9 +111,11 @@ private slots:
                                    enabled.stop,     enabled.next, enabled.eject};
             for (int n = 0; n < 6; ++n)
                 QVERIFY2(buttons[n]->isEnabled() == flags[n], qPrintable(where));
-            QVERIFY2(display->text() == QString::fromStdString(transport.display()), qPrintable(where));
+            QVERIFY2(display->text() == QString::fromStdString(transport.display()),
+                     qPrintable(where));
             if (transport.hasDisc()) {
-                QVERIFY2(transport.track() >= 1 && transport.track() <= int(transport.toc().tracks.size()),
+                QVERIFY2(transport.track() >= 1 &&
+                             transport.track() <= int(transport.toc().tracks.size()),
                          qPrintable(where));
                 QVERIFY2(transport.toc().title == (inDrive == &discA ? "Disc A" : "Disc B"),
                          qPrintable(where));
