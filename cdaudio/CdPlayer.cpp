@@ -21,7 +21,11 @@ CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QO
     m_worker->moveToThread(&m_thread);
     // The worker's last act on its thread, so the player may take everything back after wait().
     connect(
-        &m_thread, &QThread::finished, m_worker, [this] { ThreadHandOff::release(&m_ring); },
+        &m_thread, &QThread::finished, m_worker,
+        [this] {
+            m_worker->shutDown();
+            ThreadHandOff::release(&m_ring);
+        },
         Qt::DirectConnection);
     connect(m_worker, &DiscWorker::opened, this, &CdPlayer::onOpened);
     connect(m_worker, &DiscWorker::dataWritten, &m_stream, &PcmStream::dataArrived);

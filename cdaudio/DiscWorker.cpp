@@ -24,6 +24,12 @@ DiscWorker::DiscWorker(DiscSource& source, RingBuffer& ring)
 
 DiscWorker::~DiscWorker() = default;
 
+void DiscWorker::shutDown()
+{
+    m_readTimer.stop();
+    m_pollTimer.stop();
+}
+
 void DiscWorker::open()
 {
     ThreadHandOff::acquire(&m_ring);

@@ -31,6 +31,9 @@ public:
     DiscWorker(DiscSource& source, RingBuffer& ring);
     ~DiscWorker() override;
 
+    /// Stops the worker's timers; on its own thread, as that thread ends.
+    void shutDown();
+
 public Q_SLOTS:
     /// Opens the first drive with an audio disc, else the first drive with any disc.
     void open();
