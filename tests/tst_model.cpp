@@ -4,6 +4,8 @@
 #include "animation/AnimationWindow.h"
 #include "animation/DisplayModes.h"
 
+#include "support/TestSeed.h"
+
 #include <QtTest>
 
 #include <random>
@@ -64,9 +66,7 @@ class TestModel : public QObject {
 private slots:
     void randomRunsFollowTheTables()
     {
-        const unsigned seed = qEnvironmentVariableIsSet("SPINDELLA_SEED")
-                                  ? qEnvironmentVariable("SPINDELLA_SEED").toUInt()
-                                  : 20261206u;
+        const unsigned seed = testSeed(20261206u);
         std::mt19937 random(seed);
         for (int run = 0; run < 20; ++run) {
             Window window;

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include "support/TestSeed.h"
+
 #include <QtTest>
 
 #include <random>
@@ -48,9 +50,7 @@ class TestPanelWalk : public QObject {
 private slots:
     void randomWalk()
     {
-        const unsigned seed = qEnvironmentVariableIsSet("SPINDELLA_SEED")
-                                  ? qEnvironmentVariable("SPINDELLA_SEED").toUInt()
-                                  : 1206u;
+        const unsigned seed = testSeed(1206u);
         std::mt19937 random(seed);
         QTemporaryDir dir;
         QDir().mkdir(dir.filePath("discs"));
