@@ -183,15 +183,17 @@ void frmCircles2::setVisible(Control which, bool visible)
 void frmCircles2::setWindowState(WindowState state)
 {
     m_windowState = state;
-    if (!m_modeChangeQueued) {
-        m_modeChangeQueued = true;
-        QMetaObject::invokeMethod(this, &frmCircles2::applyWindowMode, Qt::QueuedConnection);
-    }
+    queueModeChange();
 }
 
 void frmCircles2::setBorderStyle(BorderStyle style)
 {
     m_borderStyle = style;
+    queueModeChange();
+}
+
+void frmCircles2::queueModeChange()
+{
     if (!m_modeChangeQueued) {
         m_modeChangeQueued = true;
         QMetaObject::invokeMethod(this, &frmCircles2::applyWindowMode, Qt::QueuedConnection);
@@ -220,12 +222,10 @@ void frmCircles2::applyWindowMode()
     const bool fullScreen = maximised && frameless;
     const bool dropFrame = frameless && !fullScreen;
     const bool wasNormal = !isFullScreen() && !isMaximized();
-    if (maximised != !wasNormal || fullScreen != isFullScreen() ||
-        dropFrame != windowFlags().testFlag(Qt::FramelessWindowHint)) {
-        m_settling = true;
-    } else {
+    if (maximised == !wasNormal && fullScreen == isFullScreen() &&
+        dropFrame == windowFlags().testFlag(Qt::FramelessWindowHint))
         return;
-    }
+    m_settling = true;
 
     if (maximised) {
         if (wasNormal)

@@ -60,6 +60,7 @@ private:
     void DrawCircleBurst() override;
 
     QWidget* control(Control control) const;
+    void queueModeChange();
     /// Brings the real window to the requested state and border once the handler is done.
     void applyWindowMode();
     void settle();
