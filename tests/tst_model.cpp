@@ -3,7 +3,7 @@
 #include "animation/AnimationPacing.h"
 #include "animation/AnimationWindow.h"
 #include "animation/DisplayModes.h"
-
+#include "support/FakeWindow.h"
 #include "support/TestSeed.h"
 
 #include <QtTest>
@@ -11,27 +11,6 @@
 #include <random>
 
 namespace {
-
-using Control = AnimationWindow::Control;
-
-class Window final : public AnimationWindow {
-public:
-    int interval = 0;
-    bool visible[4] = {true, true, true, true};
-    WindowState state = WindowState::Normal;
-    BorderStyle border = BorderStyle::FixedSingle;
-    Colour back = Colour::buttonFace();
-    int bursts = 0;
-
-    int TimerInterval() const override { return interval; }
-    void setTimerInterval(int ms) override { interval = ms; }
-    bool Visible(Control c) const override { return visible[int(c)]; }
-    void setVisible(Control c, bool v) override { visible[int(c)] = v; }
-    void setWindowState(WindowState s) override { state = s; }
-    void setBorderStyle(BorderStyle b) override { border = b; }
-    void setBackColor(Colour c) override { back = c; }
-    void DrawCircleBurst() override { ++bursts; }
-};
 
 /// The tables as a model: the mode, varInterval (-1 for empty) and the timer's interval.
 struct Model {
@@ -69,7 +48,7 @@ private slots:
         const unsigned seed = testSeed(20261206u);
         std::mt19937 random(seed);
         for (int run = 0; run < 20; ++run) {
-            Window window;
+            FakeWindow window;
             AnimationPacing pacing(window);
             DisplayModes modes(window, pacing);
             Model model;
@@ -111,14 +90,14 @@ private slots:
                         .arg(run)
                         .arg(step)
                         .arg(steps.mid(std::max(0, int(steps.size()) - 4)).join(", "));
-                const bool fullScreen = !window.visible[int(Control::Exit)];
+                const bool fullScreen = window.fullScreen();
                 QVERIFY2(fullScreen == model.fullScreen, qPrintable(where));
                 QVERIFY2(window.interval == model.interval, qPrintable(where));
                 const VarInterval var = pacing.varInterval();
                 QVERIFY2(
                     var.sameAs(model.var < 0 ? VarInterval() : VarInterval(int16_t(model.var))),
                     qPrintable(where));
-                for (bool shown : window.visible)
+                for (const auto& [control, shown] : window.visible)
                     QVERIFY2(shown == !fullScreen, qPrintable(where));
                 QVERIFY2((window.state == AnimationWindow::WindowState::Maximised) == fullScreen,
                          qPrintable(where));
