@@ -48,68 +48,68 @@ CdPlayer::~CdPlayer()
     delete m_worker;
 }
 
-void CdPlayer::act(const std::function<void()>& action)
-{
-    action();
-    Q_EMIT changed();
-}
-
 void CdPlayer::open()
 {
     const auto state = m_transport.state();
     if (state == Transport::State::Playing || state == Transport::State::Paused)
         return;
-    act([this] { m_transport.opening(); });
+    m_transport.opening();
+    Q_EMIT changed();
     ThreadHandOff::release(&m_ring);
     QMetaObject::invokeMethod(m_worker, &DiscWorker::open, Qt::QueuedConnection);
 }
 
 void CdPlayer::pressPlay()
 {
-    act([this] { m_transport.play(); });
+    m_transport.play();
+    Q_EMIT changed();
 }
 
 void CdPlayer::pressPause()
 {
-    act([this] { m_transport.pause(); });
+    m_transport.pause();
+    Q_EMIT changed();
 }
 
 void CdPlayer::pressStop()
 {
-    act([this] { m_transport.stop(); });
+    m_transport.stop();
+    Q_EMIT changed();
 }
 
 void CdPlayer::pressPrevious()
 {
-    act([this] { m_transport.previous(); });
+    m_transport.previous();
+    Q_EMIT changed();
 }
 
 void CdPlayer::pressNext()
 {
-    act([this] { m_transport.next(); });
+    m_transport.next();
+    Q_EMIT changed();
 }
 
 void CdPlayer::pressEject()
 {
-    act([this] { m_transport.eject(); });
+    m_transport.eject();
+    Q_EMIT changed();
 }
 
 void CdPlayer::onOpened(DiscWorker::Found found, const DiscToc& toc)
 {
     ThreadHandOff::acquire(&m_ring);
-    act([&] {
-        switch (found) {
-        case DiscWorker::Found::NoDrive:
-            m_transport.noDrive();
-            break;
-        case DiscWorker::Found::NoDisc:
-            m_transport.noDisc();
-            break;
-        case DiscWorker::Found::Disc:
-            m_transport.discLoaded(toc);
-            break;
-        }
-    });
+    switch (found) {
+    case DiscWorker::Found::NoDrive:
+        m_transport.noDrive();
+        break;
+    case DiscWorker::Found::NoDisc:
+        m_transport.noDisc();
+        break;
+    case DiscWorker::Found::Disc:
+        m_transport.discLoaded(toc);
+        break;
+    }
+    Q_EMIT changed();
 }
 
 void CdPlayer::start(int firstSector, int endSector)
@@ -126,8 +126,7 @@ void CdPlayer::start(int firstSector, int endSector)
     if (!m_output || !m_output->start(&m_stream)) {
         m_output.reset();
         // Told after the press that started it has finished.
-        QMetaObject::invokeMethod(
-            this, [this] { act([this] { m_transport.noSound(); }); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &CdPlayer::onOutputFailed, Qt::QueuedConnection);
         return;
     }
     connect(m_output.get(), &AudioOutput::failed, this, &CdPlayer::onOutputFailed);
@@ -169,13 +168,16 @@ void CdPlayer::eject()
 void CdPlayer::onReadFailed(quint64 generation)
 {
     ThreadHandOff::acquire(&m_ring);
-    if (generation == m_generation)
-        act([this] { m_transport.readError(); });
+    if (generation == m_generation) {
+        m_transport.readError();
+        Q_EMIT changed();
+    }
 }
 
 void CdPlayer::onOutputFailed()
 {
-    act([this] { m_transport.noSound(); });
+    m_transport.noSound();
+    Q_EMIT changed();
 }
 
 void CdPlayer::updatePosition()
@@ -184,12 +186,11 @@ void CdPlayer::updatePosition()
         return;
     const qint64 played = m_output->playedUSecs();
     const qint64 length = qint64(m_endSector - m_startSector) * 1000000 / DiscToc::SectorsPerSecond;
-    act([&] {
-        if (m_ring.finished() && m_ring.available() == 0 && played >= length) {
-            m_transport.endOfDisc();
-            return;
-        }
+    if (m_ring.finished() && m_ring.available() == 0 && played >= length) {
+        m_transport.endOfDisc();
+    } else {
         const int sector = m_startSector + int(played * DiscToc::SectorsPerSecond / 1000000);
         m_transport.position(std::min(sector, m_endSector - 1));
-    });
+    }
+    Q_EMIT changed();
 }

@@ -58,7 +58,6 @@ private:
     void onReadFailed(quint64 generation);
     void updatePosition();
     void onOutputFailed();
-    void act(const std::function<void()>& action);
 
     std::unique_ptr<DiscSource> m_source;
     OutputFactory m_outputs;
