@@ -6,20 +6,20 @@ AnimationPacing::AnimationPacing(AnimationWindow& window) : m_window(window) {}
 
 void AnimationPacing::click()
 {
-    if (m_varInterval == 0) {
-        m_varInterval = m_varInterval + Step;
-        m_window.setTimerInterval(m_varInterval.value());
-    } else if (m_varInterval == Step) {
-        m_varInterval = m_varInterval - Step;
-        m_window.setTimerInterval(m_varInterval.value());
+    if (m_clickInterval == 0) {
+        m_clickInterval = m_clickInterval + Step;
+        m_window.setTimerInterval(m_clickInterval.value());
+    } else if (m_clickInterval == Step) {
+        m_clickInterval = m_clickInterval - Step;
+        m_window.setTimerInterval(m_clickInterval.value());
     }
 }
 
 void AnimationPacing::tick()
 {
     // A tick already queued when the interval became 0 draws nothing.
-    if (m_window.TimerInterval() != 0)
-        m_window.DrawCircleBurst();
+    if (m_window.timerInterval() != 0)
+        m_window.drawCircleBurst();
 }
 
 void AnimationPacing::panelStarted()

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "animation/VarInterval.h"
+#include "animation/ClickInterval.h"
 
 class AnimationWindow;
 
 /// The click toggle and the tick: the timer draws a burst every Step ms while its interval is
-/// set. The panel's notifications switch the timer without touching varInterval.
+/// set. The panel's notifications switch the timer without touching the click interval.
 class AnimationPacing {
 public:
     static constexpr int16_t Step = 20;
@@ -17,10 +17,10 @@ public:
     void panelStarted();
     void panelStopped();
 
-    VarInterval varInterval() const { return m_varInterval; }
-    void setVarInterval(VarInterval value) { m_varInterval = value; }
+    ClickInterval clickInterval() const { return m_clickInterval; }
+    void setClickInterval(ClickInterval value) { m_clickInterval = value; }
 
 private:
     AnimationWindow& m_window;
-    VarInterval m_varInterval;
+    ClickInterval m_clickInterval;
 };

@@ -11,13 +11,13 @@ public:
 
     virtual ~AnimationWindow() = default;
 
-    virtual int TimerInterval() const = 0;
+    virtual int timerInterval() const = 0;
     virtual void setTimerInterval(int milliseconds) = 0;
-    virtual bool Visible(Control control) const = 0;
-    virtual void setVisible(Control control, bool visible) = 0;
+    virtual bool isControlVisible(Control control) const = 0;
+    virtual void setControlVisible(Control control, bool visible) = 0;
     virtual void setWindowState(WindowState state) = 0;
     virtual void setBorderStyle(BorderStyle style) = 0;
-    virtual void setBackColor(Colour colour) = 0;
+    virtual void setBackgroundColour(Colour colour) = 0;
     /// One burst of circles on the window, shown at once.
-    virtual void DrawCircleBurst() = 0;
+    virtual void drawCircleBurst() = 0;
 };

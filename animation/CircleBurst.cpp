@@ -1,6 +1,6 @@
 #include "animation/CircleBurst.h"
 
-#include "platform/QBColor.h"
+#include "platform/PaletteColour.h"
 #include "platform/RandomSource.h"
 #include "platform/Surface.h"
 
@@ -19,30 +19,30 @@ CircleBurst::CircleBurst(Surface& surface, RandomSource& random)
 {
 }
 
-void CircleBurst::DrawRandomCircle()
+void CircleBurst::drawRandomCircle()
 {
     // The products are floored as computed in double, never after rounding to float.
     const float r1 = m_random.next();
-    m_surface.setDrawWidth(int16_t(std::floor(double(r1) * WidthRange) + WidthOffset));
+    m_surface.setPenWidth(int16_t(std::floor(double(r1) * WidthRange) + WidthOffset));
 
     const float r2 = m_random.next();
-    m_surface.setForeColor(QBColor(int(std::floor(double(r2) * ColourRange))));
+    m_surface.setPenColour(paletteColour(int(std::floor(double(r2) * ColourRange))));
 
     const float r3 = m_random.next();
-    const double width = m_surface.ScaleWidth();
+    const double width = m_surface.scaleWidth();
     const float r4 = m_random.next();
-    const double height1 = m_surface.ScaleHeight();
+    const double height1 = m_surface.scaleHeight();
     const float r5 = m_random.next();
-    const double height2 = m_surface.ScaleHeight();
+    const double height2 = m_surface.scaleHeight();
 
     const double radius = r5 * height2 / RadiusDivisor;
     const double y = r4 * height1;
     const double x = r3 * width;
-    m_surface.Circle(float(x), float(y), float(radius));
+    m_surface.drawCircle(float(x), float(y), float(radius));
 }
 
-void CircleBurst::DrawCircleBurst()
+void CircleBurst::drawCircleBurst()
 {
     for (int counter = 1; counter <= BurstLength; ++counter)
-        DrawRandomCircle();
+        drawRandomCircle();
 }

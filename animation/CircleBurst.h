@@ -11,9 +11,9 @@ public:
     CircleBurst(Surface& surface, RandomSource& random);
 
     /// One circle: random pen width 1..10, colour number 0..14, centre and radius.
-    void DrawRandomCircle();
+    void drawRandomCircle();
     /// BurstLength circles.
-    void DrawCircleBurst();
+    void drawCircleBurst();
 
 private:
     Surface& m_surface;

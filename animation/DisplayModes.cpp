@@ -12,22 +12,22 @@ DisplayModes::DisplayModes(AnimationWindow& window, AnimationPacing& pacing)
 
 void DisplayModes::doubleClick()
 {
-    if (m_window.Visible(Control::Exit)) {
+    if (m_window.isControlVisible(Control::Exit)) {
         m_window.setWindowState(AnimationWindow::WindowState::Maximised);
-        m_window.setVisible(Control::Exit, false);
-        m_window.setVisible(Control::Load, false);
-        m_window.setVisible(Control::About, false);
-        m_window.setVisible(Control::Panel, false);
-        m_pacing.setVarInterval(VarInterval(AnimationPacing::Step));
-        m_window.setTimerInterval(m_pacing.varInterval().value());
+        m_window.setControlVisible(Control::Exit, false);
+        m_window.setControlVisible(Control::Load, false);
+        m_window.setControlVisible(Control::About, false);
+        m_window.setControlVisible(Control::Panel, false);
+        m_pacing.setClickInterval(ClickInterval(AnimationPacing::Step));
+        m_window.setTimerInterval(m_pacing.clickInterval().value());
         m_window.setBorderStyle(AnimationWindow::BorderStyle::None);
-    } else if (!m_window.Visible(Control::Exit)) {
+    } else if (!m_window.isControlVisible(Control::Exit)) {
         m_window.setWindowState(AnimationWindow::WindowState::Normal);
-        m_window.setBackColor(Colour::buttonFace());
+        m_window.setBackgroundColour(Colour::buttonFace());
         m_window.setBorderStyle(AnimationWindow::BorderStyle::FixedSingle);
-        m_window.setVisible(Control::Panel, true);
-        m_window.setVisible(Control::Exit, true);
-        m_window.setVisible(Control::Load, true);
-        m_window.setVisible(Control::About, true);
+        m_window.setControlVisible(Control::Panel, true);
+        m_window.setControlVisible(Control::Exit, true);
+        m_window.setControlVisible(Control::Load, true);
+        m_window.setControlVisible(Control::About, true);
     }
 }

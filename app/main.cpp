@@ -1,4 +1,4 @@
-#include "app/frmCircles2.h"
+#include "app/MainWindow.h"
 #include "platform/Application.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/RandomSequence.h"
@@ -7,7 +7,7 @@ int main(int argc, char* argv[])
 {
     Application app(argc, argv);
     QtMessageBoxes boxes;
-    frmCircles2 window(RandomSequence::process(), boxes, app);
+    MainWindow window(RandomSequence::process(), boxes, app);
     window.show();
     return app.exec();
 }

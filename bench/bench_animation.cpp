@@ -1,7 +1,7 @@
 // The real window full screen on the X server it is given (run it through scripts/with-x with
 // SPINDELLA_SCREEN=1920x1080): the program's CPU use and the spacing of bursts while the
 // animation runs, and the CPU use while it stands still.
-#include "app/frmCircles2.h"
+#include "app/MainWindow.h"
 #include "platform/Application.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/RandomSequence.h"
@@ -47,7 +47,7 @@ private:
 struct Rig {
     TimedRandom random;
     QtMessageBoxes boxes;
-    std::unique_ptr<frmCircles2> window;
+    std::unique_ptr<MainWindow> window;
 };
 Rig* rig = nullptr;
 
@@ -108,7 +108,7 @@ int main(int argc, char** argv)
     Application app(argc, argv);
     Rig theRig;
     rig = &theRig;
-    theRig.window = std::make_unique<frmCircles2>(theRig.random, theRig.boxes, app);
+    theRig.window = std::make_unique<MainWindow>(theRig.random, theRig.boxes, app);
     theRig.window->show();
     if (!QTest::qWaitForWindowExposed(theRig.window.get()))
         return 1;

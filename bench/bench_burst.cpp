@@ -2,7 +2,7 @@
 // QPainter::drawEllipse with the same circles (pen width w, no antialiasing) as the reference.
 #include "animation/CircleBurst.h"
 #include "platform/ImageSurface.h"
-#include "platform/QBColor.h"
+#include "platform/PaletteColour.h"
 #include "platform/RandomSequence.h"
 
 #include <QGuiApplication>
@@ -26,7 +26,7 @@ void programBurst(benchmark::State& state)
     CircleBurst burst(surface, random);
     int bursts = 0;
     for (auto _ : state) {
-        burst.DrawCircleBurst();
+        burst.drawCircleBurst();
         // The picture saturates after many bursts; keep every size drawing on a fresh one.
         if (++bursts % 200 == 0) {
             state.PauseTiming();
@@ -49,7 +49,7 @@ void qpainterBurst(benchmark::State& state)
         painter.setBrush(Qt::NoBrush);
         for (int n = 0; n < CircleBurst::BurstLength; ++n) {
             const int width = int(std::floor(double(random.next()) * 10)) + 1;
-            const Colour colour = QBColor(int(std::floor(double(random.next()) * 15)));
+            const Colour colour = paletteColour(int(std::floor(double(random.next()) * 15)));
             const double x = random.next() * double(size.width());
             const double y = random.next() * double(size.height());
             const double r = random.next() * double(size.height()) / 2;

@@ -4,7 +4,7 @@
 // Needs an X server and a sound server:
 //   scripts/with-pulse scripts/with-x build-test/bench/bench_soak
 #include "ProcessClock.h"
-#include "app/frmCircles2.h"
+#include "app/MainWindow.h"
 #include "cdaudio/CdPlayerPanel.h"
 #include "cdaudio/CdioDiscSource.h"
 #include "cdaudio/QtAudioOutput.h"
@@ -52,7 +52,7 @@ int main(int argc, char* argv[])
     QtMessageBoxes boxes;
     auto* panel = new CdPlayerPanel(std::make_unique<CdioDiscSource>(std::vector<std::string>{cue}),
                                     [] { return std::make_unique<QtAudioOutput>(); });
-    frmCircles2 window(RandomSequence::process(), boxes, app, panel);
+    MainWindow window(RandomSequence::process(), boxes, app, panel);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

@@ -25,7 +25,7 @@ public:
     CdPlayerPanel(std::unique_ptr<DiscSource> source, CdPlayer::OutputFactory outputs,
                   QWidget* parent = nullptr);
 
-    QString DeviceType() const { return m_deviceType; }
+    QString deviceType() const { return m_deviceType; }
     /// Only "CDaudio" is known; anything else is a programming error.
     void setDeviceType(const QString& type);
     /// Carries out a command on the device at once; only "Open" is known.

@@ -1,6 +1,6 @@
 #include "messages/AboutText.h"
 
-std::string AboutText::AboutPrompt()
+std::string AboutText::aboutPrompt()
 {
     const std::string crlf = std::string(1, char(13)) + std::string(1, char(10));
 

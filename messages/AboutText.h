@@ -10,6 +10,6 @@ inline constexpr char Farewell[] = "<<<<<See Ya !!!>>>>>";
 
 /// The operating instructions, the credits and the maker's contact block, joined with
 /// carriage-return line-feed line breaks.
-std::string AboutPrompt();
+std::string aboutPrompt();
 
 } // namespace AboutText

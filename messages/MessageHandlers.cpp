@@ -10,11 +10,11 @@ MessageHandlers::MessageHandlers(MessageBoxes& boxes, ProgramEnd& end) : m_boxes
 
 void MessageHandlers::about()
 {
-    m_boxes.MsgBox(AboutText::AboutPrompt(), MessageBoxes::Information, AboutText::AboutTitle);
+    m_boxes.showMessage(AboutText::aboutPrompt(), MessageBoxes::Information, AboutText::AboutTitle);
 }
 
 void MessageHandlers::exit()
 {
-    m_boxes.MsgBox(AboutText::Farewell, MessageBoxes::NoIcon, std::nullopt);
-    m_end.End();
+    m_boxes.showMessage(AboutText::Farewell, MessageBoxes::NoIcon, std::nullopt);
+    m_end.endProgram();
 }

@@ -33,7 +33,7 @@ bool Application::notify(QObject* receiver, QEvent* event)
     return false;
 }
 
-void Application::End()
+void Application::endProgram()
 {
     end(0);
 }

@@ -16,7 +16,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
     /// Ends with status 0 at once.
-    void End() override;
+    void endProgram() override;
 
     /// Ends the program at once: no further event reaches it.
     [[noreturn]] static void end(int status);

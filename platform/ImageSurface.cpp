@@ -25,45 +25,45 @@ QRect ImageSurface::takeDirtyRect()
     return dirty;
 }
 
-void ImageSurface::setDrawWidth(int16_t width)
+void ImageSurface::setPenWidth(int16_t width)
 {
     if (width < 1)
         throw std::invalid_argument("Invalid pen width " + std::to_string(width));
-    m_drawWidth = width;
+    m_penWidth = width;
 }
 
-void ImageSurface::setForeColor(Colour colour)
+void ImageSurface::setPenColour(Colour colour)
 {
     if (colour.isSystem())
         throw std::invalid_argument("A system colour cannot be a pen colour");
-    m_foreColor = colour;
+    m_penColour = colour;
 }
 
-float ImageSurface::ScaleWidth() const
+float ImageSurface::scaleWidth() const
 {
     return float(m_logicalSize.width()) * TwipsPerPixel;
 }
 
-float ImageSurface::ScaleHeight() const
+float ImageSurface::scaleHeight() const
 {
     return float(m_logicalSize.height()) * TwipsPerPixel;
 }
 
-void ImageSurface::Circle(float x, float y, float radius)
+void ImageSurface::drawCircle(float x, float y, float radius)
 {
     if (m_image.isNull())
         return;
     const double cx = double(x) / TwipsPerPixel * m_devicePixelRatio;
     const double cy = double(y) / TwipsPerPixel * m_devicePixelRatio;
     const double r = double(radius) / TwipsPerPixel * m_devicePixelRatio;
-    const double pen = m_drawWidth * m_devicePixelRatio;
+    const double pen = m_penWidth * m_devicePixelRatio;
 
     PixelBuffer buffer;
     buffer.bits = reinterpret_cast<uint32_t*>(m_image.bits());
     buffer.width = m_image.width();
     buffer.height = m_image.height();
     buffer.stride = int(m_image.bytesPerLine() / 4);
-    RingRasterizer::drawRing(buffer, cx, cy, r, pen, m_foreColor.argb32());
+    RingRasterizer::drawRing(buffer, cx, cy, r, pen, m_penColour.argb32());
 
     // In logical pixels, one pixel of slack for rounding.
     const double reach = (r + pen / 2) / m_devicePixelRatio + 1;

@@ -26,19 +26,19 @@ public:
     /// The logical-pixel area drawn on since the last call; empties it.
     QRect takeDirtyRect();
 
-    void setDrawWidth(int16_t width) override;
-    int16_t DrawWidth() const override { return m_drawWidth; }
-    void setForeColor(Colour colour) override;
-    Colour ForeColor() const override { return m_foreColor; }
-    float ScaleWidth() const override;
-    float ScaleHeight() const override;
-    void Circle(float x, float y, float radius) override;
+    void setPenWidth(int16_t width) override;
+    int16_t penWidth() const override { return m_penWidth; }
+    void setPenColour(Colour colour) override;
+    Colour penColour() const override { return m_penColour; }
+    float scaleWidth() const override;
+    float scaleHeight() const override;
+    void drawCircle(float x, float y, float radius) override;
 
 private:
     QImage m_image;
     QSize m_logicalSize;
     qreal m_devicePixelRatio = 1.0;
-    int16_t m_drawWidth = 1;
-    Colour m_foreColor = Colour::rgb(0, 0, 0);
+    int16_t m_penWidth = 1;
+    Colour m_penColour = Colour::rgb(0, 0, 0);
     QRect m_dirty;
 };

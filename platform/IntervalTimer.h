@@ -11,7 +11,7 @@ class IntervalTimer : public QObject {
 public:
     explicit IntervalTimer(QObject* parent = nullptr);
 
-    int Interval() const { return m_interval; }
+    int interval() const { return m_interval; }
     void setInterval(int milliseconds);
 
 Q_SIGNALS:

@@ -4,5 +4,5 @@
 class ProgramEnd {
 public:
     virtual ~ProgramEnd() = default;
-    virtual void End() = 0;
+    virtual void endProgram() = 0;
 };

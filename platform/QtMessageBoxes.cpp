@@ -5,8 +5,8 @@
 
 #include <stdexcept>
 
-void QtMessageBoxes::MsgBox(const std::string& prompt, Style style,
-                            const std::optional<std::string>& title)
+void QtMessageBoxes::showMessage(const std::string& prompt, Style style,
+                                 const std::optional<std::string>& title)
 {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (style) {

@@ -5,6 +5,6 @@
 /// Message boxes as QMessageBox dialogs, modal to the whole application.
 class QtMessageBoxes final : public MessageBoxes {
 public:
-    void MsgBox(const std::string& prompt, Style style,
-                const std::optional<std::string>& title) override;
+    void showMessage(const std::string& prompt, Style style,
+                     const std::optional<std::string>& title) override;
 };

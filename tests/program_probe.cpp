@@ -1,7 +1,7 @@
 // Runs the real window with the real runtime so a test can watch how the program ends.
 //   program_probe exit   presses Enter at start-up while the animation runs
 //   program_probe close  closes the window as the title bar's close box does
-#include "app/frmCircles2.h"
+#include "app/MainWindow.h"
 #include "platform/Application.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/RandomSequence.h"
@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
     Application app(argc, argv);
     const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QString();
     QtMessageBoxes boxes;
-    frmCircles2 window(RandomSequence::process(), boxes, app);
+    MainWindow window(RandomSequence::process(), boxes, app);
     window.show();
 
     bool dismissed = false;

@@ -1,5 +1,5 @@
 #include "animation/CircleBurst.h"
-#include "platform/QBColor.h"
+#include "platform/PaletteColour.h"
 #include "platform/RandomSource.h"
 #include "platform/Surface.h"
 
@@ -43,29 +43,29 @@ public:
     std::vector<float> heights{268};
     std::vector<CircleCall> circles;
 
-    void setDrawWidth(int16_t width) override
+    void setPenWidth(int16_t width) override
     {
         m_log.push_back("width");
         m_width = width;
     }
-    int16_t DrawWidth() const override { return m_width; }
-    void setForeColor(Colour colour) override
+    int16_t penWidth() const override { return m_width; }
+    void setPenColour(Colour colour) override
     {
         m_log.push_back("colour");
         m_colour = colour;
     }
-    Colour ForeColor() const override { return m_colour; }
-    float ScaleWidth() const override
+    Colour penColour() const override { return m_colour; }
+    float scaleWidth() const override
     {
         m_log.push_back("W");
         return widths.at(m_widthReads++ % widths.size());
     }
-    float ScaleHeight() const override
+    float scaleHeight() const override
     {
         m_log.push_back("H");
         return heights.at(m_heightReads++ % heights.size());
     }
-    void Circle(float x, float y, float radius) override
+    void drawCircle(float x, float y, float radius) override
     {
         m_log.push_back("circle");
         circles.push_back({x, y, radius, m_width, m_colour});
@@ -128,12 +128,12 @@ private slots:
         RecordingSurface surface(log);
         surface.widths = {6615};
         surface.heights = {4020};
-        CircleBurst(surface, random).DrawRandomCircle();
+        CircleBurst(surface, random).drawRandomCircle();
 
         QCOMPARE(surface.circles.size(), 1u);
         const CircleCall& c = surface.circles[0];
         QCOMPARE(c.width, width);
-        QCOMPARE(c.colour, QBColor(colour));
+        QCOMPARE(c.colour, paletteColour(colour));
         QCOMPARE(c.x, float(double(r[2]) * 6615));
         QCOMPARE(c.y, float(double(r[3]) * 4020));
         QCOMPARE(c.radius, float(double(r[4]) * 4020 / 2));
@@ -145,7 +145,7 @@ private slots:
         Log log;
         ScriptedRandom random({0.25f}, log);
         RecordingSurface surface(log);
-        CircleBurst(surface, random).DrawRandomCircle();
+        CircleBurst(surface, random).drawRandomCircle();
         const Log expected{"rnd", "width", "rnd", "colour", "rnd",   "W",
                            "rnd", "H",     "rnd", "H",      "circle"};
         QCOMPARE(log, expected);
@@ -160,8 +160,8 @@ private slots:
         surface.widths = {100, 300};
         surface.heights = {200, 400};
         CircleBurst burst(surface, random);
-        burst.DrawRandomCircle();
-        burst.DrawRandomCircle();
+        burst.drawRandomCircle();
+        burst.drawRandomCircle();
         QCOMPARE(surface.circles[0].y, 100.0f);
         QCOMPARE(surface.circles[0].radius, 100.0f);
         QCOMPARE(surface.circles[1].x, 150.0f);
@@ -175,12 +175,12 @@ private slots:
         // 7 values against 5 a circle: every circle sees a different mix.
         ScriptedRandom random({0.05f, 0.95f, 0.3f, 0.71f, 0.5f, 0.12f, 0.88f}, log);
         RecordingSurface surface(log);
-        CircleBurst(surface, random).DrawCircleBurst();
+        CircleBurst(surface, random).drawCircleBurst();
 
         QCOMPARE(surface.circles.size(), 100u);
         QCOMPARE(random.drawn(), 500u);
-        QCOMPARE(surface.DrawWidth(), surface.circles.back().width);
-        QCOMPARE(surface.ForeColor(), surface.circles.back().colour);
+        QCOMPARE(surface.penWidth(), surface.circles.back().width);
+        QCOMPARE(surface.penColour(), surface.circles.back().colour);
         QVERIFY(surface.circles.front().width != surface.circles[1].width ||
                 surface.circles.front().colour != surface.circles[1].colour);
     }
@@ -203,7 +203,7 @@ private slots:
         RecordingSurface surface(log);
         surface.widths = {width};
         surface.heights = {height};
-        CircleBurst(surface, random).DrawCircleBurst();
+        CircleBurst(surface, random).drawCircleBurst();
         for (const CircleCall& c : surface.circles) {
             if (width == 0)
                 QCOMPARE(c.x, 0.0f);

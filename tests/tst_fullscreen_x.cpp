@@ -1,6 +1,6 @@
 // The display modes on a real X server with a window manager: what the user sees, read back
 // from the X server itself rather than from Qt's idea of the window.
-#include "app/frmCircles2.h"
+#include "app/MainWindow.h"
 #include "platform/IntervalTimer.h"
 #include "platform/RandomSequence.h"
 #include "support/CountingRandom.h"
@@ -60,7 +60,7 @@ class TestFullScreenX : public QObject {
     /// A real double-click through the X server. Under load xdotool's two clicks can arrive
     /// too far apart to count as one double-click (two clicks toggle the animation twice, which
     /// changes nothing), so it tries again until the mode has changed.
-    bool doubleClick(frmCircles2& window)
+    bool doubleClick(MainWindow& window)
     {
         QWidget* exit = window.findChild<QWidget*>("cmdExit");
         const bool wasHidden = exit->isHidden();
@@ -83,7 +83,7 @@ private slots:
 
     void windowManagerCannotResizeTheWindow()
     {
-        frmCircles2 window(m_random, m_services, m_services);
+        MainWindow window(m_random, m_services, m_services);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         run(QStringLiteral("xdotool"),
@@ -96,7 +96,7 @@ private slots:
     void accessKeysPressTheirButtons()
     {
         m_services.log.clear();
-        frmCircles2 window(m_random, m_services, m_services);
+        MainWindow window(m_random, m_services, m_services);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         run(QStringLiteral("xdotool"),
@@ -110,7 +110,7 @@ private slots:
 
     void fullScreenRoundTrips()
     {
-        frmCircles2 window(m_random, m_services, m_services);
+        MainWindow window(m_random, m_services, m_services);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTest::qWait(200);
@@ -133,7 +133,7 @@ private slots:
             QTRY_VERIFY2(xGeometry(window.winId()) == screen, qPrintable(where));
             QTRY_COMPARE(frameExtents(window.winId()), QStringLiteral("0, 0, 0, 0"));
             QVERIFY2(window.findChild<QWidget*>("cmdExit")->isHidden(), qPrintable(where));
-            QCOMPARE(timer->Interval(), 20);
+            QCOMPARE(timer->interval(), 20);
             QTRY_COMPARE(window.surface().logicalSize(), screen.size());
             QTest::qWait(100);
             QCOMPARE(eraseBursts(), 2 * trip - 1);
@@ -146,7 +146,7 @@ private slots:
                                     frameExtents(window.winId())));
             QTRY_COMPARE(frameExtents(window.winId()), frame);
             QTRY_COMPARE(window.geometry(), qtGeometry);
-            QCOMPARE(timer->Interval(), 0);
+            QCOMPARE(timer->interval(), 0);
             QVERIFY2(!window.findChild<QWidget*>("cmdExit")->isHidden(), qPrintable(where));
             QTRY_COMPARE(window.surface().logicalSize(), QSize(441, 268));
             QTest::qWait(100);

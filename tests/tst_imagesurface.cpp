@@ -1,6 +1,6 @@
 #include "animation/CircleBurst.h"
 #include "platform/ImageSurface.h"
-#include "platform/QBColor.h"
+#include "platform/PaletteColour.h"
 #include "platform/RandomSequence.h"
 #include "platform/RingRasterizer.h"
 
@@ -16,7 +16,7 @@ std::set<QRgb> paletteAndBackground()
 {
     std::set<QRgb> allowed{Background.rgb()};
     for (int n = 0; n < 15; ++n)
-        allowed.insert(QBColor(n).argb32());
+        allowed.insert(paletteColour(n).argb32());
     return allowed;
 }
 
@@ -27,7 +27,7 @@ QImage drawBursts(QSize size, qreal ratio, int bursts)
     surface.erase(size, ratio, Background);
     CircleBurst burst(surface, random);
     for (int n = 0; n < bursts; ++n)
-        burst.DrawCircleBurst();
+        burst.drawCircleBurst();
     return surface.image();
 }
 
@@ -58,7 +58,8 @@ private slots:
         for (QRgb pixel : seen)
             QVERIFY2(allowed.count(pixel), qPrintable(QString::number(pixel, 16)));
         QVERIFY2(seen.size() >= 10, "a burst should show most palette colours");
-        QVERIFY(!seen.count(QBColor(15).argb32()) || Background.rgb() == QBColor(15).argb32());
+        QVERIFY(!seen.count(paletteColour(15).argb32()) ||
+                Background.rgb() == paletteColour(15).argb32());
     }
 
     void drawsInDevicePixelsWithAScaledPen()
@@ -66,16 +67,16 @@ private slots:
         // Twips in, device pixels out: the ring at ratio 2 is the rule's ring at twice the size.
         ImageSurface surface;
         surface.erase(QSize(100, 60), 2.0, Background);
-        QCOMPARE(surface.ScaleWidth(), 1500.0f);
-        QCOMPARE(surface.ScaleHeight(), 900.0f);
-        surface.setDrawWidth(3);
-        surface.setForeColor(QBColor(9));
-        surface.Circle(600.0f, 450.0f, 300.0f);
+        QCOMPARE(surface.scaleWidth(), 1500.0f);
+        QCOMPARE(surface.scaleHeight(), 900.0f);
+        surface.setPenWidth(3);
+        surface.setPenColour(paletteColour(9));
+        surface.drawCircle(600.0f, 450.0f, 300.0f);
 
         const QImage& image = surface.image();
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
-                const bool inked = image.pixel(x, y) == QBColor(9).argb32();
+                const bool inked = image.pixel(x, y) == paletteColour(9).argb32();
                 QCOMPARE(inked, RingRasterizer::covers(x, y, 80.0, 60.0, 40.0, 6.0));
             }
         }
@@ -92,10 +93,10 @@ private slots:
             ImageSurface surface;
             RandomSequence random;
             surface.erase(size, 1, Background);
-            CircleBurst(surface, random).DrawCircleBurst();
+            CircleBurst(surface, random).drawCircleBurst();
             QCOMPARE(surface.logicalSize(), size);
-            QCOMPARE(surface.ScaleWidth(), size.width() * 15.0f);
-            QCOMPARE(surface.ScaleHeight(), size.height() * 15.0f);
+            QCOMPARE(surface.scaleWidth(), size.width() * 15.0f);
+            QCOMPARE(surface.scaleHeight(), size.height() * 15.0f);
         }
     }
 
@@ -110,7 +111,7 @@ private slots:
         CircleBurst burst(surface, random);
         for (int n = 0; n < 20; ++n) {
             const QImage before = surface.image();
-            burst.DrawRandomCircle();
+            burst.drawRandomCircle();
             const QRect dirty = surface.takeDirtyRect();
             const QImage& after = surface.image();
             for (int y = 0; y < after.height(); ++y)
@@ -125,8 +126,8 @@ private slots:
     void rejectsAnInvalidPen()
     {
         ImageSurface surface;
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, surface.setDrawWidth(0));
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, surface.setForeColor(Colour::buttonFace()));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, surface.setPenWidth(0));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, surface.setPenColour(Colour::buttonFace()));
     }
 };
 

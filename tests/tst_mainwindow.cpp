@@ -1,6 +1,6 @@
-#include "app/frmCircles2.h"
+#include "app/MainWindow.h"
 #include "platform/IntervalTimer.h"
-#include "platform/QBColor.h"
+#include "platform/PaletteColour.h"
 #include "platform/RandomSequence.h"
 #include "support/CountingRandom.h"
 #include "support/FakeServices.h"
@@ -16,10 +16,10 @@ namespace {
 struct Fixture {
     CountingRandom random;
     FakeServices services;
-    frmCircles2 window{random, services, services};
+    MainWindow window{random, services, services};
 
     QWidget* child(const char* name) { return window.findChild<QWidget*>(name); }
-    int interval() { return window.findChild<IntervalTimer*>("Timer1")->Interval(); }
+    int interval() { return window.findChild<IntervalTimer*>("Timer1")->interval(); }
     bool showAndWait()
     {
         window.show();
@@ -98,7 +98,7 @@ private slots:
         QFETCH(QRect, geometry);
         QFETCH(QString, caption);
         Fixture f;
-        frmCircles2& window = f.window;
+        MainWindow& window = f.window;
         auto* control = window.findChild<QWidget*>(name);
         QVERIFY(control);
         QCOMPARE(control->geometry(), geometry);
@@ -110,7 +110,7 @@ private slots:
     void windowAsDesigned()
     {
         Fixture f;
-        frmCircles2& window = f.window;
+        MainWindow& window = f.window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Halcyra CD Player"));
         QCOMPARE(window.size(), QSize(441, 268));
         QCOMPARE(window.minimumSize(), QSize(441, 268));
@@ -120,7 +120,7 @@ private slots:
                  QStringLiteral("Click here for operating instructions."));
         auto* timer = window.findChild<IntervalTimer*>("Timer1");
         QVERIFY(timer);
-        QCOMPARE(timer->Interval(), 0);
+        QCOMPARE(timer->interval(), 0);
     }
 
     void captionsUseTheSubstitutedBoldFont()
@@ -184,7 +184,7 @@ private slots:
     void repaintDrawsOneBurstOnlyAfterAnErase()
     {
         Fixture f;
-        frmCircles2& window = f.window;
+        MainWindow& window = f.window;
         CountingRandom& random = f.random;
         QCOMPARE(random.drawn, 0);
 
@@ -218,8 +218,8 @@ private slots:
     void twoRunsFromTheSameStartDrawTheSamePicture()
     {
         Fixture one, two;
-        frmCircles2& first = one.window;
-        frmCircles2& second = two.window;
+        MainWindow& first = one.window;
+        MainWindow& second = two.window;
         first.show();
         second.show();
         QVERIFY(QTest::qWaitForWindowExposed(&first));
@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(f.interval(), 20);
         QTest::mouseClick(&f.window, Qt::LeftButton, {}, QPoint(100, 100));
         QCOMPARE(f.interval(), 0);
-        QVERIFY(f.window.varInterval().sameAs(VarInterval(0)));
+        QVERIFY(f.window.clickInterval().sameAs(ClickInterval(0)));
     }
 
     void ticksDrawUntilTheAnimationStops()
@@ -262,10 +262,10 @@ private slots:
         Fixture f;
         f.window.panelStartNotification(7);
         QCOMPARE(f.interval(), 20);
-        QVERIFY(f.window.varInterval().isEmpty());
+        QVERIFY(f.window.clickInterval().isEmpty());
         f.window.panelStopNotification(7);
         QCOMPARE(f.interval(), 0);
-        QVERIFY(f.window.varInterval().isEmpty());
+        QVERIFY(f.window.clickInterval().isEmpty());
     }
 
     void realDoubleClickIsOneClickThenTheModeChange()
@@ -276,7 +276,7 @@ private slots:
         // Press, release, double-click, release: as an X server delivers it.
         QTest::mouseDClick(f.window.windowHandle(), Qt::LeftButton, {}, QPoint(100, 100));
         QCOMPARE(f.interval(), 20);
-        QVERIFY(f.window.varInterval().sameAs(VarInterval(20)));
+        QVERIFY(f.window.clickInterval().sameAs(ClickInterval(20)));
         QTRY_VERIFY(f.window.isFullScreen());
         for (const char* name : {"cmdExit", "cmdLoad", "cmdAbout", "MMControl1"})
             QVERIFY2(f.child(name)->isHidden(), name);
@@ -300,7 +300,7 @@ private slots:
         QTRY_VERIFY(f.window.isFullScreen());
         f.window.panelStopNotification(0);
         QTest::mouseClick(&f.window, Qt::LeftButton, {}, QPoint(50, 50));
-        QVERIFY(f.window.varInterval().sameAs(VarInterval(0)));
+        QVERIFY(f.window.clickInterval().sameAs(ClickInterval(0)));
     }
 
     void eachSettledModeChangeDrawsOneBurst()
@@ -350,7 +350,7 @@ private slots:
         QCOMPARE(f.services.log,
                  (QStringList{"box style 64 title About The Spindella Program", "box dismissed"}));
         QCOMPARE(f.interval(), 20);
-        QVERIFY(f.window.varInterval().sameAs(VarInterval(20)));
+        QVERIFY(f.window.clickInterval().sameAs(ClickInterval(20)));
         QVERIFY(!f.child("cmdExit")->isHidden());
     }
 };

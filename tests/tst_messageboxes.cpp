@@ -33,7 +33,7 @@ Seen showAndRead(const std::string& prompt, MessageBoxes::Style style,
         }
     });
     reader.start(10);
-    QtMessageBoxes().MsgBox(prompt, style, title);
+    QtMessageBoxes().showMessage(prompt, style, title);
     return seen;
 }
 
@@ -45,7 +45,7 @@ class TestMessageBoxes : public QObject {
 private slots:
     void aboutBoxShowsParagraphsAsEmptyLines()
     {
-        const Seen seen = showAndRead(AboutText::AboutPrompt(), MessageBoxes::Information,
+        const Seen seen = showAndRead(AboutText::aboutPrompt(), MessageBoxes::Information,
                                       std::string(AboutText::AboutTitle));
         QCOMPARE(seen.title, QStringLiteral("About The Spindella Program"));
         QCOMPARE(seen.icon, QMessageBox::Information);

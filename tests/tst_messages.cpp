@@ -21,7 +21,7 @@ private slots:
             "Imaginary Falls, Fictional Province \r\n"
             "Neverland, Z9Z 9Z9 \r\n"
             "Phone (555) 555-0142 ";
-        QCOMPARE(AboutText::AboutPrompt(), expected);
+        QCOMPARE(AboutText::aboutPrompt(), expected);
     }
 
     void aboutShowsItsBoxAndNothingElse()
@@ -30,7 +30,7 @@ private slots:
         MessageHandlers(services, services).about();
         QCOMPARE(services.log,
                  (QStringList{"box style 64 title About The Spindella Program", "box dismissed"}));
-        QCOMPARE(services.lastPrompt, AboutText::AboutPrompt());
+        QCOMPARE(services.lastPrompt, AboutText::aboutPrompt());
     }
 
     void exitSaysGoodbyeThenEnds()

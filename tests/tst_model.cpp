@@ -12,7 +12,7 @@
 
 namespace {
 
-/// The tables as a model: the mode, varInterval (-1 for empty) and the timer's interval.
+/// The tables as a model: the mode, the click interval (-1 for empty) and the timer's interval.
 struct Model {
     bool fullScreen = false;
     int var = -1;
@@ -93,9 +93,9 @@ private slots:
                 const bool fullScreen = window.fullScreen();
                 QVERIFY2(fullScreen == model.fullScreen, qPrintable(where));
                 QVERIFY2(window.interval == model.interval, qPrintable(where));
-                const VarInterval var = pacing.varInterval();
+                const ClickInterval var = pacing.clickInterval();
                 QVERIFY2(
-                    var.sameAs(model.var < 0 ? VarInterval() : VarInterval(int16_t(model.var))),
+                    var.sameAs(model.var < 0 ? ClickInterval() : ClickInterval(int16_t(model.var))),
                     qPrintable(where));
                 for (const auto& [control, shown] : window.visible)
                     QVERIFY2(shown == !fullScreen, qPrintable(where));

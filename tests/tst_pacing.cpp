@@ -32,9 +32,9 @@ struct Rig {
 };
 
 // -1 stands for empty in the tables below.
-VarInterval var(int value)
+ClickInterval var(int value)
 {
-    return value < 0 ? VarInterval() : VarInterval(int16_t(value));
+    return value < 0 ? ClickInterval() : ClickInterval(int16_t(value));
 }
 
 } // namespace
@@ -46,7 +46,7 @@ private slots:
     void clickStateTable_data()
     {
         QTest::addColumn<QStringList>("events");
-        QTest::addColumn<int>("varInterval");
+        QTest::addColumn<int>("clickInterval");
         QTest::addColumn<int>("interval");
 
         QTest::newRow("at start: stopped, empty") << QStringList{} << -1 << 0;
@@ -54,7 +54,8 @@ private slots:
         QTest::newRow("second click stops") << QStringList{"click", "click"} << 0 << 0;
         QTest::newRow("third click starts again")
             << QStringList{"click", "click", "click"} << 20 << 20;
-        QTest::newRow("panel start leaves varInterval empty") << QStringList{"start"} << -1 << 20;
+        QTest::newRow("panel start leaves the click interval empty")
+            << QStringList{"start"} << -1 << 20;
         QTest::newRow("click after panel start changes nothing visible")
             << QStringList{"start", "click"} << 20 << 20;
         QTest::newRow("next click after that stops")
@@ -73,12 +74,12 @@ private slots:
     void clickStateTable()
     {
         QFETCH(QStringList, events);
-        QFETCH(int, varInterval);
+        QFETCH(int, clickInterval);
         QFETCH(int, interval);
         Rig rig;
         for (const QString& event : events)
             rig.apply(event);
-        QVERIFY(rig.pacing.varInterval().sameAs(var(varInterval)));
+        QVERIFY(rig.pacing.clickInterval().sameAs(var(clickInterval)));
         QCOMPARE(rig.window.interval, interval);
     }
 
@@ -132,7 +133,7 @@ private slots:
             rig.apply(event);
         rig.apply("double-click");
         QCOMPARE(rig.window.fullScreen(), fullScreenAfter);
-        QVERIFY(rig.pacing.varInterval().sameAs(var(varAfter)));
+        QVERIFY(rig.pacing.clickInterval().sameAs(var(varAfter)));
         QCOMPARE(rig.window.interval, intervalAfter);
         const bool controlsShown = !fullScreenAfter;
         for (Control c : {Control::Exit, Control::Load, Control::About, Control::Panel})

@@ -1,4 +1,4 @@
-#include "app/frmCircles2.h"
+#include "app/MainWindow.h"
 #include "cdaudio/CdPlayerPanel.h"
 #include "cdaudio/CdioDiscSource.h"
 #include "platform/IntervalTimer.h"
@@ -22,7 +22,7 @@ struct Rig {
     RandomSequence random;
     FakeServices services;
     CdPlayerPanel* panel;
-    frmCircles2 window;
+    MainWindow window;
 
     explicit Rig(const std::vector<std::string>& images)
         : panel(new CdPlayerPanel(std::make_unique<CdioDiscSource>(images),
@@ -33,7 +33,7 @@ struct Rig {
 
     QToolButton* button(const char* name) { return panel->findChild<QToolButton*>(name); }
     QString display() { return panel->findChild<QLabel*>("display")->text(); }
-    int interval() { return window.findChild<IntervalTimer*>("Timer1")->Interval(); }
+    int interval() { return window.findChild<IntervalTimer*>("Timer1")->interval(); }
     void load() { QTest::mouseClick(window.findChild<QPushButton*>("cmdLoad"), Qt::LeftButton); }
 };
 
@@ -78,7 +78,7 @@ private slots:
         QTRY_COMPARE(rig.display(), QStringLiteral("01 00:00"));
         QCOMPARE(rig.panel->findChild<QLabel*>("display")->toolTip(),
                  QStringLiteral("Tones - Test Band\n3 tracks, 00:03"));
-        QCOMPARE(rig.panel->DeviceType(), QStringLiteral("CDaudio"));
+        QCOMPARE(rig.panel->deviceType(), QStringLiteral("CDaudio"));
         QVERIFY(rig.button("playButton")->isEnabled());
         QVERIFY(!rig.button("stopButton")->isEnabled());
     }
@@ -90,11 +90,11 @@ private slots:
         QTRY_VERIFY(rig.button("playButton")->isEnabled());
         QTest::mouseClick(rig.button("playButton"), Qt::LeftButton);
         QCOMPARE(rig.interval(), 20);
-        QVERIFY(rig.window.varInterval().isEmpty());
+        QVERIFY(rig.window.clickInterval().isEmpty());
         QTRY_VERIFY(!rig.recording.isEmpty());
         QTest::mouseClick(rig.button("stopButton"), Qt::LeftButton);
         QCOMPARE(rig.interval(), 0);
-        QVERIFY(rig.window.varInterval().isEmpty());
+        QVERIFY(rig.window.clickInterval().isEmpty());
         QCOMPARE(rig.display(), QStringLiteral("01 00:00"));
     }
 

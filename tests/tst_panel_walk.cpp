@@ -6,12 +6,12 @@
 #include "support/DiscImage.h"
 #include "support/RecordingOutput.h"
 
+#include "support/TestSeed.h"
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include "support/TestSeed.h"
 
 #include <QtTest>
 

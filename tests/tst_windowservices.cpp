@@ -1,6 +1,6 @@
 #include "platform/Colour.h"
 #include "platform/IntervalTimer.h"
-#include "platform/QBColor.h"
+#include "platform/PaletteColour.h"
 #include "platform/RandomSequence.h"
 #include "platform/SystemColours.h"
 
@@ -78,14 +78,14 @@ private slots:
     {
         QFETCH(int, number);
         QFETCH(QColor, colour);
-        QCOMPARE(toQColor(QBColor(number), QPalette()), colour);
-        QCOMPARE(QBColor(number).argb32(), colour.rgba());
+        QCOMPARE(toQColor(paletteColour(number), QPalette()), colour);
+        QCOMPARE(paletteColour(number).argb32(), colour.rgba());
     }
 
     void paletteRejectsNumbersOutsideIt()
     {
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, QBColor(-1));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, QBColor(16));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, paletteColour(-1));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, paletteColour(16));
     }
 
     void buttonFaceIsASystemColourFromThePalette()
@@ -101,7 +101,7 @@ private slots:
     {
         IntervalTimer timer;
         QSignalSpy ticks(&timer, &IntervalTimer::tick);
-        QCOMPARE(timer.Interval(), 0);
+        QCOMPARE(timer.interval(), 0);
         QTest::qWait(60);
         QCOMPARE(ticks.count(), 0);
 

@@ -15,8 +15,8 @@ public:
     /// Runs while a box is "open", as a user's actions during a modal box would.
     std::function<void()> whileOpen;
 
-    void MsgBox(const std::string& prompt, Style style,
-                const std::optional<std::string>& title) override
+    void showMessage(const std::string& prompt, Style style,
+                     const std::optional<std::string>& title) override
     {
         lastPrompt = prompt;
         log << QStringLiteral("box style %1 title %2")
@@ -27,5 +27,5 @@ public:
         log << QStringLiteral("box dismissed");
     }
 
-    void End() override { log << QStringLiteral("end"); }
+    void endProgram() override { log << QStringLiteral("end"); }
 };

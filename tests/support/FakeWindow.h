@@ -22,14 +22,14 @@ public:
     Colour back = Colour::rgb(1, 0, 66);
     int bursts = 0;
 
-    int TimerInterval() const override { return interval; }
+    int timerInterval() const override { return interval; }
     void setTimerInterval(int ms) override
     {
         log << QStringLiteral("interval %1").arg(ms);
         interval = ms;
     }
-    bool Visible(Control c) const override { return visible.at(c); }
-    void setVisible(Control c, bool v) override
+    bool isControlVisible(Control c) const override { return visible.at(c); }
+    void setControlVisible(Control c, bool v) override
     {
         log << QStringLiteral("%1 %2").arg(name(c), v ? "shown" : "hidden");
         visible[c] = v;
@@ -44,12 +44,12 @@ public:
         log << QStringLiteral("border %1").arg(int(b));
         border = b;
     }
-    void setBackColor(Colour c) override
+    void setBackgroundColour(Colour c) override
     {
         log << QStringLiteral("back %1").arg(c.value(), 0, 16);
         back = c;
     }
-    void DrawCircleBurst() override { ++bursts; }
+    void drawCircleBurst() override { ++bursts; }
 
     bool fullScreen() const { return !visible.at(Control::Exit); }
 

@@ -3,4 +3,4 @@
 #include "platform/Colour.h"
 
 /// The fixed 16-entry colour-number palette. Numbers outside 0..15 are a programming error.
-Colour QBColor(int number);
+Colour paletteColour(int number);

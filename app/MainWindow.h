@@ -20,17 +20,17 @@ class RandomSource;
 
 /// The program's one window: a drawing surface with the CD player panel and three buttons along
 /// its bottom edge. It wires events to the logic and carries out what the logic asks of it.
-class frmCircles2 : public QWidget, private AnimationWindow {
+class MainWindow : public QWidget, private AnimationWindow {
     Q_OBJECT
 
 public:
     /// Without a panel the window makes one for the computer's own drives and sound output.
-    frmCircles2(RandomSource& random, MessageBoxes& boxes, ProgramEnd& end,
-                CdPlayerPanel* panel = nullptr, QWidget* parent = nullptr);
-    ~frmCircles2() override;
+    MainWindow(RandomSource& random, MessageBoxes& boxes, ProgramEnd& end,
+               CdPlayerPanel* panel = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     const ImageSurface& surface() const { return m_surface; }
-    VarInterval varInterval() const { return m_pacing.varInterval(); }
+    ClickInterval clickInterval() const { return m_pacing.clickInterval(); }
 
 public Q_SLOTS:
     /// The panel's start and stop notifications; their argument is ignored.
@@ -50,14 +50,14 @@ private:
     void setupWiring();
 
     // What the animation and display-mode rules act on.
-    int TimerInterval() const override;
+    int timerInterval() const override;
     void setTimerInterval(int milliseconds) override;
-    bool Visible(Control control) const override;
-    void setVisible(Control control, bool visible) override;
+    bool isControlVisible(Control control) const override;
+    void setControlVisible(Control control, bool visible) override;
     void setWindowState(WindowState state) override;
     void setBorderStyle(BorderStyle style) override;
-    void setBackColor(Colour colour) override;
-    void DrawCircleBurst() override;
+    void setBackgroundColour(Colour colour) override;
+    void drawCircleBurst() override;
 
     QWidget* control(Control control) const;
     void queueModeChange();
@@ -73,7 +73,7 @@ private:
     DisplayModes m_modes;
     MessageHandlers m_messages;
 
-    Colour m_backColor = Colour::buttonFace();
+    Colour m_backgroundColour = Colour::buttonFace();
     WindowState m_windowState = WindowState::Normal;
     BorderStyle m_borderStyle = BorderStyle::FixedSingle;
     bool m_modeChangeQueued = false;
@@ -89,9 +89,9 @@ private:
     /// Set by a double-click until the next press, so its closing release is no click.
     bool m_inDoubleClick = false;
 
-    QPushButton* cmdExit = nullptr;
-    QPushButton* cmdLoad = nullptr;
-    QPushButton* cmdAbout = nullptr;
-    CdPlayerPanel* MMControl1 = nullptr;
-    IntervalTimer* Timer1 = nullptr;
+    QPushButton* m_exitButton = nullptr;
+    QPushButton* m_loadButton = nullptr;
+    QPushButton* m_aboutButton = nullptr;
+    CdPlayerPanel* m_playerPanel = nullptr;
+    IntervalTimer* m_animationTimer = nullptr;
 };

@@ -1,10 +1,10 @@
-#include "platform/QBColor.h"
+#include "platform/PaletteColour.h"
 
 #include <array>
 #include <stdexcept>
 #include <string>
 
-Colour QBColor(int number)
+Colour paletteColour(int number)
 {
     static constexpr std::array<Colour, 16> palette = {
         Colour::rgb(0, 0, 0),       Colour::rgb(0, 0, 128),     Colour::rgb(0, 128, 0),

@@ -1,4 +1,4 @@
-#include "app/frmCircles2.h"
+#include "app/MainWindow.h"
 
 #include "app/StoredLayout.h"
 #include "cdaudio/CdPlayerPanel.h"
@@ -30,19 +30,19 @@ constexpr int SettleTimeoutMs = 1000;
 
 } // namespace
 
-frmCircles2::frmCircles2(RandomSource& random, MessageBoxes& boxes, ProgramEnd& end,
-                         CdPlayerPanel* panel, QWidget* parent)
+MainWindow::MainWindow(RandomSource& random, MessageBoxes& boxes, ProgramEnd& end,
+                       CdPlayerPanel* panel, QWidget* parent)
     : QWidget(parent), m_burst(m_surface, random), m_pacing(*this), m_modes(*this, m_pacing),
-      m_messages(boxes, end), MMControl1(panel)
+      m_messages(boxes, end), m_playerPanel(panel)
 {
     setupWindow();
     setupControls();
     setupWiring();
 }
 
-frmCircles2::~frmCircles2() = default;
+MainWindow::~MainWindow() = default;
 
-void frmCircles2::setupWindow()
+void MainWindow::setupWindow()
 {
     setObjectName(QStringLiteral("frmCircles2"));
     setWindowTitle(QStringLiteral("Halcyra CD Player"));
@@ -64,68 +64,68 @@ void frmCircles2::setupWindow()
     setFixedSize(StoredLayout::ClientSize);
 }
 
-void frmCircles2::setupControls()
+void MainWindow::setupControls()
 {
-    cmdExit = makeButton(this, "cmdExit", tr("E&xit"), StoredLayout::Exit);
-    cmdLoad = makeButton(this, "cmdLoad", tr("&Load"), StoredLayout::Load);
-    if (!MMControl1)
-        MMControl1 = new CdPlayerPanel(this);
-    MMControl1->setParent(this);
-    MMControl1->setObjectName(QStringLiteral("MMControl1"));
-    MMControl1->setGeometry(StoredLayout::Panel.pixels());
-    cmdAbout = makeButton(this, "cmdAbout", tr("&About"), StoredLayout::About);
-    cmdAbout->setToolTip(tr("Click here for operating instructions."));
+    m_exitButton = makeButton(this, "cmdExit", tr("E&xit"), StoredLayout::Exit);
+    m_loadButton = makeButton(this, "cmdLoad", tr("&Load"), StoredLayout::Load);
+    if (!m_playerPanel)
+        m_playerPanel = new CdPlayerPanel(this);
+    m_playerPanel->setParent(this);
+    m_playerPanel->setObjectName(QStringLiteral("MMControl1"));
+    m_playerPanel->setGeometry(StoredLayout::Panel.pixels());
+    m_aboutButton = makeButton(this, "cmdAbout", tr("&About"), StoredLayout::About);
+    m_aboutButton->setToolTip(tr("Click here for operating instructions."));
 
     // The panel's place in the tab order is that of its buttons.
-    setTabOrder(cmdExit, cmdLoad);
-    QWidget* previous = cmdLoad;
-    for (QWidget* button : MMControl1->buttons()) {
+    setTabOrder(m_exitButton, m_loadButton);
+    QWidget* previous = m_loadButton;
+    for (QWidget* button : m_playerPanel->buttons()) {
         setTabOrder(previous, button);
         previous = button;
     }
-    setTabOrder(previous, cmdAbout);
-    cmdExit->setFocus();
+    setTabOrder(previous, m_aboutButton);
+    m_exitButton->setFocus();
 
-    Timer1 = new IntervalTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    m_animationTimer = new IntervalTimer(this);
+    m_animationTimer->setObjectName(QStringLiteral("Timer1"));
 }
 
-void frmCircles2::setupWiring()
+void MainWindow::setupWiring()
 {
-    connect(Timer1, &IntervalTimer::tick, this, [this] { m_pacing.tick(); });
-    connect(cmdAbout, &QPushButton::clicked, this, [this] { m_messages.about(); });
-    connect(cmdExit, &QPushButton::clicked, this, [this] { m_messages.exit(); });
-    connect(cmdLoad, &QPushButton::clicked, this, [this] {
-        MMControl1->setDeviceType(QString::fromLatin1(CdPlayerPanel::CdAudio));
-        MMControl1->setCommand(QString::fromLatin1(CdPlayerPanel::Open));
+    connect(m_animationTimer, &IntervalTimer::tick, this, [this] { m_pacing.tick(); });
+    connect(m_aboutButton, &QPushButton::clicked, this, [this] { m_messages.about(); });
+    connect(m_exitButton, &QPushButton::clicked, this, [this] { m_messages.exit(); });
+    connect(m_loadButton, &QPushButton::clicked, this, [this] {
+        m_playerPanel->setDeviceType(QString::fromLatin1(CdPlayerPanel::CdAudio));
+        m_playerPanel->setCommand(QString::fromLatin1(CdPlayerPanel::Open));
     });
-    connect(MMControl1, &CdPlayerPanel::startNotification, this,
-            &frmCircles2::panelStartNotification);
-    connect(MMControl1, &CdPlayerPanel::stopNotification, this,
-            &frmCircles2::panelStopNotification);
+    connect(m_playerPanel, &CdPlayerPanel::startNotification, this,
+            &MainWindow::panelStartNotification);
+    connect(m_playerPanel, &CdPlayerPanel::stopNotification, this,
+            &MainWindow::panelStopNotification);
 
     m_settleTimeout.setSingleShot(true);
     m_settleTimeout.setInterval(SettleTimeoutMs);
-    connect(&m_settleTimeout, &QTimer::timeout, this, &frmCircles2::settle);
+    connect(&m_settleTimeout, &QTimer::timeout, this, &MainWindow::settle);
 }
 
-void frmCircles2::panelStartNotification(int /*argument*/)
+void MainWindow::panelStartNotification(int /*argument*/)
 {
     m_pacing.panelStarted();
 }
 
-void frmCircles2::panelStopNotification(int /*argument*/)
+void MainWindow::panelStopNotification(int /*argument*/)
 {
     m_pacing.panelStopped();
 }
 
-void frmCircles2::mousePressEvent(QMouseEvent* event)
+void MainWindow::mousePressEvent(QMouseEvent* event)
 {
     m_inDoubleClick = false;
     event->accept();
 }
 
-void frmCircles2::mouseReleaseEvent(QMouseEvent* event)
+void MainWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
     if (m_inDoubleClick) {
@@ -136,7 +136,7 @@ void frmCircles2::mouseReleaseEvent(QMouseEvent* event)
         m_pacing.click();
 }
 
-void frmCircles2::mouseDoubleClickEvent(QMouseEvent* event)
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
     if (event->button() != Qt::LeftButton)
@@ -145,73 +145,73 @@ void frmCircles2::mouseDoubleClickEvent(QMouseEvent* event)
     m_modes.doubleClick();
 }
 
-int frmCircles2::TimerInterval() const
+int MainWindow::timerInterval() const
 {
-    return Timer1->Interval();
+    return m_animationTimer->interval();
 }
 
-void frmCircles2::setTimerInterval(int milliseconds)
+void MainWindow::setTimerInterval(int milliseconds)
 {
-    Timer1->setInterval(milliseconds);
+    m_animationTimer->setInterval(milliseconds);
 }
 
-QWidget* frmCircles2::control(Control which) const
+QWidget* MainWindow::control(Control which) const
 {
     switch (which) {
     case Control::Exit:
-        return cmdExit;
+        return m_exitButton;
     case Control::Load:
-        return cmdLoad;
+        return m_loadButton;
     case Control::About:
-        return cmdAbout;
+        return m_aboutButton;
     case Control::Panel:
-        return MMControl1;
+        return m_playerPanel;
     }
     throw std::invalid_argument("Unknown control");
 }
 
-bool frmCircles2::Visible(Control which) const
+bool MainWindow::isControlVisible(Control which) const
 {
     return !control(which)->isHidden();
 }
 
-void frmCircles2::setVisible(Control which, bool visible)
+void MainWindow::setControlVisible(Control which, bool visible)
 {
     control(which)->setVisible(visible);
 }
 
-void frmCircles2::setWindowState(WindowState state)
+void MainWindow::setWindowState(WindowState state)
 {
     m_windowState = state;
     queueModeChange();
 }
 
-void frmCircles2::setBorderStyle(BorderStyle style)
+void MainWindow::setBorderStyle(BorderStyle style)
 {
     m_borderStyle = style;
     queueModeChange();
 }
 
-void frmCircles2::queueModeChange()
+void MainWindow::queueModeChange()
 {
     if (!m_modeChangeQueued) {
         m_modeChangeQueued = true;
-        QMetaObject::invokeMethod(this, &frmCircles2::applyWindowMode, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::applyWindowMode, Qt::QueuedConnection);
     }
 }
 
-void frmCircles2::setBackColor(Colour colour)
+void MainWindow::setBackgroundColour(Colour colour)
 {
-    m_backColor = colour;
+    m_backgroundColour = colour;
 }
 
-void frmCircles2::DrawCircleBurst()
+void MainWindow::drawCircleBurst()
 {
-    m_burst.DrawCircleBurst();
+    m_burst.drawCircleBurst();
     update(m_surface.takeDirtyRect());
 }
 
-void frmCircles2::applyWindowMode()
+void MainWindow::applyWindowMode()
 {
     m_modeChangeQueued = false;
     const bool maximised = m_windowState == WindowState::Maximised;
@@ -255,7 +255,7 @@ void frmCircles2::applyWindowMode()
         m_settleTimeout.start();
 }
 
-void frmCircles2::settle()
+void MainWindow::settle()
 {
     m_settleTimeout.stop();
     if (!m_settling)
@@ -265,15 +265,15 @@ void frmCircles2::settle()
     update();
 }
 
-void frmCircles2::eraseAndRepaint()
+void MainWindow::eraseAndRepaint()
 {
-    m_surface.erase(size(), devicePixelRatioF(), toQColor(m_backColor, palette()));
-    m_burst.DrawCircleBurst();
+    m_surface.erase(size(), devicePixelRatioF(), toQColor(m_backgroundColour, palette()));
+    m_burst.drawCircleBurst();
     m_surface.takeDirtyRect();
     m_erasePending = false;
 }
 
-void frmCircles2::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     m_erasePending = true;
     if (m_settling && size() == m_settleSize)
@@ -281,13 +281,13 @@ void frmCircles2::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
 }
 
-void frmCircles2::paintEvent(QPaintEvent* event)
+void MainWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const bool stale = m_erasePending || m_surface.logicalSize() != size() ||
                        m_surface.devicePixelRatio() != devicePixelRatioF();
     if (stale && m_settling) {
-        painter.fillRect(event->rect(), toQColor(m_backColor, palette()));
+        painter.fillRect(event->rect(), toQColor(m_backgroundColour, palette()));
         return;
     }
     if (stale) {
