@@ -11,7 +11,8 @@
 namespace {
 void showError(const std::string& message)
 {
-    QMessageBox::critical(nullptr, QString(), QString::fromStdString(message));
+    QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
+                          QString::fromStdString(message));
 }
 } // namespace
 
