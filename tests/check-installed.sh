@@ -13,4 +13,11 @@ for size in 32 64 128 256; do
     icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
     test "$(identify -format '%wx%h' "$icon")" = "${size}x${size}"
 done
+# The version record the executable carries as an ELF package note.
+note=$(readelf -n "$prefix/bin/spindella")
+for field in '"version":"1.00.0001"' '"productVersion":"1.00.0001"' \
+    '"fileDescription":"CD Player, Screen saver"' '"productName":"Spindella Cd Player"' \
+    '"internalName":"Spindella"' '"originalFilename":"Spindella.exe"'; do
+    echo "$note" | grep -qF "$field" || { echo "version record lacks $field" >&2; exit 1; }
+done
 echo "installed tree is complete and valid"

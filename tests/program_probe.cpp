@@ -1,6 +1,7 @@
 // Runs the real window with the real runtime so a test can watch how the program ends.
 //   program_probe exit   presses Enter at start-up while the animation runs
 //   program_probe close  closes the window as the title bar's close box does
+//   program_probe fail   fails inside an event handler
 #include "app/MainWindow.h"
 #include "platform/Application.h"
 #include "platform/QtMessageBoxes.h"
@@ -11,6 +12,7 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <stdexcept>
 
 int main(int argc, char* argv[])
 {
@@ -20,29 +22,27 @@ int main(int argc, char* argv[])
     MainWindow window(RandomSequence::process(), boxes, app);
     window.show();
 
-    bool dismissed = false;
-    // Stands in for the user: reads the box and dismisses it.
+    // Stands in for the user: reads each box and dismisses it.
     QTimer user;
-    QObject::connect(&user, &QTimer::timeout, &app, [&] {
-        if (dismissed)
-            std::printf("still running after the box\n");
-        else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+    QObject::connect(&user, &QTimer::timeout, &app, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             std::printf("box: %s | title: %s | icon: %d\n", qPrintable(box->text()),
                         qPrintable(box->windowTitle()), int(box->icon()));
-            dismissed = true;
+            std::fflush(stdout);
             box->accept();
         }
-        std::fflush(stdout);
     });
     user.start(5);
-
     QTimer::singleShot(100, &window, [&] {
         if (mode == QLatin1String("exit")) {
             QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(20, 20));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        } else if (mode == QLatin1String("fail")) {
+            throw std::runtime_error("Disc tray on fire");
         } else {
             window.close();
         }
+        std::printf("the handler went on\n");
     });
     const int status = app.exec();
     std::printf("event loop returned %d\n", status);

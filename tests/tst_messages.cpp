@@ -1,11 +1,32 @@
 #include "messages/AboutText.h"
-#include "messages/MessageHandlers.h"
-#include "support/FakeServices.h"
+#include "platform/QtMessageBoxes.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QtTest>
 
 class TestMessages : public QObject {
     Q_OBJECT
+
+    /// Shows a box and reads it as a user would see it: title, icon, buttons, text.
+    static QStringList showAndRead(const std::string& prompt, MessageBoxes::Style style,
+                                   const std::optional<std::string>& title)
+    {
+        QStringList seen;
+        QTimer user;
+        connect(&user, &QTimer::timeout, &user, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen << box->windowTitle() << QString::number(box->icon())
+                     << QString::number(box->buttons().size()) << box->text();
+                box->accept();
+            }
+        });
+        user.start(10);
+        QtMessageBoxes().showMessage(prompt, style, title);
+        return seen;
+    }
 
 private slots:
     void aboutPromptIsExact()
@@ -24,23 +45,25 @@ private slots:
         QCOMPARE(AboutText::aboutPrompt(), expected);
     }
 
-    void aboutShowsItsBoxAndNothingElse()
+    void boxesShowWhatTheyAreGiven()
     {
-        FakeServices services;
-        MessageHandlers(services, services).about();
-        QCOMPARE(services.log,
-                 (QStringList{"box style 64 title About The Spindella Program", "box dismissed"}));
-        QCOMPARE(services.lastPrompt, AboutText::aboutPrompt());
-    }
-
-    void exitSaysGoodbyeThenEnds()
-    {
-        FakeServices services;
-        MessageHandlers(services, services).exit();
-        QCOMPARE(services.log, (QStringList{"box style 0 title (none)", "box dismissed", "end"}));
-        QCOMPARE(services.lastPrompt, std::string("<<<<<See Ya !!!>>>>>"));
+        // Paragraphs show as empty lines, with no stray carriage return.
+        QString about = QString::fromStdString(AboutText::aboutPrompt());
+        about.remove(QLatin1Char('\r'));
+        QCOMPARE(showAndRead(AboutText::aboutPrompt(), MessageBoxes::Information,
+                             std::string(AboutText::AboutTitle)),
+                 (QStringList{"About The Spindella Program", "1", "1", about}));
+        // Without a title the box shows the application's.
+        QCOMPARE(showAndRead(AboutText::Farewell, MessageBoxes::NoIcon, std::nullopt),
+                 (QStringList{"Spindella", "0", "1", "<<<<<See Ya !!!>>>>>"}));
     }
 };
 
-QTEST_APPLESS_MAIN(TestMessages)
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Spindella"));
+    TestMessages test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_messages.moc"

@@ -135,9 +135,10 @@ private slots:
         QCOMPARE(rig.window.fullScreen(), fullScreenAfter);
         QVERIFY(rig.pacing.clickInterval().sameAs(var(varAfter)));
         QCOMPARE(rig.window.interval, intervalAfter);
-        const bool controlsShown = !fullScreenAfter;
-        for (Control c : {Control::Exit, Control::Load, Control::About, Control::Panel})
-            QCOMPARE(rig.window.visible[c], controlsShown);
+        for (const auto& [control, shown] : rig.window.visible)
+            QCOMPARE(shown, !fullScreenAfter);
+        QCOMPARE(rig.window.state == AnimationWindow::WindowState::Maximised, fullScreenAfter);
+        QCOMPARE(rig.window.border == AnimationWindow::BorderStyle::None, fullScreenAfter);
     }
 
     void modeStepsRunInOrder()
@@ -147,13 +148,14 @@ private slots:
         QCOMPARE(rig.window.log,
                  (QStringList{"state 2", "Exit hidden", "Load hidden", "About hidden",
                               "Panel hidden", "interval 20", "border 0"}));
-        QCOMPARE(rig.window.back, Colour::rgb(1, 0, 66)); // entering leaves the background
+        QCOMPARE(rig.window.background, Colour::rgb(1, 0, 66)); // entering leaves the background
 
         rig.window.log.clear();
         rig.modes.doubleClick();
-        QCOMPARE(rig.window.log, (QStringList{"state 0", "back 8000000f", "border 1", "Panel shown",
-                                              "Exit shown", "Load shown", "About shown"}));
-        QCOMPARE(rig.window.back, Colour::buttonFace());
+        QCOMPARE(rig.window.log,
+                 (QStringList{"state 0", "background 8000000f", "border 1", "Panel shown",
+                              "Exit shown", "Load shown", "About shown"}));
+        QCOMPARE(rig.window.background, Colour::buttonFace());
         QCOMPARE(rig.window.interval, 20); // returning leaves the animation as it was
     }
 

@@ -1,34 +1,55 @@
+#include "platform/FatalPath.h"
+
 #include <QProcess>
 #include <QtTest>
+
+#include <stdexcept>
 
 class TestProgramEnd : public QObject {
     Q_OBJECT
 
-    static QString runProbe(const QString& mode, int& exitCode)
+private slots:
+    void theProgramEnds_data()
     {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("Exit says goodbye, then ends at once")
+            << "exit" << 0 << "box: <<<<<See Ya !!!>>>>> | title: Spindella | icon: 0\n";
+        QTest::newRow("closing the window ends without a box")
+            << "close" << 0 << "the handler went on\nevent loop returned 0\n";
+        QTest::newRow("a failing handler shows the error, then ends with a failure")
+            << "fail" << FatalPath::ExitStatus
+            << "box: Disc tray on fire | title: Spindella | icon: 3\n";
+    }
+
+    void theProgramEnds()
+    {
+        QFETCH(QString, mode);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
         QProcess probe;
         probe.start(QStringLiteral(PROGRAM_PROBE), {mode});
-        if (!probe.waitForFinished(20000))
-            return QStringLiteral("(timed out)");
-        exitCode = probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -1;
-        return QString::fromLocal8Bit(probe.readAllStandardOutput());
+        QVERIFY(probe.waitForFinished(20000));
+        QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(probe.exitCode(), exitCode);
+        QCOMPARE(QString::fromLocal8Bit(probe.readAllStandardOutput()), output);
     }
 
-private slots:
-    void exitSaysGoodbyeThenEndsAtOnce()
+    void aSecondFailureDuringTheReportEndsAtOnce()
     {
-        int exitCode = -1;
-        const QString out = runProbe(QStringLiteral("exit"), exitCode);
-        QCOMPARE(exitCode, 0);
-        QCOMPARE(out, QStringLiteral("box: <<<<<See Ya !!!>>>>> | title: Spindella | icon: 0\n"));
-    }
-
-    void closingTheWindowEndsWithoutABox()
-    {
-        int exitCode = -1;
-        const QString out = runProbe(QStringLiteral("close"), exitCode);
-        QCOMPARE(exitCode, 0);
-        QCOMPARE(out, QStringLiteral("event loop returned 0\n"));
+        QStringList events;
+        FatalPath* self = nullptr;
+        FatalPath path(
+            [&](const std::string& m) {
+                events << "report " + QString::fromStdString(m);
+                self->fail("tick failed too");
+            },
+            [&](int status) { events << "end " + QString::number(status); });
+        self = &path;
+        path.fail("first");
+        QCOMPARE(events, (QStringList{"report first", "end 1", "end 1"}));
+        QCOMPARE(FatalPath::describe(std::make_exception_ptr(42)), std::string("Unknown error"));
     }
 };
 

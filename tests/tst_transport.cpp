@@ -1,4 +1,5 @@
 #include "cdaudio/PlaybackControl.h"
+#include "cdaudio/RingBuffer.h"
 #include "cdaudio/Transport.h"
 
 #include <QtTest>
@@ -189,27 +190,35 @@ private slots:
         QCOMPARE(transport.buttons(), (B{true, true, false, false, false, true}));
     }
 
-    void aDiscWithoutAudioSaysSo()
+    void ringBufferKeepsBytesInOrderAcrossItsEnd_data()
     {
-        FakePlayback playback;
-        Transport transport(playback);
-        DiscToc data = threeTracks();
-        for (TrackInfo& track : data.tracks)
-            track.audio = false;
-        transport.discLoaded(data);
-        QCOMPARE(transport.state(), State::NoAudio);
-        QCOMPARE(QString::fromStdString(transport.display()), QStringLiteral("No audio"));
-        transport.play();
-        QVERIFY(playback.log.isEmpty());
+        QTest::addColumn<int>("chunk");
+        QTest::addColumn<int>("read");
+        QTest::newRow("writes and reads that never meet the end evenly") << 7 << 5;
+        QTest::newRow("reads larger than writes") << 3 << 11;
+        QTest::newRow("a read as large as the buffer") << 13 << 32;
     }
 
-    void detailsNameTheDiscAndItsLength()
+    void ringBufferKeepsBytesInOrderAcrossItsEnd()
     {
-        FakePlayback playback;
-        Transport transport(playback);
-        transport.discLoaded(threeTracks());
-        QCOMPARE(QString::fromStdString(transport.details()),
-                 QStringLiteral("Tones - Test Band\n3 tracks, 01:00"));
+        QFETCH(int, chunk);
+        QFETCH(int, read);
+        RingBuffer ring(32);
+        const uint64_t generation = ring.clear();
+        QByteArray written, got(read, '\0');
+        char next = 0;
+        for (int round = 0; round < 40; ++round) {
+            QByteArray bytes(chunk, '\0');
+            for (char& byte : bytes)
+                byte = next++;
+            if (ring.write(bytes.constData(), bytes.size(), generation))
+                written += bytes;
+            const std::size_t n = ring.read(got.data(), got.size());
+            QCOMPARE(got.left(qsizetype(n)), written.left(qsizetype(n)));
+            written.remove(0, qsizetype(n));
+            QCOMPARE(ring.available(), std::size_t(written.size()));
+        }
+        QVERIFY(!ring.write("x", 1, generation - 1)); // a stale generation writes nothing
     }
 };
 
