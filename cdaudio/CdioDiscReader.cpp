@@ -1,5 +1,7 @@
 #include "cdaudio/CdioDiscReader.h"
 
+#include "cdaudio/CdText.h"
+
 #define DO_NOT_WANT_PARANOIA_COMPATIBILITY
 #include <cdio/cdio.h>
 #include <cdio/cdtext.h>
@@ -12,8 +14,7 @@ namespace {
 std::string text(CdIo_t* cdio, cdtext_field_t field, track_t track)
 {
     cdtext_t* cdtext = cdio_get_cdtext(cdio);
-    const char* value = cdtext ? cdtext_get_const(cdtext, field, track) : nullptr;
-    return value ? value : "";
+    return CdText::clean(cdtext ? cdtext_get_const(cdtext, field, track) : nullptr);
 }
 } // namespace
 
@@ -47,10 +48,17 @@ bool CdioDiscReader::readToc()
         TrackInfo track;
         track.number = t;
         track.firstSector = cdio_get_track_lsn(m_cdio, t);
-        const lsn_t end =
-            t == last ? m_toc.leadOut : lsn_t(cdio_get_track_lsn(m_cdio, track_t(t + 1)));
-        track.sectorCount = std::max(0, int(end) - track.firstSector);
+        const bool hasNext = t < last;
+        const lsn_t end = hasNext ? cdio_get_track_lsn(m_cdio, track_t(t + 1)) : m_toc.leadOut;
         track.audio = cdio_get_track_format(m_cdio, t) == TRACK_FORMAT_AUDIO;
+        track.sectorCount = std::max(0, int(end) - track.firstSector);
+        // Music followed by data is an enhanced CD: the data's session starts after a gap that
+        // is no audio.
+        if (track.audio && hasNext &&
+            cdio_get_track_format(m_cdio, track_t(t + 1)) != TRACK_FORMAT_AUDIO &&
+            track.sectorCount > DiscToc::SessionGap)
+            track.sectorCount -= DiscToc::SessionGap;
+        track.preEmphasis = cdio_get_track_preemphasis(m_cdio, t) == CDIO_TRACK_FLAG_TRUE;
         track.title = text(m_cdio, CDTEXT_FIELD_TITLE, t);
         track.performer = text(m_cdio, CDTEXT_FIELD_PERFORMER, t);
         m_toc.tracks.push_back(track);
@@ -81,6 +89,13 @@ bool CdioDiscReader::read(int firstSector, int count, int16_t* samples)
             samples[i] = int16_t(__builtin_bswap16(uint16_t(samples[i])));
     }
     return true;
+}
+
+void CdioDiscReader::limitSpeed(int speed)
+{
+    // A drive or image that refuses reads at its own speed; nothing to tell the user.
+    if (m_cdio)
+        cdio_set_speed(m_cdio, speed);
 }
 
 void CdioDiscReader::eject()

@@ -17,6 +17,7 @@ public:
 
     const DiscToc& toc() const override { return m_toc; }
     bool read(int firstSector, int count, int16_t* samples) override;
+    void limitSpeed(int speed) override;
     void eject() override;
 
 private:

@@ -9,6 +9,7 @@ struct TrackInfo {
     int firstSector = 0;
     int sectorCount = 0;
     bool audio = true;
+    bool preEmphasis = false;
     std::string title;
     std::string performer;
 
@@ -19,11 +20,16 @@ struct TrackInfo {
 struct DiscToc {
     static constexpr int SectorsPerSecond = 75;
     static constexpr int BytesPerSector = 2352;
+    /// On a two-session enhanced CD, the sectors between the audio's end and the data track.
+    static constexpr int SessionGap = 11400;
 
     std::vector<TrackInfo> tracks;
     int leadOut = 0;
     std::string title;
     std::string performer;
+    /// Audio in the gap before track 1 (a hidden track), in sectors from the disc's start.
+    int hiddenSectors = 0;
 
+    /// The playable tracks in order: the hidden track as number 0 where there is one.
     std::vector<TrackInfo> audioTracks() const;
 };

@@ -66,10 +66,14 @@ void DiscWorker::open()
     }
     m_discPresent = m_reader != nullptr;
     m_awaitRemoval = false;
+    m_speedLimited = false;
+    m_toc = m_reader ? m_reader->toc() : DiscToc{};
+    m_toc.hiddenSectors = hiddenTrackLength();
+    m_audio = m_toc.audioTracks();
     m_pollTimer.start();
     ThreadHandOff::release(&m_ring);
     if (m_reader)
-        Q_EMIT opened(Found::Disc, m_reader->toc());
+        Q_EMIT opened(Found::Disc, m_toc);
     else
         Q_EMIT opened(Found::NoDisc, {});
 }
@@ -82,10 +86,15 @@ void DiscWorker::startReading(int firstSector, int endSector, quint64 generation
     m_generation = generation;
     m_retries = 0;
     m_skips = 0;
+    m_deEmphasising = false;
     if (!m_reader) {
         ThreadHandOff::release(&m_ring);
         Q_EMIT readFailed(generation);
         return;
+    }
+    if (!m_speedLimited) {
+        m_reader->limitSpeed(ReadSpeed);
+        m_speedLimited = true;
     }
     m_readTimer.start();
     // The first chunk at once: it is what the listener waits for after pressing Play.
@@ -98,49 +107,83 @@ void DiscWorker::stopReading()
     m_readTimer.stop();
 }
 
+int DiscWorker::hiddenTrackLength()
+{
+    const auto first = std::find_if(m_toc.tracks.begin(), m_toc.tracks.end(),
+                                    [](const TrackInfo& t) { return t.number == 1; });
+    if (!m_reader || first == m_toc.tracks.end() || !first->audio || first->firstSector <= 0)
+        return 0;
+    const std::size_t samplesPerSector = DiscToc::BytesPerSector / 2;
+    for (int sector = 0; sector < first->firstSector; sector += ChunkSectors) {
+        const int count = std::min(ChunkSectors, first->firstSector - sector);
+        if (!m_reader->read(sector, count, m_chunk.data()))
+            return 0;
+        const auto end = m_chunk.begin() + std::ptrdiff_t(std::size_t(count) * samplesPerSector);
+        if (std::any_of(m_chunk.begin(), end, [](int16_t sample) { return sample != 0; }))
+            return first->firstSector;
+    }
+    return 0;
+}
+
+const TrackInfo* DiscWorker::trackAt(int sector) const
+{
+    for (const TrackInfo& track : m_audio)
+        if (sector >= track.firstSector && sector < track.endSector())
+            return &track;
+    return nullptr;
+}
+
 void DiscWorker::readAhead()
 {
-    const std::size_t silenceSecond =
-        std::size_t(DiscToc::SectorsPerSecond) * DiscToc::BytesPerSector;
-    bool wrote = false;
-    while (m_readTimer.isActive() && m_next < m_end) {
-        if (m_ring.generation() != m_generation) {
-            m_readTimer.stop(); // superseded; the next start brings the new position
-            return;
+    if (!m_readTimer.isActive() || m_next >= m_end)
+        return;
+    if (m_ring.generation() != m_generation) {
+        m_readTimer.stop(); // superseded; the next start brings the new position
+        return;
+    }
+    const TrackInfo* track = trackAt(m_next);
+    const int count =
+        std::min(ChunkSectors, (track ? std::min(m_end, track->endSector()) : m_end) - m_next);
+    const std::size_t bytes = std::size_t(count) * DiscToc::BytesPerSector;
+    const std::size_t second = std::size_t(DiscToc::SectorsPerSecond) * DiscToc::BytesPerSector;
+    // Room for a skipped second as well, so that a skip never has to wait.
+    if (m_ring.freeSpace() < std::max(bytes, second))
+        return;
+
+    if (m_reader->read(m_next, count, m_chunk.data())) {
+        const bool emphasised = track && track->preEmphasis;
+        if (emphasised) {
+            // Carried on across a boundary between two emphasised tracks, fresh otherwise.
+            if (!m_deEmphasising)
+                m_deEmphasis.reset();
+            m_deEmphasis.process(m_chunk.data(), std::size_t(count) * DiscToc::BytesPerSector / 4);
         }
-        const int count = std::min(ChunkSectors, m_end - m_next);
-        const std::size_t bytes = std::size_t(count) * DiscToc::BytesPerSector;
-        if (m_ring.freeSpace() < std::max(bytes, silenceSecond))
-            break;
-        if (m_reader->read(m_next, count, m_chunk.data())) {
-            m_ring.write(reinterpret_cast<const char*>(m_chunk.data()), bytes, m_generation);
-            m_next += count;
-            m_retries = 0;
-            m_skips = 0;
-            wrote = true;
-            continue;
-        }
-        if (++m_retries <= MaxRetries)
-            break; // try again on the next round, not in a tight loop
-        // Skip a second, keeping time with silence so the position shown stays true.
+        m_deEmphasising = emphasised;
+        m_ring.write(reinterpret_cast<const char*>(m_chunk.data()), bytes, m_generation);
+        m_next += count;
         m_retries = 0;
-        if (++m_skips > MaxSkips) {
+        m_skips = 0;
+    } else {
+        if (++m_retries <= MaxRetries)
+            return; // try again on the next round
+        m_retries = 0;
+        // A hidden track that cannot be read is left for track 1, which the player moves to.
+        if ((track && track->number == 0) || ++m_skips > MaxSkips) {
             m_readTimer.stop();
             ThreadHandOff::release(&m_ring);
             Q_EMIT readFailed(m_generation);
             return;
         }
+        // Skip a second, keeping time with silence so the position shown stays true.
         const int skip = std::min(DiscToc::SectorsPerSecond, m_end - m_next);
         const std::vector<char> silence(std::size_t(skip) * DiscToc::BytesPerSector, 0);
         m_ring.write(silence.data(), silence.size(), m_generation);
         m_next += skip;
-        wrote = true;
+        m_deEmphasising = false;
     }
-    if (wrote) {
-        ThreadHandOff::release(&m_ring);
-        Q_EMIT dataWritten();
-    }
-    if (m_readTimer.isActive() && m_next >= m_end) {
+    ThreadHandOff::release(&m_ring);
+    Q_EMIT dataWritten();
+    if (m_next >= m_end) {
         m_readTimer.stop();
         m_ring.finish(m_generation);
         ThreadHandOff::release(&m_ring);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cdaudio/DeEmphasis.h"
 #include "cdaudio/DiscToc.h"
 
 #include <QObject>
@@ -27,6 +28,8 @@ public:
     static constexpr int MaxRetries = 3;
     /// After this many seconds skipped in a row, reading gives up.
     static constexpr int MaxSkips = 5;
+    /// Fast enough for playing with room for retries, slow enough for a quiet drive.
+    static constexpr int ReadSpeed = 4;
 
     DiscWorker(DiscSource& source, RingBuffer& ring);
     ~DiscWorker() override;
@@ -50,11 +53,20 @@ Q_SIGNALS:
     void readFailed(quint64 generation);
 
 private:
+    /// One chunk at most each round, so the drive reads steadily instead of in bursts.
     void readAhead();
+    /// The length of the audio in the gap before track 1, 0 when it is silence or unreadable.
+    int hiddenTrackLength();
+    const TrackInfo* trackAt(int sector) const;
 
     DiscSource& m_source;
     RingBuffer& m_ring;
     std::unique_ptr<DiscReader> m_reader;
+    DiscToc m_toc;
+    std::vector<TrackInfo> m_audio;
+    bool m_speedLimited = false;
+    DeEmphasis m_deEmphasis;
+    bool m_deEmphasising = false;
     std::string m_drive;
     bool m_discPresent = false;
     /// After an eject a disc still seen (an image) must go before one counts as put in.

@@ -41,7 +41,7 @@ void Transport::discLoaded(const DiscToc& toc)
 {
     m_toc = toc;
     m_audio = toc.audioTracks();
-    m_index = 0;
+    m_index = firstIndex();
     m_elapsed = 0;
     m_state = m_audio.empty() ? State::NoAudio : State::Stopped;
 }
@@ -63,6 +63,11 @@ bool Transport::hasDisc() const
 int Transport::track() const
 {
     return m_audio.empty() ? 0 : current().number;
+}
+
+int Transport::firstIndex() const
+{
+    return !m_audio.empty() && m_audio.front().number == 0 ? 1 : 0;
 }
 
 int Transport::playEnd() const
@@ -162,12 +167,17 @@ void Transport::endOfDisc()
         return;
     m_playback.stop();
     m_state = State::Stopped;
-    m_index = 0;
+    m_index = firstIndex();
     m_elapsed = 0;
 }
 
 void Transport::readError()
 {
+    // A hidden track the drive cannot read is skipped for track 1.
+    if ((m_state == State::Playing || m_state == State::Paused) && current().number == 0) {
+        goTo(firstIndex());
+        return;
+    }
     if (m_state == State::Playing || m_state == State::Paused) {
         m_playback.stop();
         m_state = State::ReadError;
@@ -247,17 +257,27 @@ std::string Transport::details() const
 {
     if (m_audio.empty())
         return {};
-    std::string text;
-    if (!m_toc.title.empty() || !m_toc.performer.empty()) {
-        text = m_toc.title;
-        if (!m_toc.performer.empty())
-            text += (text.empty() ? "" : " - ") + m_toc.performer;
-        text += "\n";
+    auto byline = [](std::string text, const std::string& performer) {
+        return performer.empty() ? text : text.empty() ? performer : text + " - " + performer;
+    };
+    const TrackInfo& now = current();
+    char number[8];
+    std::snprintf(number, sizeof number, "%02d ", now.number % 100);
+    std::string text = number +
+                       byline(!now.title.empty() ? now.title
+                              : now.number == 0  ? "Hidden track"
+                                                 : "Track " + std::to_string(now.number),
+                              now.performer) +
+                       (now.preEmphasis ? " (pre-emphasis)\n" : "\n");
+    if (!m_toc.title.empty() || !m_toc.performer.empty())
+        text += byline(m_toc.title, m_toc.performer) + "\n";
+    int sectors = 0, tracks = 0;
+    for (const TrackInfo& t : m_audio) {
+        if (t.number > 0) {
+            sectors += t.sectorCount;
+            ++tracks;
+        }
     }
-    int sectors = 0;
-    for (const TrackInfo& t : m_audio)
-        sectors += t.sectorCount;
-    text += std::to_string(m_audio.size()) + (m_audio.size() == 1 ? " track, " : " tracks, ") +
-            clock(sectors);
-    return text;
+    return text + std::to_string(tracks) + (tracks == 1 ? " track, " : " tracks, ") +
+           clock(sectors);
 }

@@ -55,7 +55,7 @@ public:
     void noSound();
 
     State state() const { return m_state; }
-    /// The current track's number, 0 without a playable disc.
+    /// The current track's number: 0 for a hidden track before track 1, or without a disc.
     int track() const;
     int elapsedSectors() const { return m_elapsed; }
     const DiscToc& toc() const { return m_toc; }
@@ -66,6 +66,8 @@ public:
 
 private:
     const TrackInfo& current() const { return m_audio[std::size_t(m_index)]; }
+    /// Where track 1 is in m_audio: after the hidden track, where there is one.
+    int firstIndex() const;
     /// The end of the run of audio tracks that the current one belongs to.
     int playEnd() const;
     void goTo(int index);

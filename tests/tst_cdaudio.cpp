@@ -1,5 +1,7 @@
 #include "cdaudio/CdPlayer.h"
+#include "cdaudio/CdText.h"
 #include "cdaudio/CdioDiscSource.h"
+#include "cdaudio/DeEmphasis.h"
 #include "support/DiscImage.h"
 #include "support/RecordingOutput.h"
 
@@ -19,6 +21,7 @@ class FailingReader final : public DiscReader {
 public:
     explicit FailingReader(std::atomic<int>& reads) : m_reads(reads) {}
     const DiscToc& toc() const override { return m_toc; }
+    void limitSpeed(int) override {}
     bool read(int, int, int16_t*) override
     {
         ++m_reads;
@@ -29,7 +32,7 @@ public:
 
 private:
     std::atomic<int>& m_reads;
-    DiscToc m_toc{{{1, 0, 750, true, {}, {}}}, 750, {}, {}};
+    DiscToc m_toc{{{1, 0, 750, true, false, {}, {}}}, 750, {}, {}, 0};
 };
 
 class FailingSource final : public DiscSource {
@@ -42,6 +45,46 @@ public:
         return std::make_unique<FailingReader>(reads);
     }
     Media media(const std::string&) override { return Media::Present; }
+};
+
+/// Disc images whose readers note the speeds asked of them and can be told to fail in the gap
+/// before track 1.
+class WatchedSource final : public DiscSource {
+public:
+    explicit WatchedSource(std::vector<std::string> images) : m_images(std::move(images)) {}
+    QList<int> speeds;
+    std::atomic<bool> gapUnreadable{false};
+
+    std::vector<std::string> drives() override { return m_images.drives(); }
+    std::unique_ptr<DiscReader> open(const std::string& drive) override
+    {
+        auto reader = m_images.open(drive);
+        return reader ? std::make_unique<Watched>(*this, std::move(reader)) : nullptr;
+    }
+    Media media(const std::string& drive) override { return m_images.media(drive); }
+
+private:
+    class Watched final : public DiscReader {
+    public:
+        Watched(WatchedSource& source, std::unique_ptr<DiscReader> disc)
+            : m_source(source), m_disc(std::move(disc))
+        {
+        }
+        const DiscToc& toc() const override { return m_disc->toc(); }
+        bool read(int first, int count, int16_t* samples) override
+        {
+            if (m_source.gapUnreadable && first < m_disc->toc().tracks[0].firstSector)
+                return false;
+            return m_disc->read(first, count, samples);
+        }
+        void limitSpeed(int speed) override { m_source.speeds << speed; }
+        void eject() override { m_disc->eject(); }
+
+    private:
+        WatchedSource& m_source;
+        std::unique_ptr<DiscReader> m_disc;
+    };
+    CdioDiscSource m_images;
 };
 
 /// A player whose sound is recorded, faster than real time; without sound it has no output.
@@ -264,6 +307,116 @@ private slots:
         QVERIFY(QFile::rename(cue + ".out", cue));
         QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::Stopped, 5000);
         QCOMPARE(p.player.transport().toc().tracks.size(), 1u);
+    }
+
+    void cdTextIsCleaned_data()
+    {
+        QTest::addColumn<QByteArray>("raw");
+        QTest::addColumn<QString>("clean");
+        QTest::newRow("plain text") << QByteArray("Tones") << "Tones";
+        QTest::newRow("control characters go")
+            << QByteArray("\x01Ton\x1b[0mes\x7f\n") << "Ton[0mes";
+        QTest::newRow("invalid UTF-8 is replaced")
+            << QByteArray("Caf\xe9 \xc0\xaf") << "Caf\ufffd \ufffd\ufffd";
+        QTest::newRow("valid UTF-8 stays")
+            << QByteArray("Bj\xc3\xb6rk \xe2\x99\xab") << "Bj\u00f6rk \u266b";
+        QTest::newRow("blank around is trimmed") << QByteArray("  Tones \t") << "Tones";
+        QTest::newRow("over-long text is cut") << QByteArray(300, 'x') << QString(100, 'x');
+        QTest::newRow("cut between characters, never inside one")
+            << QByteArray(99, 'x') + "\xc3\xb6\xc3\xb6" << QString(99, 'x') + "\u00f6";
+    }
+
+    void cdTextIsCleaned()
+    {
+        QFETCH(QByteArray, raw);
+        QFETCH(QString, clean);
+        QCOMPARE(QString::fromStdString(CdText::clean(raw.constData())), clean);
+    }
+
+    void aCarefulDiscReadsAndPlaysAsMastered()
+    {
+        // Emphasised tracks 1 and 2, plain track 3, then a data track in a second session.
+        DiscImage::Design design;
+        design.tracks = {{1000, 1.5, 0.5, "First", "Singer\x02", true},
+                         {5000, 1.0, 0.5, {}, {}, true},
+                         {440, 1.0, 0.5},
+                         {0, 2.0, 0, "Data", {}, false, true}};
+        const DiscImage disc = write("careful", design);
+        WatchedSource* source = nullptr;
+        Player p([&] {
+            auto watched = std::make_unique<WatchedSource>(std::vector<std::string>{disc.cuePath});
+            source = watched.get();
+            return watched;
+        }());
+        QVERIFY(p.load());
+        const DiscToc& toc = p.player.transport().toc();
+        QCOMPARE(toc.tracks[0].performer, std::string("Singer"));
+        QVERIFY(toc.tracks[0].preEmphasis && toc.tracks[1].preEmphasis &&
+                !toc.tracks[2].preEmphasis);
+        QCOMPARE(toc.tracks[2].endSector(), disc.trackStarts[3] - DiscToc::SessionGap);
+        QVERIFY(p.player.transport().details().find("3 tracks") != std::string::npos);
+
+        QVERIFY(p.playToTheEnd());
+        QVERIFY(p.playToTheEnd());
+        QCOMPARE(source->speeds, (QList<int>{DiscWorker::ReadSpeed}));
+        // Each play: one filter run across the flagged pair, the rest bit-exact, no data.
+        std::string expected = disc.pcm(0, disc.trackStarts[2]);
+        DeEmphasis filter;
+        filter.process(reinterpret_cast<int16_t*>(expected.data()), expected.size() / 4);
+        expected += disc.pcm(disc.trackStarts[2], toc.tracks[2].endSector());
+        QVERIFY(p.recording.toStdString() == expected + expected);
+    }
+
+    void hiddenTrackBeforeTrackOne_data()
+    {
+        QTest::addColumn<double>("gapFrequency");
+        QTest::addColumn<bool>("gapUnreadable");
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("audio in the gap") << 660.0 << false << true;
+        QTest::newRow("silence in the gap") << 0.0 << false << false;
+        QTest::newRow("a gap the drive cannot read") << 660.0 << true << false;
+    }
+
+    void hiddenTrackBeforeTrackOne()
+    {
+        QFETCH(double, gapFrequency);
+        QFETCH(bool, gapUnreadable);
+        QFETCH(bool, hidden);
+        DiscImage::Design design;
+        design.tracks = {{440, 1.0, 0.5}, {550, 0.5, 0.5}};
+        design.gapSeconds = 3;
+        design.gapFrequency = gapFrequency;
+        const DiscImage disc = write("hidden", design);
+        auto source = std::make_unique<WatchedSource>(std::vector<std::string>{disc.cuePath});
+        source->gapUnreadable = gapUnreadable;
+        Player p(std::move(source));
+        QVERIFY(p.load());
+        QCOMPARE(p.display(), QStringLiteral("01 00:00"));
+        p.player.pressPrevious();
+        QCOMPARE(p.display(), hidden ? QStringLiteral("00 00:00") : QStringLiteral("01 00:00"));
+        QVERIFY(p.playToTheEnd());
+        QVERIFY(p.recording.toStdString() ==
+                disc.pcm(hidden ? 0 : disc.trackStarts[0], disc.sectors));
+    }
+
+    void anUnreadableHiddenTrackGoesOnToTrackOne()
+    {
+        DiscImage::Design design;
+        design.tracks = {{440, 1.0, 0.5}};
+        design.gapSeconds = 3;
+        design.gapFrequency = 660;
+        const DiscImage disc = write("scratched", design);
+        auto source = std::make_unique<WatchedSource>(std::vector<std::string>{disc.cuePath});
+        WatchedSource& drive = *source;
+        Player p(std::move(source));
+        QVERIFY(p.load());
+        p.player.pressPrevious();
+        drive.gapUnreadable = true;
+        p.player.pressPlay();
+        QTRY_COMPARE(p.display(), QStringLiteral("01 00:00"));
+        QCOMPARE(p.state(), State::Playing);
+        QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::Stopped, 10000);
+        QVERIFY(p.recording.toStdString().ends_with(disc.pcm(disc.trackStarts[0], disc.sectors)));
     }
 
     void ejectedImageStaysOutUntilLoad()

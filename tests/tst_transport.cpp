@@ -19,15 +19,16 @@ public:
     void eject() override { log << "eject"; }
 };
 
-/// Three audio tracks of 10, 20 and 30 seconds.
-DiscToc threeTracks()
+/// Three audio tracks of 10, 20 and 30 seconds, after a hidden track of `hidden` sectors.
+DiscToc threeTracks(int hidden = 0)
 {
     DiscToc toc;
-    int start = 0;
+    int start = hidden;
     for (int n = 1; n <= 3; ++n) {
-        toc.tracks.push_back({n, start, n * 750, true, {}, {}});
+        toc.tracks.push_back({n, start, n * 750, true, false, {}, {}});
         start += n * 750;
     }
+    toc.hiddenSectors = hidden;
     toc.leadOut = start;
     toc.title = "Tones";
     toc.performer = "Test Band";
@@ -39,7 +40,7 @@ using State = Transport::State;
 struct Rig {
     FakePlayback playback;
     Transport transport{playback};
-    Rig() { transport.discLoaded(threeTracks()); }
+    explicit Rig(const DiscToc& toc = threeTracks()) { transport.discLoaded(toc); }
 
     void apply(const QString& step)
     {
@@ -80,11 +81,7 @@ class TestTransport : public QObject {
 private slots:
     void rules_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<State>("state");
-        QTest::addColumn<int>("track");
-        QTest::addColumn<QStringList>("commands"); // what the playback was asked, in order
-        QTest::addColumn<QString>("display");
+        addRulesColumns();
 
         QTest::newRow("loaded: stopped on track 1")
             << QStringList{} << State::Stopped << 1 << QStringList{} << "01 00:00";
@@ -152,14 +149,98 @@ private slots:
             << QStringList{"start 0-4500", "stop"} << "No sound";
     }
 
-    void rules()
+    void rules() { checkRules(threeTracks()); }
+
+    void hiddenTrackRules_data()
+    {
+        addRulesColumns();
+        // The hidden track takes the first 4 s; track 1 starts at sector 300.
+        QTest::newRow("loaded: stopped on track 1")
+            << QStringList{} << State::Stopped << 1 << QStringList{} << "01 00:00";
+        QTest::newRow("previous at the start of track 1 goes to the hidden track")
+            << QStringList{"previous"} << State::Stopped << 0 << QStringList{} << "00 00:00";
+        QTest::newRow("play from there runs on into track 1")
+            << QStringList{"previous", "play", "at 350"} << State::Playing << 1
+            << QStringList{"start 0-4800"} << "01 00:00";
+        QTest::newRow("previous in track 1's first 2 s while playing")
+            << QStringList{"play", "at 400", "previous"} << State::Playing << 0
+            << QStringList{"start 300-4800", "start 0-4800"} << "00 00:00";
+        QTest::newRow("previous later in track 1 restarts it")
+            << QStringList{"play", "at 600", "previous"} << State::Playing << 1
+            << QStringList{"start 300-4800", "start 300-4800"} << "01 00:00";
+        QTest::newRow("an unreadable hidden track is skipped for track 1")
+            << QStringList{"previous", "play", "readerror"} << State::Playing << 1
+            << QStringList{"start 0-4800", "start 300-4800"} << "01 00:00";
+        QTest::newRow("the disc's end returns to track 1")
+            << QStringList{"previous", "play", "end"} << State::Stopped << 1
+            << QStringList{"start 0-4800", "stop"} << "01 00:00";
+    }
+
+    void hiddenTrackRules() { checkRules(threeTracks(300)); }
+
+    void enhancedCdRules_data()
+    {
+        addRulesColumns();
+        QTest::newRow("next on the last audio track does nothing")
+            << QStringList{"next", "next", "next"} << State::Stopped << 3 << QStringList{}
+            << "03 00:00";
+        QTest::newRow("playing ends with the last audio track")
+            << QStringList{"play"} << State::Playing << 1 << QStringList{"start 0-4500"}
+            << "01 00:00";
+    }
+
+    void enhancedCdRules()
+    {
+        DiscToc toc = threeTracks();
+        toc.tracks.push_back({4, 4500 + DiscToc::SessionGap, 750, false, false, {}, {}});
+        checkRules(toc);
+    }
+
+    void detailsNameTheTrackAndTheDisc_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("details");
+        QTest::newRow("titled, emphasised track 1")
+            << QStringList{}
+            << "01 First - Singer (pre-emphasis)\nTones - Test Band\n3 tracks, 01:00";
+        QTest::newRow("a track without a title")
+            << QStringList{"next"} << "02 Track 2\nTones - Test Band\n3 tracks, 01:00";
+        QTest::newRow("the hidden track")
+            << QStringList{"previous"} << "00 Hidden track\nTones - Test Band\n3 tracks, 01:00";
+    }
+
+    void detailsNameTheTrackAndTheDisc()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, details);
+        DiscToc toc = threeTracks(300);
+        toc.tracks[0].title = "First";
+        toc.tracks[0].performer = "Singer";
+        toc.tracks[0].preEmphasis = true;
+        Rig rig(toc);
+        for (const QString& step : steps)
+            rig.apply(step);
+        QCOMPARE(QString::fromStdString(rig.transport.details()), details);
+    }
+
+private:
+    static void addRulesColumns()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<State>("state");
+        QTest::addColumn<int>("track");
+        QTest::addColumn<QStringList>("commands"); // what the playback was asked, in order
+        QTest::addColumn<QString>("display");
+    }
+
+    static void checkRules(const DiscToc& toc)
     {
         QFETCH(QStringList, steps);
         QFETCH(State, state);
         QFETCH(int, track);
         QFETCH(QStringList, commands);
         QFETCH(QString, display);
-        Rig rig;
+        Rig rig(toc);
         for (const QString& step : steps)
             rig.apply(step);
         QCOMPARE(rig.transport.state(), state);
@@ -167,6 +248,8 @@ private slots:
         QCOMPARE(rig.playback.log, commands);
         QCOMPARE(QString::fromStdString(rig.transport.display()), display);
     }
+
+private slots:
 
     void buttonsFollowTheState()
     {

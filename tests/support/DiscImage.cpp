@@ -1,5 +1,7 @@
 #include "support/DiscImage.h"
 
+#include "cdaudio/DiscToc.h"
+
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -7,7 +9,6 @@
 
 namespace {
 constexpr int FramesPerSector = 588;
-constexpr int SampleRate = 44100;
 
 std::string msf(int sector)
 {
@@ -16,6 +17,22 @@ std::string msf(int sector)
                   sector % 75);
     return text;
 }
+
+/// Appends a tone padded to whole sectors (a constant pattern for data); returns the sectors.
+int appendTone(std::vector<int16_t>& samples, double seconds, double frequency, double level,
+               bool data = false)
+{
+    const long frames = std::lround(seconds * 44100);
+    const long padded = (frames + FramesPerSector - 1) / FramesPerSector * FramesPerSector;
+    for (long n = 0; n < padded; ++n) {
+        const double wave = std::sin(2 * std::numbers::pi * frequency * double(n) / 44100);
+        const auto value = data         ? int16_t(0x5a5a)
+                           : n < frames ? int16_t(std::lround(32767 * level * wave))
+                                        : int16_t(0);
+        samples.insert(samples.end(), 2, value);
+    }
+    return int(padded / FramesPerSector);
+}
 } // namespace
 
 DiscImage DiscImage::write(const std::string& folder, const std::string& name, const Design& design)
@@ -23,30 +40,8 @@ DiscImage DiscImage::write(const std::string& folder, const std::string& name, c
     DiscImage image;
     image.binPath = folder + "/" + name + ".bin";
     image.cuePath = folder + "/" + name + ".cue";
-
-    for (const Track& track : design.tracks) {
-        image.trackStarts.push_back(image.sectors);
-        const long frames = std::lround(track.seconds * SampleRate);
-        const long padded = (frames + FramesPerSector - 1) / FramesPerSector * FramesPerSector;
-        for (long n = 0; n < padded; ++n) {
-            int16_t value = 0;
-            if (n < frames)
-                value = int16_t(std::lround(
-                    32767 * track.level *
-                    std::sin(2 * std::numbers::pi * track.frequency * double(n) / SampleRate)));
-            image.samples.push_back(value);
-            image.samples.push_back(value);
-        }
-        image.sectors += int(padded / FramesPerSector);
-    }
-
-    std::ofstream bin(image.binPath, std::ios::binary);
-    for (int16_t sample : image.samples) {
-        const auto u = uint16_t(sample);
-        const char bytes[2] = {char(design.bigEndian ? u >> 8 : u & 0xff),
-                               char(design.bigEndian ? u & 0xff : u >> 8)};
-        bin.write(bytes, 2);
-    }
+    const int gap = appendTone(image.samples, design.gapSeconds, design.gapFrequency, 0.5);
+    image.sectors = gap;
 
     std::ofstream cue(image.cuePath);
     if (!design.title.empty())
@@ -55,11 +50,33 @@ DiscImage DiscImage::write(const std::string& folder, const std::string& name, c
         cue << "PERFORMER \"" << design.performer << "\"\n";
     cue << "FILE \"" << name << ".bin\" " << (design.bigEndian ? "MOTOROLA" : "BINARY") << "\n";
     for (std::size_t t = 0; t < design.tracks.size(); ++t) {
-        cue << "  TRACK " << (t + 1 < 10 ? "0" : "") << t + 1
-            << (design.dataOnly ? " MODE1/2352" : " AUDIO") << "\n";
-        if (!design.tracks[t].title.empty())
-            cue << "    TITLE \"" << design.tracks[t].title << "\"\n";
-        cue << "    INDEX 01 " << msf(image.trackStarts[t]) << "\n";
+        const Track& track = design.tracks[t];
+        const bool data = design.dataOnly || track.data;
+        // A second session starts after the first's lead-out and the next lead-in.
+        if (data && t > 0 && !design.dataOnly)
+            image.sectors += appendTone(image.samples, DiscToc::SessionGap / 75.0, 0, 0, true);
+        image.trackStarts.push_back(image.sectors);
+        cue << "  TRACK " << (t + 1 < 10 ? "0" : "") << t + 1 << (data ? " MODE1/2352" : " AUDIO")
+            << "\n";
+        if (!track.title.empty())
+            cue << "    TITLE \"" << track.title << "\"\n";
+        if (!track.performer.empty())
+            cue << "    PERFORMER \"" << track.performer << "\"\n";
+        if (track.preEmphasis)
+            cue << "    FLAGS PRE\n";
+        if (t == 0 && gap > 0)
+            cue << "    INDEX 00 00:00:00\n";
+        cue << "    INDEX 01 " << msf(image.sectors) << "\n";
+        image.sectors +=
+            appendTone(image.samples, track.seconds, track.frequency, track.level, data);
+    }
+
+    std::ofstream bin(image.binPath, std::ios::binary);
+    for (int16_t sample : image.samples) {
+        const auto u = uint16_t(sample);
+        const char bytes[2] = {char(design.bigEndian ? u >> 8 : u & 0xff),
+                               char(design.bigEndian ? u & 0xff : u >> 8)};
+        bin.write(bytes, 2);
     }
     return image;
 }

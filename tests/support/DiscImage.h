@@ -11,6 +11,18 @@ struct DiscImage {
         double seconds = 1;
         double level = 0.5; ///< peak, as a fraction of full scale
         std::string title;
+        std::string performer;
+        bool preEmphasis = false;
+        /// A data track; after audio it starts a second session, as on an enhanced CD.
+        bool data = false;
+
+        Track(double frequency = 440, double seconds = 1, double level = 0.5,
+              std::string title = {}, std::string performer = {}, bool preEmphasis = false,
+              bool data = false)
+            : frequency(frequency), seconds(seconds), level(level), title(std::move(title)),
+              performer(std::move(performer)), preEmphasis(preEmphasis), data(data)
+        {
+        }
     };
     struct Design {
         std::vector<Track> tracks;
@@ -18,6 +30,9 @@ struct DiscImage {
         bool dataOnly = false;
         std::string title;
         std::string performer;
+        /// A gap before track 1, holding this tone (silence at frequency 0).
+        double gapSeconds = 0;
+        double gapFrequency = 0;
     };
 
     /// Writes `name`.cue and `name`.bin into `folder` (libcdio pairs the two names).
@@ -26,7 +41,7 @@ struct DiscImage {
 
     std::string cuePath;
     std::string binPath;
-    /// All tracks' samples, interleaved stereo in host order, each track padded to sectors.
+    /// The whole image as samples, interleaved stereo in host order, tracks padded to sectors.
     std::vector<int16_t> samples;
     std::vector<int> trackStarts;
     int sectors = 0;
