@@ -16,48 +16,21 @@ namespace {
 
 using State = Transport::State;
 
-/// A drive that spins up slowly and then fails every read, slowly.
-class FailingReader final : public DiscReader {
-public:
-    explicit FailingReader(std::atomic<int>& reads) : m_reads(reads) {}
-    const DiscToc& toc() const override { return m_toc; }
-    void limitSpeed(int) override {}
-    bool read(int, int, int16_t*) override
-    {
-        ++m_reads;
-        std::this_thread::sleep_for(std::chrono::milliseconds(40));
-        return false;
-    }
-    void eject() override {}
-
-private:
-    std::atomic<int>& m_reads;
-    DiscToc m_toc{{{1, 0, 750, true, false, {}, {}}}, 750, {}, {}, 0};
-};
-
-class FailingSource final : public DiscSource {
-public:
-    std::atomic<int> reads{0};
-    std::vector<std::string> drives() override { return {"/dev/fake"}; }
-    std::unique_ptr<DiscReader> open(const std::string&) override
-    {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        return std::make_unique<FailingReader>(reads);
-    }
-    Media media(const std::string&) override { return Media::Present; }
-};
-
-/// Disc images whose readers note the speeds asked of them and can be told to fail in the gap
-/// before track 1.
+/// Disc images in a drive that can be made slow, or to fail every read or those in the gap
+/// before track 1; it notes the speeds asked of it.
 class WatchedSource final : public DiscSource {
 public:
     explicit WatchedSource(std::vector<std::string> images) : m_images(std::move(images)) {}
     QList<int> speeds;
     std::atomic<bool> gapUnreadable{false};
+    bool broken = false; ///< spins up for 300 ms, then fails each read after 40 ms
+    std::atomic<int> reads{0};
 
     std::vector<std::string> drives() override { return m_images.drives(); }
     std::unique_ptr<DiscReader> open(const std::string& drive) override
     {
+        if (broken)
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
         auto reader = m_images.open(drive);
         return reader ? std::make_unique<Watched>(*this, std::move(reader)) : nullptr;
     }
@@ -73,7 +46,11 @@ private:
         const DiscToc& toc() const override { return m_disc->toc(); }
         bool read(int first, int count, int16_t* samples) override
         {
-            if (m_source.gapUnreadable && first < m_disc->toc().tracks[0].firstSector)
+            ++m_source.reads;
+            if (m_source.broken)
+                std::this_thread::sleep_for(std::chrono::milliseconds(40));
+            if (m_source.broken ||
+                (m_source.gapUnreadable && first < m_disc->toc().tracks[0].firstSector))
                 return false;
             return m_disc->read(first, count, samples);
         }
@@ -267,8 +244,9 @@ private slots:
 
     void aFailingDriveNeverStallsTheInterfaceAndEndsInReadError()
     {
-        auto source = std::make_unique<FailingSource>();
-        FailingSource& drive = *source;
+        auto source = std::make_unique<WatchedSource>(std::vector<std::string>{m_tones.cuePath});
+        WatchedSource& drive = *source;
+        drive.broken = true;
         Player p(std::move(source));
 
         // The interface thread keeps its 10 ms beat while the drive spins up and fails.
