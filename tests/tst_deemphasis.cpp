@@ -52,7 +52,7 @@ private slots:
         DeEmphasis filter;
         filter.process(samples.data(), samples.size() / 2);
         const double gain = 20 * std::log10(rms(samples, 44100) / before);
-        QVERIFY2(std::abs(gain - curve) < 0.2,
+        QVERIFY2(std::abs(gain - curve) < 0.1,
                  qPrintable(QStringLiteral("%1 dB against %2").arg(gain).arg(curve)));
     }
 

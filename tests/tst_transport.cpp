@@ -91,6 +91,9 @@ private slots:
         QTest::newRow("playing on into track 2 follows the position")
             << QStringList{"play", "at 900"} << State::Playing << 2 << QStringList{"start 0-4500"}
             << "02 00:02";
+        QTest::newRow("a track's first sector is that track's")
+            << QStringList{"play", "at 750"} << State::Playing << 2 << QStringList{"start 0-4500"}
+            << "02 00:00";
         QTest::newRow("pause holds, play resumes")
             << QStringList{"play", "at 300", "pause", "play"} << State::Playing << 1
             << QStringList{"start 0-4500", "pause", "resume"} << "01 00:04";
