@@ -114,8 +114,7 @@ void CdPlayer::onOpened(DiscWorker::Found found, const DiscToc& toc)
 
 void CdPlayer::start(int firstSector, int endSector)
 {
-    stop();
-    m_generation = m_ring.clear();
+    stop(); // also starts the ring's new generation
     m_stream.restart();
     m_startSector = firstSector;
     m_endSector = endSector;

@@ -12,6 +12,13 @@ std::string clock(int sectors)
     std::snprintf(text, sizeof text, "%02d:%02d", seconds / 60 % 100, seconds % 60);
     return text;
 }
+
+std::string twoDigits(int number)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d", number % 100);
+    return text;
+}
 } // namespace
 
 Transport::Transport(PlaybackControl& playback) : m_playback(playback) {}
@@ -173,16 +180,16 @@ void Transport::endOfDisc()
 
 void Transport::readError()
 {
+    if (m_state != State::Playing && m_state != State::Paused)
+        return;
     // A hidden track the drive cannot read is skipped for track 1.
-    if ((m_state == State::Playing || m_state == State::Paused) && current().number == 0) {
+    if (current().number == 0) {
         goTo(firstIndex());
         return;
     }
-    if (m_state == State::Playing || m_state == State::Paused) {
-        m_playback.stop();
-        m_state = State::ReadError;
-        m_elapsed = 0;
-    }
+    m_playback.stop();
+    m_state = State::ReadError;
+    m_elapsed = 0;
 }
 
 void Transport::noSound()
@@ -248,9 +255,7 @@ std::string Transport::display() const
     case State::Paused:
         break;
     }
-    char number[8];
-    std::snprintf(number, sizeof number, "%02d", track() % 100);
-    return std::string(number) + " " + clock(m_elapsed);
+    return twoDigits(track()) + " " + clock(m_elapsed);
 }
 
 std::string Transport::details() const
@@ -261,9 +266,7 @@ std::string Transport::details() const
         return performer.empty() ? text : text.empty() ? performer : text + " - " + performer;
     };
     const TrackInfo& now = current();
-    char number[8];
-    std::snprintf(number, sizeof number, "%02d ", now.number % 100);
-    std::string text = number +
+    std::string text = twoDigits(now.number) + " " +
                        byline(!now.title.empty() ? now.title
                               : now.number == 0  ? "Hidden track"
                                                  : "Track " + std::to_string(now.number),
