@@ -119,6 +119,28 @@ void MainWindow::panelStopNotification(int /*argument*/)
     m_pacing.panelStopped();
 }
 
+bool MainWindow::isFullScreenMode() const
+{
+    return m_exitButton->isHidden();
+}
+
+void MainWindow::setFullScreenMode(bool fullScreen)
+{
+    if (fullScreen == isFullScreenMode())
+        return;
+    // A double-click is first a click, then the change of mode.
+    m_pacing.click();
+    m_modes.doubleClick();
+}
+
+void MainWindow::bringToFront()
+{
+    QWidget::setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
 void MainWindow::mousePressEvent(QMouseEvent* event)
 {
     m_inDoubleClick = false;
@@ -153,6 +175,7 @@ int MainWindow::timerInterval() const
 void MainWindow::setTimerInterval(int milliseconds)
 {
     m_animationTimer->setInterval(milliseconds);
+    queueModeReport();
 }
 
 QWidget* MainWindow::control(Control which) const
@@ -178,6 +201,7 @@ bool MainWindow::isControlVisible(Control which) const
 void MainWindow::setControlVisible(Control which, bool visible)
 {
     control(which)->setVisible(visible);
+    queueModeReport();
 }
 
 void MainWindow::setWindowState(WindowState state)
@@ -197,6 +221,30 @@ void MainWindow::queueModeChange()
     if (!m_modeChangeQueued) {
         m_modeChangeQueued = true;
         QMetaObject::invokeMethod(this, &MainWindow::applyWindowMode, Qt::QueuedConnection);
+    }
+}
+
+// Reported once the handler is done, so its intermediate steps are never announced.
+void MainWindow::queueModeReport()
+{
+    if (!m_modeReportQueued) {
+        m_modeReportQueued = true;
+        QMetaObject::invokeMethod(this, &MainWindow::reportMode, Qt::QueuedConnection);
+    }
+}
+
+void MainWindow::reportMode()
+{
+    m_modeReportQueued = false;
+    const bool fullScreen = isFullScreenMode();
+    const bool animation = fullScreen && timerInterval() > 0;
+    if (fullScreen != m_reportedFullScreen) {
+        m_reportedFullScreen = fullScreen;
+        Q_EMIT fullScreenModeChanged(fullScreen);
+    }
+    if (animation != m_reportedAnimation) {
+        m_reportedAnimation = animation;
+        Q_EMIT fullScreenAnimationChanged(animation);
     }
 }
 

@@ -31,6 +31,19 @@ public:
 
     const ImageSurface& surface() const { return m_surface; }
     ClickInterval clickInterval() const { return m_pacing.clickInterval(); }
+    CdPlayerPanel& playerPanel() const { return *m_playerPanel; }
+
+    /// The full-screen animation rather than the windowed player.
+    bool isFullScreenMode() const;
+    /// Lands where a double-click on the picture lands; the current mode is left alone.
+    void setFullScreenMode(bool fullScreen);
+    /// Shows and activates the window in whatever mode it is in.
+    void bringToFront();
+
+Q_SIGNALS:
+    void fullScreenModeChanged(bool fullScreen);
+    /// The animation fills the screen: the desktop should not blank it.
+    void fullScreenAnimationChanged(bool running);
 
 public Q_SLOTS:
     /// The panel's start and stop notifications; their argument is ignored.
@@ -61,6 +74,8 @@ private:
 
     QWidget* control(Control control) const;
     void queueModeChange();
+    void queueModeReport();
+    void reportMode();
     /// Brings the real window to the requested state and border once the handler is done.
     void applyWindowMode();
     void settle();
@@ -77,6 +92,9 @@ private:
     WindowState m_windowState = WindowState::Normal;
     BorderStyle m_borderStyle = BorderStyle::FixedSingle;
     bool m_modeChangeQueued = false;
+    bool m_modeReportQueued = false;
+    bool m_reportedFullScreen = false;
+    bool m_reportedAnimation = false;
     QRect m_normalGeometry;
 
     bool m_erasePending = true;

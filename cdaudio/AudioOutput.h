@@ -18,6 +18,8 @@ public:
     virtual void stop() = 0;
     /// Microseconds of sound played since start().
     virtual qint64 playedUSecs() const = 0;
+    /// Linear, from 0 to 1.
+    virtual void setVolume(double volume) = 0;
 
 Q_SIGNALS:
     /// The output went away while playing.

@@ -4,6 +4,8 @@
 #include "cdaudio/ThreadHandOff.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 constexpr int PositionIntervalMs = 200;
@@ -95,6 +97,30 @@ void CdPlayer::pressEject()
     Q_EMIT changed();
 }
 
+void CdPlayer::seek(qint64 usecsIntoTrack)
+{
+    // Rounded down, so a jump never lands past where it was asked to.
+    const qint64 sectors = usecsIntoTrack / 1000000 * DiscToc::SectorsPerSecond +
+                           usecsIntoTrack % 1000000 * DiscToc::SectorsPerSecond / 1000000;
+    m_transport.seek(int(std::clamp<qint64>(sectors, -1, std::numeric_limits<int>::max())));
+    Q_EMIT changed();
+}
+
+qint64 CdPlayer::positionUSecs() const
+{
+    return qint64(m_transport.elapsedSectors()) * 1000000 / DiscToc::SectorsPerSecond;
+}
+
+void CdPlayer::setVolume(double volume)
+{
+    if (std::isnan(volume))
+        return;
+    m_volume = std::clamp(volume, 0.0, 1.0);
+    if (m_output)
+        m_output->setVolume(m_volume);
+    Q_EMIT changed();
+}
+
 void CdPlayer::onOpened(DiscWorker::Found found, const DiscToc& toc)
 {
     ThreadHandOff::acquire(&m_ring);
@@ -122,6 +148,8 @@ void CdPlayer::start(int firstSector, int endSector)
     Q_EMIT readRequested(firstSector, endSector, m_generation);
 
     m_output = m_outputs ? m_outputs() : nullptr;
+    if (m_output)
+        m_output->setVolume(m_volume);
     if (!m_output || !m_output->start(&m_stream)) {
         m_output.reset();
         // Told after the press that started it has finished.

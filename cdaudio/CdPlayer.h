@@ -40,6 +40,13 @@ public:
     void pressPrevious();
     void pressNext();
     void pressEject();
+    /// Moves within the playing or paused track.
+    void seek(qint64 usecsIntoTrack);
+    /// Microseconds into the current track.
+    qint64 positionUSecs() const;
+    double volume() const { return m_volume; }
+    /// Linear, clamped to 0 to 1; kept for every output to come.
+    void setVolume(double volume);
 
 Q_SIGNALS:
     /// The state, the position or the disc changed.
@@ -71,4 +78,5 @@ private:
     int m_startSector = 0;
     int m_endSector = 0;
     quint64 m_generation = 0;
+    double m_volume = 1.0;
 };

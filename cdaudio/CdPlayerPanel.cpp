@@ -105,6 +105,12 @@ QList<QWidget*> CdPlayerPanel::buttons() const
     return {m_buttons.begin(), m_buttons.end()};
 }
 
+void CdPlayerPanel::press(Button button)
+{
+    // A hidden button still clicks, as the panel is hidden in full screen.
+    m_buttons[std::size_t(button)]->click();
+}
+
 void CdPlayerPanel::setDeviceType(const QString& type)
 {
     if (type.compare(QLatin1String(CdAudio), Qt::CaseInsensitive) != 0)

@@ -19,6 +19,8 @@ public:
     static constexpr char CdAudio[] = "CDaudio";
     static constexpr char Open[] = "Open";
 
+    enum class Button { Previous, Play, Pause, Stop, Next, Eject };
+
     /// A panel for the computer's own drives and sound output.
     explicit CdPlayerPanel(QWidget* parent = nullptr);
     /// A panel for the given discs and sound output (disc images in tests).
@@ -34,6 +36,8 @@ public:
     CdPlayer& player() { return m_player; }
     /// The transport buttons from left to right, for the window's tab order.
     QList<QWidget*> buttons() const;
+    /// What a click on the button does, notifications included; nothing while it is disabled.
+    void press(Button button);
 
 Q_SIGNALS:
     void startNotification(int argument);

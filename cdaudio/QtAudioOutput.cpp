@@ -35,6 +35,7 @@ bool QtAudioOutput::start(QIODevice* source)
         else if (state == QAudio::IdleState && m_source && m_source->atEnd())
             Q_EMIT drained();
     });
+    m_sink->setVolume(m_volume);
     m_source = source;
     m_sink->start(source);
     // With no server the sink fails at once and says so only here.
@@ -70,4 +71,11 @@ void QtAudioOutput::stop()
 qint64 QtAudioOutput::playedUSecs() const
 {
     return m_sink ? m_sink->processedUSecs() : 0;
+}
+
+void QtAudioOutput::setVolume(double volume)
+{
+    m_volume = volume;
+    if (m_sink)
+        m_sink->setVolume(volume);
 }

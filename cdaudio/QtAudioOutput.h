@@ -19,8 +19,10 @@ public:
     void resume() override;
     void stop() override;
     qint64 playedUSecs() const override;
+    void setVolume(double volume) override;
 
 private:
     std::unique_ptr<QAudioSink> m_sink;
     QIODevice* m_source = nullptr;
+    double m_volume = 1.0;
 };

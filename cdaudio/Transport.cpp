@@ -2,6 +2,7 @@
 
 #include "cdaudio/PlaybackControl.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -155,6 +156,25 @@ void Transport::eject()
     m_elapsed = 0;
 }
 
+void Transport::seek(int sectorInTrack)
+{
+    if (m_state != State::Playing && m_state != State::Paused)
+        return;
+    if (sectorInTrack >= current().sectorCount) {
+        if (m_index + 1 >= int(m_audio.size())) {
+            stopAtDiscEnd();
+            return;
+        }
+        ++m_index;
+        sectorInTrack = 0;
+    }
+    m_elapsed = std::max(sectorInTrack, 0);
+    m_playback.start(current().firstSector + m_elapsed, playEnd());
+    // A paused track stays paused at its new place.
+    if (m_state == State::Paused)
+        m_playback.pause();
+}
+
 void Transport::position(int sector)
 {
     if (m_state != State::Playing && m_state != State::Paused)
@@ -170,8 +190,12 @@ void Transport::position(int sector)
 
 void Transport::endOfDisc()
 {
-    if (m_state != State::Playing)
-        return;
+    if (m_state == State::Playing)
+        stopAtDiscEnd();
+}
+
+void Transport::stopAtDiscEnd()
+{
     m_playback.stop();
     m_state = State::Stopped;
     m_index = firstIndex();

@@ -47,6 +47,9 @@ public:
     void previous();
     void next();
     void eject();
+    /// Moves within the playing or paused track: before its start means its start, past its
+    /// end means the next track's start, or the end of the disc.
+    void seek(int sectorInTrack);
 
     // What playback reported.
     void position(int sector);
@@ -58,6 +61,8 @@ public:
     /// The current track's number: 0 for a hidden track before track 1, or without a disc.
     int track() const;
     int elapsedSectors() const { return m_elapsed; }
+    /// Only while there is a disc.
+    const TrackInfo& currentTrack() const { return current(); }
     const DiscToc& toc() const { return m_toc; }
     bool hasDisc() const;
     Buttons buttons() const;
@@ -71,6 +76,7 @@ private:
     /// The end of the run of audio tracks that the current one belongs to.
     int playEnd() const;
     void goTo(int index);
+    void stopAtDiscEnd();
 
     PlaybackControl& m_playback;
     State m_state = State::Closed;

@@ -22,6 +22,8 @@ Application::Application(int& argc, char** argv)
     setApplicationName(QString::fromUtf8(VersionRecord::InternalName));
     setApplicationVersion(QString::fromUtf8(VersionRecord::FileVersion));
     setOrganizationName(QString::fromUtf8(VersionRecord::CompanyName));
+    // Wayland compositors find the entry and icon by this id.
+    setDesktopFileName(QString::fromUtf8(VersionRecord::AppId));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
@@ -36,6 +38,7 @@ bool Application::notify(QObject* receiver, QEvent* event)
 
 void Application::endProgram()
 {
+    Q_EMIT ending();
     end(0);
 }
 

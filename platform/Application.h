@@ -21,6 +21,10 @@ public:
     /// Ends the program at once: no further event reaches it.
     [[noreturn]] static void end(int status);
 
+Q_SIGNALS:
+    /// The program ends at once: the last chance to tell the desktop.
+    void ending();
+
 private:
     FatalPath m_fatal;
 };

@@ -78,7 +78,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&rig.window));
         rig.load();
         QTRY_COMPARE(rig.display()->text(), QStringLiteral("01 00:00"));
-        QCOMPARE(rig.display()->toolTip(), QStringLiteral("01 Track 1\nTones - Test Band\n3 tracks, 00:03"));
+        QCOMPARE(rig.display()->toolTip(),
+                 QStringLiteral("01 Track 1\nTones - Test Band\n3 tracks, 00:03"));
         QCOMPARE(rig.panel->deviceType(), QStringLiteral("CDaudio"));
 
         // The tab chain passes over the disabled buttons.

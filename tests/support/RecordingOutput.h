@@ -30,6 +30,8 @@ public:
         m_source = nullptr;
     }
     qint64 playedUSecs() const override { return m_played * 1000000 / 176400; }
+    void setVolume(double volume) override { m_volume = volume; }
+    double volume() const { return m_volume; }
 
 private:
     void pull()
@@ -48,4 +50,5 @@ private:
     QIODevice* m_source = nullptr;
     QTimer m_timer;
     qint64 m_played = 0;
+    double m_volume = 1.0;
 };

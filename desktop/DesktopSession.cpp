@@ -1,0 +1,38 @@
+#include "desktop/DesktopSession.h"
+
+#include "app/MainWindow.h"
+#include "desktop/IdleInhibitor.h"
+#include "desktop/MprisService.h"
+
+#include <cstdio>
+
+DesktopSession::DesktopSession(MainWindow& window, const QDBusConnection& connection,
+                               QObject* parent)
+    : QObject(parent)
+{
+    if (!connection.isConnected()) {
+        std::fprintf(stderr, "Spindella: no session bus, so no media keys or media controls\n");
+        return;
+    }
+    m_mpris = new MprisService(window, connection, this);
+    if (!m_mpris->registerOnBus()) {
+        std::fprintf(stderr, "Spindella: no media player name on the session bus, so no media "
+                             "keys or media controls\n");
+    }
+    m_inhibitor = new IdleInhibitor(connection, this);
+    connect(&window, &MainWindow::fullScreenAnimationChanged, m_inhibitor,
+            &IdleInhibitor::setWanted);
+}
+
+DesktopSession::~DesktopSession() = default;
+
+QString DesktopSession::serviceName() const
+{
+    return m_mpris ? m_mpris->serviceName() : QString();
+}
+
+void DesktopSession::end()
+{
+    if (m_inhibitor)
+        m_inhibitor->releaseNow();
+}

@@ -1,0 +1,35 @@
+#include "desktop/IdleInhibition.h"
+
+void IdleInhibition::setWanted(bool wanted)
+{
+    m_wanted = wanted;
+    settle();
+}
+
+void IdleInhibition::answered(const std::optional<Hold>& hold)
+{
+    m_asking = false;
+    m_hold = hold;
+    // A refusal is not asked again until the hold is wanted anew.
+    if (!hold)
+        m_wanted = false;
+    settle();
+}
+
+std::optional<IdleInhibition::Hold> IdleInhibition::take()
+{
+    m_wanted = false;
+    return std::exchange(m_hold, std::nullopt);
+}
+
+void IdleInhibition::settle()
+{
+    if (m_asking)
+        return;
+    if (m_wanted && !m_hold) {
+        m_asking = true;
+        m_service.inhibit();
+    } else if (!m_wanted && m_hold) {
+        m_service.release(*std::exchange(m_hold, std::nullopt));
+    }
+}

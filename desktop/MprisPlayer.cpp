@@ -1,0 +1,173 @@
+#include "desktop/MprisPlayer.h"
+
+#include "cdaudio/CdPlayerPanel.h"
+
+#include <QDBusMessage>
+#include <QStringList>
+
+#include <limits>
+
+using Button = CdPlayerPanel::Button;
+using State = Transport::State;
+
+MprisPlayer::MprisPlayer(QObject* service, CdPlayerPanel& panel, const QDBusConnection& connection)
+    : QDBusAbstractAdaptor(service), m_panel(panel), m_connection(connection)
+{
+}
+
+void MprisPlayer::update()
+{
+    const bool opening = m_panel.player().transport().state() == State::Opening;
+    if (opening && !m_opening)
+        ++m_disc;
+    m_opening = opening;
+}
+
+QString MprisPlayer::playbackStatus() const
+{
+    switch (m_panel.player().transport().state()) {
+    case State::Playing:
+        return QStringLiteral("Playing");
+    case State::Paused:
+        return QStringLiteral("Paused");
+    default:
+        return QStringLiteral("Stopped");
+    }
+}
+
+QDBusObjectPath MprisPlayer::trackId() const
+{
+    return QDBusObjectPath(QStringLiteral("/org/halcyra/Spindella/Disc%1/Track%2")
+                               .arg(m_disc)
+                               .arg(m_panel.player().transport().track()));
+}
+
+QVariantMap MprisPlayer::metadata() const
+{
+    const Transport& transport = m_panel.player().transport();
+    if (!transport.hasDisc())
+        return {};
+    const DiscToc& toc = transport.toc();
+    const TrackInfo& track = transport.currentTrack();
+    const int number = track.number;
+    QVariantMap map{
+        {QStringLiteral("mpris:trackid"), QVariant::fromValue(trackId())},
+        {QStringLiteral("mpris:length"),
+         qlonglong(track.sectorCount) * 1000000 / DiscToc::SectorsPerSecond},
+        {QStringLiteral("xesam:trackNumber"), number},
+    };
+    QString title = QString::fromStdString(track.title);
+    if (title.isEmpty())
+        title = number == 0 ? tr("Hidden track") : tr("Track %1").arg(number);
+    map.insert(QStringLiteral("xesam:title"), title);
+    if (!toc.title.empty())
+        map.insert(QStringLiteral("xesam:album"), QString::fromStdString(toc.title));
+    const std::string& artist = track.performer.empty() ? toc.performer : track.performer;
+    if (!artist.empty())
+        map.insert(QStringLiteral("xesam:artist"), QStringList{QString::fromStdString(artist)});
+    return map;
+}
+
+qlonglong MprisPlayer::position() const
+{
+    return m_panel.player().positionUSecs();
+}
+
+double MprisPlayer::volume() const
+{
+    return m_panel.player().volume();
+}
+
+void MprisPlayer::setVolume(double volume)
+{
+    m_panel.player().setVolume(volume);
+}
+
+bool MprisPlayer::canGoNext() const
+{
+    return m_panel.player().transport().buttons().next;
+}
+
+bool MprisPlayer::canGoPrevious() const
+{
+    return m_panel.player().transport().buttons().previous;
+}
+
+bool MprisPlayer::canPlay() const
+{
+    // The desktop's play-pause and stop ask for this while the disc plays, when the panel's
+    // Play button is greyed.
+    const Transport& transport = m_panel.player().transport();
+    return transport.buttons().play || transport.state() == State::Playing;
+}
+
+bool MprisPlayer::canPause() const
+{
+    return m_panel.player().transport().buttons().pause;
+}
+
+bool MprisPlayer::canSeek() const
+{
+    const State state = m_panel.player().transport().state();
+    return state == State::Playing || state == State::Paused;
+}
+
+void MprisPlayer::Next()
+{
+    m_panel.press(Button::Next);
+}
+
+void MprisPlayer::Previous()
+{
+    m_panel.press(Button::Previous);
+}
+
+void MprisPlayer::Pause()
+{
+    m_panel.press(Button::Pause);
+}
+
+void MprisPlayer::PlayPause()
+{
+    const bool playing = m_panel.player().transport().state() == State::Playing;
+    m_panel.press(playing ? Button::Pause : Button::Play);
+}
+
+void MprisPlayer::Stop()
+{
+    m_panel.press(Button::Stop);
+}
+
+void MprisPlayer::Play()
+{
+    m_panel.press(Button::Play);
+}
+
+void MprisPlayer::Seek(qlonglong offset)
+{
+    if (!canSeek())
+        return;
+    const qlonglong from = position();
+    const qlonglong furthest = std::numeric_limits<qlonglong>::max() - from;
+    seekTo(offset > furthest ? std::numeric_limits<qlonglong>::max() : from + offset);
+}
+
+void MprisPlayer::SetPosition(const QDBusObjectPath& track, qlonglong position)
+{
+    // A request made for a track that has since changed is stale.
+    if (canSeek() && track == trackId())
+        seekTo(position);
+}
+
+void MprisPlayer::seekTo(qlonglong position)
+{
+    m_panel.player().seek(position);
+    Q_EMIT Seeked(this->position());
+}
+
+void MprisPlayer::OpenUri(const QString& /*uri*/, const QDBusMessage& message)
+{
+    message.setDelayedReply(true);
+    m_connection.send(message.createErrorReply(QDBusError::NotSupported,
+                                               tr("Spindella plays only the disc in the drive.")));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDBusAbstractAdaptor>
+#include <QStringList>
+
+class MainWindow;
+
+/// The media player's own interface on the session bus: who it is, its window and its end.
+class MprisRoot : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2")
+    Q_PROPERTY(QString Identity READ identity)
+    Q_PROPERTY(QString DesktopEntry READ desktopEntry)
+    Q_PROPERTY(bool CanRaise READ always)
+    Q_PROPERTY(bool CanQuit READ always)
+    Q_PROPERTY(bool CanSetFullscreen READ always)
+    Q_PROPERTY(bool Fullscreen READ fullscreen WRITE setFullscreen)
+    Q_PROPERTY(bool HasTrackList READ never)
+    Q_PROPERTY(QStringList SupportedUriSchemes READ none)
+    Q_PROPERTY(QStringList SupportedMimeTypes READ none)
+
+public:
+    MprisRoot(QObject* service, MainWindow& window);
+
+    QString identity() const;
+    QString desktopEntry() const;
+    bool always() const { return true; }
+    bool never() const { return false; }
+    QStringList none() const { return {}; }
+    bool fullscreen() const;
+    void setFullscreen(bool fullscreen);
+
+public Q_SLOTS:
+    void Raise();
+    /// Ends the program as closing its window does.
+    void Quit();
+
+private:
+    MainWindow& m_window;
+};
