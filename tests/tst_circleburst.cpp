@@ -146,18 +146,6 @@ private slots:
         QCOMPARE(surface.penWidth(), surface.circles.back().width);
         QCOMPARE(surface.penColour(), surface.circles.back().colour);
     }
-
-    void emptyClientAreaDrawsOnItsEdges()
-    {
-        QStringList log;
-        ScriptedRandom random({0.9f, 0.4f, 0.7f, 0.6f, 0.8f, 0.2f}, log);
-        RecordingSurface surface(log);
-        surface.widths = {0};
-        surface.heights = {0};
-        CircleBurst(surface, random).drawCircleBurst();
-        for (const CircleCall& c : surface.circles)
-            QVERIFY(c.x == 0 && c.y == 0 && c.radius == 0);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestCircleBurst)

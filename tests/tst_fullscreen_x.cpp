@@ -146,6 +146,7 @@ private slots:
                                     frameExtents(window.winId())));
             QTRY_COMPARE(frameExtents(window.winId()), frame);
             QTRY_COMPARE(window.geometry(), qtGeometry);
+            QCOMPARE(window.maximumSize(), QSize(441, 268));
             QCOMPARE(timer->interval(), 0);
             QVERIFY2(!window.findChild<QWidget*>("cmdExit")->isHidden(), qPrintable(where));
             QTRY_COMPARE(window.surface().logicalSize(), QSize(441, 268));

@@ -29,11 +29,6 @@ struct Fixture {
         return QTest::qWaitForWindowActive(&window) && QTest::qWaitForWindowExposed(&window);
     }
     void click(QPoint at = {100, 100}) { QTest::mouseClick(&window, Qt::LeftButton, {}, at); }
-    /// Press, release, double-click, release: as an X server delivers it.
-    void doubleClick()
-    {
-        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, {100, 100});
-    }
 };
 
 } // namespace
@@ -133,28 +128,6 @@ private slots:
         QCOMPARE(f.random.drawn, stoppedAt);
     }
 
-    void realDoubleClickIsOneClickThenTheModeChange()
-    {
-        Fixture f;
-        QVERIFY(f.showAndWait());
-        const QRect before = f.window.geometry();
-        f.doubleClick();
-        QCOMPARE(f.interval(), 20);
-        QVERIFY(f.clickIntervalIs(20));
-        QTRY_VERIFY(f.window.isFullScreen());
-        for (const char* name : {"cmdExit", "cmdLoad", "cmdAbout", "MMControl1"})
-            QVERIFY2(f.child(name)->isHidden(), name);
-        QTRY_COMPARE(f.window.surface().logicalSize(), f.window.screen()->geometry().size());
-
-        f.doubleClick();
-        QCOMPARE(f.interval(), 0);
-        QTRY_VERIFY(!f.window.isFullScreen());
-        QTRY_COMPARE(f.window.geometry(), before);
-        QCOMPARE(f.window.maximumSize(), QSize(441, 268));
-        for (const char* name : {"cmdExit", "cmdLoad", "cmdAbout", "MMControl1"})
-            QVERIFY2(!f.child(name)->isHidden(), name);
-    }
-
     void clickAfterALoneDoubleClickEventStillCounts()
     {
         // A double-click event without its release must not swallow the next click.
@@ -164,28 +137,6 @@ private slots:
         QTRY_VERIFY(f.window.isFullScreen());
         f.click();
         QVERIFY(f.clickIntervalIs(0));
-    }
-
-    void enterAtStartUpSaysGoodbyeAndEnds()
-    {
-        Fixture f;
-        QVERIFY(f.showAndWait());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(f.services.log, (QStringList{"box style 0 title (none)", "box dismissed", "end"}));
-        QCOMPARE(f.services.lastPrompt, std::string("<<<<<See Ya !!!>>>>>"));
-    }
-
-    void aboutLeavesEverythingAsItWas()
-    {
-        Fixture f;
-        QVERIFY(f.showAndWait());
-        f.click();
-        QTest::mouseClick(f.child("cmdAbout"), Qt::LeftButton);
-        QCOMPARE(f.services.log,
-                 (QStringList{"box style 64 title About The Spindella Program", "box dismissed"}));
-        QCOMPARE(f.interval(), 20);
-        QVERIFY(f.clickIntervalIs(20));
-        QVERIFY(!f.child("cmdExit")->isHidden());
     }
 };
 

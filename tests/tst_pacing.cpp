@@ -2,12 +2,11 @@
 #include "animation/AnimationWindow.h"
 #include "animation/DisplayModes.h"
 #include "support/FakeWindow.h"
+#include "support/TextTable.h"
 
 #include <QtTest>
 
 namespace {
-
-using Control = AnimationWindow::Control;
 
 /// The window, the rules and a way to drive them by event name.
 struct Rig {
@@ -31,56 +30,57 @@ struct Rig {
     }
 };
 
-// -1 stands for empty in the tables below.
-ClickInterval var(int value)
-{
-    return value < 0 ? ClickInterval() : ClickInterval(int16_t(value));
-}
-
 } // namespace
 
 class TestPacing : public QObject {
     Q_OBJECT
 
 private slots:
-    void clickStateTable_data()
+    void stateTable_data()
     {
-        QTest::addColumn<QStringList>("events");
-        QTest::addColumn<int>("clickInterval");
-        QTest::addColumn<int>("interval");
-
-        QTest::newRow("at start: stopped, empty") << QStringList{} << -1 << 0;
-        QTest::newRow("first click starts") << QStringList{"click"} << 20 << 20;
-        QTest::newRow("second click stops") << QStringList{"click", "click"} << 0 << 0;
-        QTest::newRow("third click starts again")
-            << QStringList{"click", "click", "click"} << 20 << 20;
-        QTest::newRow("panel start leaves the click interval empty")
-            << QStringList{"start"} << -1 << 20;
-        QTest::newRow("click after panel start changes nothing visible")
-            << QStringList{"start", "click"} << 20 << 20;
-        QTest::newRow("next click after that stops")
-            << QStringList{"start", "click", "click"} << 0 << 0;
-        QTest::newRow("panel stop while running by click")
-            << QStringList{"click", "stop"} << 20 << 0;
-        QTest::newRow("click after panel stop changes nothing visible")
-            << QStringList{"click", "stop", "click"} << 0 << 0;
-        QTest::newRow("next click after that starts")
-            << QStringList{"click", "stop", "click", "click"} << 20 << 20;
-        QTest::newRow("start while running changes nothing")
-            << QStringList{"click", "start"} << 20 << 20;
-        QTest::newRow("stop while stopped changes nothing") << QStringList{"stop"} << -1 << 0;
+        // A double-click always delivers its click first; "-" is the empty click interval.
+        addTextRows("events fullScreen clickInterval interval", R"(
+at start: stopped, empty | | no | - | 0
+first click starts | click | no | 20 | 20
+second click stops | click, click | no | 0 | 0
+third click starts again | click, click, click | no | 20 | 20
+panel start leaves the click interval empty | start | no | - | 20
+click after panel start: nothing visible | start, click | no | 20 | 20
+next click after that stops | start, click, click | no | 0 | 0
+panel stop while running by click | click, stop | no | 20 | 0
+click after panel stop: nothing visible | click, stop, click | no | 0 | 0
+next click after that starts | click, stop, click, click | no | 20 | 20
+start while running changes nothing | click, start | no | 20 | 20
+stop while stopped changes nothing | stop | no | - | 0
+windowed, stopped: full screen, running | double-click | yes | 20 | 20
+windowed, started by the panel | start, double-click | yes | 20 | 20
+windowed, running | click, double-click | yes | 20 | 20
+windowed, stopped by the panel | click, stop, double-click | yes | 20 | 20
+full screen, running: windowed, stopped | double-click, double-click | no | 0 | 0
+full screen, stopped by the panel | double-click, stop, double-click | no | 0 | 0
+full screen, stopped by a click | double-click, click, double-click | no | 20 | 20
+full screen, started by the panel | double-click, click, start, double-click | no | 20 | 20
+)");
     }
 
-    void clickStateTable()
+    void stateTable()
     {
-        QFETCH(QStringList, events);
-        QFETCH(int, clickInterval);
-        QFETCH(int, interval);
+        QFETCH(QString, events);
+        QFETCH(QString, fullScreen);
         Rig rig;
-        for (const QString& event : events)
+        for (const QString& event : cellList(events))
             rig.apply(event);
-        QVERIFY(rig.pacing.clickInterval().sameAs(var(clickInterval)));
-        QCOMPARE(rig.window.interval, interval);
+        const ClickInterval interval = rig.pacing.clickInterval();
+        QTEST(interval.isEmpty() ? QString("-") : QString::number(interval.value()),
+              "clickInterval");
+        QTEST(QString::number(rig.window.interval), "interval");
+        const bool full = fullScreen == "yes";
+        for (const auto& [control, shown] : rig.window.visible)
+            QCOMPARE(shown, !full);
+        QCOMPARE(rig.window.state == AnimationWindow::WindowState::Maximised, full);
+        QCOMPARE(rig.window.border == AnimationWindow::BorderStyle::None, full);
+        // Full screen keeps the background; the way back restores the button face.
+        QCOMPARE(rig.window.background == Colour::buttonFace(), !full && events.contains("double"));
     }
 
     void tickDrawsOnlyWhileRunning()
@@ -95,83 +95,6 @@ private slots:
         rig.apply("click");
         rig.pacing.tick(); // already queued when the interval became 0
         QCOMPARE(rig.window.bursts, 2);
-    }
-
-    void doubleClickOutcomes_data()
-    {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<bool>("fullScreenAfter");
-        QTest::addColumn<int>("varAfter");
-        QTest::addColumn<int>("intervalAfter");
-
-        QTest::newRow("windowed, stopped: full screen, running")
-            << QStringList{} << true << 20 << 20;
-        QTest::newRow("windowed, running after a panel start: full screen, running")
-            << QStringList{"start"} << true << 20 << 20;
-        QTest::newRow("windowed, running: full screen, running")
-            << QStringList{"click"} << true << 20 << 20;
-        QTest::newRow("windowed, stopped by the panel: full screen, running")
-            << QStringList{"click", "stop"} << true << 20 << 20;
-        QTest::newRow("full screen, running: windowed, stopped")
-            << QStringList{"double-click"} << false << 0 << 0;
-        QTest::newRow("full screen, stopped by the panel: windowed, stopped")
-            << QStringList{"double-click", "stop"} << false << 0 << 0;
-        QTest::newRow("full screen, stopped by a click: windowed, running")
-            << QStringList{"double-click", "click"} << false << 20 << 20;
-        QTest::newRow("full screen, running after a panel start: windowed, running")
-            << QStringList{"double-click", "click", "start"} << false << 20 << 20;
-    }
-
-    void doubleClickOutcomes()
-    {
-        QFETCH(QStringList, before);
-        QFETCH(bool, fullScreenAfter);
-        QFETCH(int, varAfter);
-        QFETCH(int, intervalAfter);
-        Rig rig;
-        for (const QString& event : before)
-            rig.apply(event);
-        rig.apply("double-click");
-        QCOMPARE(rig.window.fullScreen(), fullScreenAfter);
-        QVERIFY(rig.pacing.clickInterval().sameAs(var(varAfter)));
-        QCOMPARE(rig.window.interval, intervalAfter);
-        for (const auto& [control, shown] : rig.window.visible)
-            QCOMPARE(shown, !fullScreenAfter);
-        QCOMPARE(rig.window.state == AnimationWindow::WindowState::Maximised, fullScreenAfter);
-        QCOMPARE(rig.window.border == AnimationWindow::BorderStyle::None, fullScreenAfter);
-    }
-
-    void modeStepsRunInOrder()
-    {
-        Rig rig;
-        rig.modes.doubleClick();
-        QCOMPARE(rig.window.log,
-                 (QStringList{"state 2", "Exit hidden", "Load hidden", "About hidden",
-                              "Panel hidden", "interval 20", "border 0"}));
-        QCOMPARE(rig.window.background, Colour::rgb(1, 0, 66)); // entering leaves the background
-
-        rig.window.log.clear();
-        rig.modes.doubleClick();
-        QCOMPARE(rig.window.log,
-                 (QStringList{"state 0", "background 8000000f", "border 1", "Panel shown",
-                              "Exit shown", "Load shown", "About shown"}));
-        QCOMPARE(rig.window.background, Colour::buttonFace());
-        QCOMPARE(rig.window.interval, 20); // returning leaves the animation as it was
-    }
-
-    void modeIsDecidedByExitVisibilityAlone()
-    {
-        Rig rig;
-        rig.window.state = AnimationWindow::WindowState::Maximised;
-        rig.window.border = AnimationWindow::BorderStyle::None;
-        rig.window.visible[Control::Load] = false;
-        rig.modes.doubleClick();
-        QCOMPARE(rig.window.log.first(), QStringLiteral("state 2"));
-
-        Rig other;
-        other.window.visible[Control::Exit] = false;
-        other.modes.doubleClick();
-        QCOMPARE(other.window.log.first(), QStringLiteral("state 0"));
     }
 };
 

@@ -1,43 +1,9 @@
-#include "app/MainWindow.h"
-#include "cdaudio/CdPlayerPanel.h"
-#include "cdaudio/CdioDiscSource.h"
-#include "platform/IntervalTimer.h"
-#include "platform/RandomSequence.h"
 #include "support/DiscImage.h"
-#include "support/FakeServices.h"
-#include "support/RecordingOutput.h"
+#include "support/PlayerWindow.h"
 
 #include <QAccessible>
-#include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QToolButton>
 #include <QtTest>
-
-namespace {
-
-/// The window with a panel whose drives are the given disc images.
-struct Rig {
-    QByteArray recording;
-    RandomSequence random;
-    FakeServices services;
-    CdPlayerPanel* panel;
-    MainWindow window;
-
-    explicit Rig(const std::vector<std::string>& images)
-        : panel(new CdPlayerPanel(std::make_unique<CdioDiscSource>(images),
-                                  [this] { return std::make_unique<RecordingOutput>(recording); })),
-          window(random, services, services, panel)
-    {
-    }
-
-    QToolButton* button(const char* name) { return panel->findChild<QToolButton*>(name); }
-    QLabel* display() { return panel->findChild<QLabel*>("display"); }
-    int interval() { return window.findChild<IntervalTimer*>("Timer1")->interval(); }
-    void load() { QTest::mouseClick(window.findChild<QPushButton*>("cmdLoad"), Qt::LeftButton); }
-};
-
-} // namespace
 
 class TestPanel : public QObject {
     Q_OBJECT
@@ -57,7 +23,7 @@ private slots:
 
     void beforeLoadEverythingWaits()
     {
-        Rig rig({m_disc.cuePath});
+        PlayerWindow rig({m_disc.cuePath});
         QCOMPARE(rig.panel->geometry(), QRect(8, 232, 236, 33));
         const QStringList names{"Previous track", "Play", "Pause", "Stop", "Next track", "Eject"};
         const QList<QWidget*> buttons = rig.panel->buttons();
@@ -72,7 +38,7 @@ private slots:
 
     void loadThenPlayAndStopFromTheKeyboard()
     {
-        Rig rig({m_disc.cuePath});
+        PlayerWindow rig({m_disc.cuePath});
         rig.window.show();
         rig.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window));
@@ -105,7 +71,7 @@ private slots:
 
     void everyControlHasAnAccessibleName()
     {
-        Rig rig({m_disc.cuePath});
+        PlayerWindow rig({m_disc.cuePath});
         QStringList names;
         for (QWidget* widget : rig.window.findChildren<QWidget*>()) {
             if (widget->focusPolicy() == Qt::NoFocus && widget->objectName() != "display")
@@ -121,7 +87,7 @@ private slots:
 
     void noDriveIsShownAndTheWindowGoesOn()
     {
-        Rig rig({});
+        PlayerWindow rig({});
         rig.load();
         QTRY_COMPARE(rig.display()->text(), QStringLiteral("No drive"));
         for (QWidget* button : rig.panel->buttons())
@@ -132,7 +98,7 @@ private slots:
 
     void unknownDeviceTypesAndCommandsAreProgrammingErrors()
     {
-        Rig rig({m_disc.cuePath});
+        PlayerWindow rig({m_disc.cuePath});
         QVERIFY_THROWS_EXCEPTION(std::logic_error, rig.panel->setCommand("Open"));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, rig.panel->setDeviceType("WaveAudio"));
         rig.panel->setDeviceType("CDaudio");

@@ -1,8 +1,12 @@
 #include "cdaudio/PlaybackControl.h"
 #include "cdaudio/RingBuffer.h"
 #include "cdaudio/Transport.h"
+#include "support/TextTable.h"
 
 #include <QtTest>
+
+#include <functional>
+#include <map>
 
 namespace {
 
@@ -35,45 +39,105 @@ DiscToc threeTracks(int hidden = 0)
     return toc;
 }
 
-using State = Transport::State;
-
+/// The discs of the tables: "plain", "hidden" (4 s before track 1, which starts at sector 300),
+/// "enhanced" (a data track in a second session) or "none" (nothing loaded yet).
 struct Rig {
     FakePlayback playback;
     Transport transport{playback};
-    explicit Rig(const DiscToc& toc = threeTracks()) { transport.discLoaded(toc); }
 
-    void apply(const QString& step)
+    explicit Rig(const QString& disc)
     {
-        const QString verb = step.section(' ', 0, 0);
-        const int value = step.section(' ', 1, 1).toInt();
-        if (verb == "play")
-            transport.play();
-        else if (verb == "pause")
-            transport.pause();
-        else if (verb == "stop")
-            transport.stop();
-        else if (verb == "previous")
-            transport.previous();
-        else if (verb == "next")
-            transport.next();
-        else if (verb == "eject")
-            transport.eject();
-        else if (verb == "at")
-            transport.position(value);
-        else if (verb == "end")
-            transport.endOfDisc();
-        else if (verb == "readerror")
-            transport.readError();
-        else if (verb == "nosound")
-            transport.noSound();
-        else
-            QFAIL(qPrintable("unknown step " + step));
+        DiscToc toc = threeTracks(disc == "hidden" ? 300 : 0);
+        toc.tracks[0].title = "First";
+        toc.tracks[0].performer = "Singer";
+        toc.tracks[0].preEmphasis = true;
+        if (disc == "enhanced")
+            toc.tracks.push_back({4, 4500 + DiscToc::SessionGap, 750, false, false, {}, {}});
+        if (disc != "none")
+            transport.discLoaded(toc);
+    }
+
+    void apply(const QString& steps)
+    {
+        for (const QString& step : cellList(steps)) {
+            const QString verb = step.section(' ', 0, 0);
+            const int value = step.section(' ', 1, 1).toInt();
+            const std::map<QString, std::function<void()>> actions{
+                {"play",
+                 [&] {
+                     transport.play();
+                 }},
+                {"pause",
+                 [&] {
+                     transport.pause();
+                 }},
+                {"stop",
+                 [&] {
+                     transport.stop();
+                 }},
+                {"previous",
+                 [&] {
+                     transport.previous();
+                 }},
+                {"next",
+                 [&] {
+                     transport.next();
+                 }},
+                {"eject",
+                 [&] {
+                     transport.eject();
+                 }},
+                {"seek",
+                 [&] {
+                     transport.seek(value);
+                 }},
+                {"at",
+                 [&] {
+                     transport.position(value);
+                 }},
+                {"end",
+                 [&] {
+                     transport.endOfDisc();
+                 }},
+                {"readerror",
+                 [&] {
+                     transport.readError();
+                 }},
+                {"nosound",
+                 [&] {
+                     transport.noSound();
+                 }},
+                {"nodrive",
+                 [&] {
+                     transport.noDrive();
+                 }},
+                {"nodisc",
+                 [&] {
+                     transport.noDisc();
+                 }},
+            };
+            QVERIFY2(actions.count(verb), qPrintable(step));
+            actions.at(verb)();
+        }
+    }
+    /// The enabled buttons, each in its place or '-': Rewind (previous), Play, pAuse, Stop,
+    /// Next, Eject.
+    QString buttons() const
+    {
+        const Transport::Buttons b = transport.buttons();
+        QString mask = "RPASNE";
+        const bool on[] = {b.previous, b.play, b.pause, b.stop, b.next, b.eject};
+        for (int n = 0; n < 6; ++n)
+            if (!on[n])
+                mask[n] = '-';
+        return mask;
     }
 };
 
-} // namespace
+const char* const StateNames[] = {"Closed",  "Opening", "NoDrive", "NoDisc",  "NoAudio",
+                                  "Stopped", "Playing", "Paused",  "NoSound", "ReadError"};
 
-Q_DECLARE_METATYPE(Transport::State)
+} // namespace
 
 class TestTransport : public QObject {
     Q_OBJECT
@@ -81,199 +145,84 @@ class TestTransport : public QObject {
 private slots:
     void rules_data()
     {
-        addRulesColumns();
-
-        QTest::newRow("loaded: stopped on track 1")
-            << QStringList{} << State::Stopped << 1 << QStringList{} << "01 00:00";
-        QTest::newRow("play starts track 1 and runs to the disc's end")
-            << QStringList{"play"} << State::Playing << 1 << QStringList{"start 0-4500"}
-            << "01 00:00";
-        QTest::newRow("playing on into track 2 follows the position")
-            << QStringList{"play", "at 900"} << State::Playing << 2 << QStringList{"start 0-4500"}
-            << "02 00:02";
-        QTest::newRow("a track's first sector is that track's")
-            << QStringList{"play", "at 750"} << State::Playing << 2 << QStringList{"start 0-4500"}
-            << "02 00:00";
-        QTest::newRow("pause holds, play resumes")
-            << QStringList{"play", "at 300", "pause", "play"} << State::Playing << 1
-            << QStringList{"start 0-4500", "pause", "resume"} << "01 00:04";
-        QTest::newRow("pause while stopped does nothing")
-            << QStringList{"pause"} << State::Stopped << 1 << QStringList{} << "01 00:00";
-        QTest::newRow("stop returns to the start of the current track")
-            << QStringList{"play", "at 1000", "stop"} << State::Stopped << 2
-            << QStringList{"start 0-4500", "stop"} << "02 00:00";
-        QTest::newRow("stop while paused")
-            << QStringList{"play", "pause", "stop"} << State::Stopped << 1
-            << QStringList{"start 0-4500", "pause", "stop"} << "01 00:00";
-        QTest::newRow("previous more than 2 s in restarts the track")
-            << QStringList{"play", "at 1200", "previous"} << State::Playing << 2
-            << QStringList{"start 0-4500", "start 750-4500"} << "02 00:00";
-        QTest::newRow("previous early in a track goes back one")
-            << QStringList{"play", "at 800", "previous"} << State::Playing << 1
-            << QStringList{"start 0-4500", "start 0-4500"} << "01 00:00";
-        QTest::newRow("previous on track 1 restarts track 1")
-            << QStringList{"play", "at 10", "previous"} << State::Playing << 1
-            << QStringList{"start 0-4500", "start 0-4500"} << "01 00:00";
-        QTest::newRow("previous while stopped on track 1 stays")
-            << QStringList{"previous"} << State::Stopped << 1 << QStringList{} << "01 00:00";
-        QTest::newRow("next while stopped moves without playing")
-            << QStringList{"next"} << State::Stopped << 2 << QStringList{} << "02 00:00";
-        QTest::newRow("next while playing plays the next track")
-            << QStringList{"play", "next"} << State::Playing << 2
-            << QStringList{"start 0-4500", "start 750-4500"} << "02 00:00";
-        QTest::newRow("next on the last track does nothing")
-            << QStringList{"next", "next", "next"} << State::Stopped << 3 << QStringList{}
-            << "03 00:00";
-        QTest::newRow("next while paused stops on the next track")
-            << QStringList{"play", "pause", "next"} << State::Stopped << 2
-            << QStringList{"start 0-4500", "pause", "stop"} << "02 00:00";
-        QTest::newRow("end of disc stops and returns to track 1")
-            << QStringList{"next", "next", "play", "at 4499", "end"} << State::Stopped << 1
-            << QStringList{"start 2250-4500", "stop"} << "01 00:00";
-        QTest::newRow("play after the end starts track 1 again")
-            << QStringList{"play", "end", "play"} << State::Playing << 1
-            << QStringList{"start 0-4500", "stop", "start 0-4500"} << "01 00:00";
-        QTest::newRow("eject while playing stops the sound first")
-            << QStringList{"play", "eject"} << State::NoDisc << 0
-            << QStringList{"start 0-4500", "stop", "eject"} << "No disc";
-        QTest::newRow("eject while stopped")
-            << QStringList{"eject"} << State::NoDisc << 0 << QStringList{"eject"} << "No disc";
-        QTest::newRow("play after eject does nothing")
-            << QStringList{"eject", "play"} << State::NoDisc << 0 << QStringList{"eject"}
-            << "No disc";
-        QTest::newRow("read error stops and says so")
-            << QStringList{"play", "readerror"} << State::ReadError << 1
-            << QStringList{"start 0-4500", "stop"} << "Read error";
-        QTest::newRow("play after a read error tries again")
-            << QStringList{"play", "readerror", "play"} << State::Playing << 1
-            << QStringList{"start 0-4500", "stop", "start 0-4500"} << "01 00:00";
-        QTest::newRow("no sound stops and says so")
-            << QStringList{"play", "nosound"} << State::NoSound << 1
-            << QStringList{"start 0-4500", "stop"} << "No sound";
+        // What the playback was asked is listed in order.
+        addTextRows("disc steps state track buttons playback display", R"(
+nothing loaded | none | | Closed | 0 | ------ | | Press Load
+no drive | none | nodrive | NoDrive | 0 | ------ | | No drive
+no disc | none | nodisc | NoDisc | 0 | -----E | | No disc
+loaded: stopped on track 1 | plain | | Stopped | 1 | -P--NE | | 01 00:00
+play runs to the disc's end | plain | play | Playing | 1 | R-ASNE | start 0-4500 | 01 00:00
+on into track 2 | plain | play, at 900 | Playing | 2 | R-ASNE | start 0-4500 | 02 00:02
+a track's first sector | plain | play, at 750 | Playing | 2 | R-ASNE | start 0-4500 | 02 00:00
+pause, then play resumes | plain | play, at 300, pause, play | Playing | 1 | R-ASNE | start 0-4500, pause, resume | 01 00:04
+paused | plain | play, pause | Paused | 1 | RP-SNE | start 0-4500, pause | 01 00:00
+pause while stopped | plain | pause | Stopped | 1 | -P--NE | | 01 00:00
+stop: start of the track | plain | play, at 1000, stop | Stopped | 2 | RP--NE | start 0-4500, stop | 02 00:00
+stop while paused | plain | play, pause, stop | Stopped | 1 | -P--NE | start 0-4500, pause, stop | 01 00:00
+previous after 2 s restarts | plain | play, at 1200, previous | Playing | 2 | R-ASNE | start 0-4500, start 750-4500 | 02 00:00
+previous early goes back | plain | play, at 800, previous | Playing | 1 | R-ASNE | start 0-4500, start 0-4500 | 01 00:00
+previous on track 1 restarts | plain | play, at 10, previous | Playing | 1 | R-ASNE | start 0-4500, start 0-4500 | 01 00:00
+previous, stopped on 1 | plain | previous | Stopped | 1 | -P--NE | | 01 00:00
+next while stopped | plain | next | Stopped | 2 | RP--NE | | 02 00:00
+next while playing | plain | play, next | Playing | 2 | R-ASNE | start 0-4500, start 750-4500 | 02 00:00
+next on the last track | plain | next, next, next | Stopped | 3 | RP---E | | 03 00:00
+next while paused stops | plain | play, pause, next | Stopped | 2 | RP--NE | start 0-4500, pause, stop | 02 00:00
+paused on the last track | plain | next, next, play, pause | Paused | 3 | RP-S-E | start 2250-4500, pause | 03 00:00
+end of disc: back to 1 | plain | next, next, play, at 4499, end | Stopped | 1 | -P--NE | start 2250-4500, stop | 01 00:00
+play after the end | plain | play, end, play | Playing | 1 | R-ASNE | start 0-4500, stop, start 0-4500 | 01 00:00
+eject while playing | plain | play, eject | NoDisc | 0 | -----E | start 0-4500, stop, eject | No disc
+eject while stopped | plain | eject | NoDisc | 0 | -----E | eject | No disc
+play after eject | plain | eject, play | NoDisc | 0 | -----E | eject | No disc
+no disc while playing | plain | play, nodisc | NoDisc | 0 | -----E | start 0-4500, stop | No disc
+read error | plain | play, readerror | ReadError | 1 | -P--NE | start 0-4500, stop | Read error
+play after a read error | plain | play, readerror, play | Playing | 1 | R-ASNE | start 0-4500, stop, start 0-4500 | 01 00:00
+no sound | plain | play, nosound | NoSound | 1 | -P--NE | start 0-4500, stop | No sound
+seek within the track | plain | play, seek 375 | Playing | 1 | R-ASNE | start 0-4500, start 375-4500 | 01 00:05
+seek while paused | plain | play, pause, seek 375 | Paused | 1 | RP-SNE | start 0-4500, pause, start 375-4500, pause | 01 00:05
+seek before the start | plain | play, at 100, seek -1 | Playing | 1 | R-ASNE | start 0-4500, start 0-4500 | 01 00:00
+seek past the end | plain | play, seek 750 | Playing | 2 | R-ASNE | start 0-4500, start 750-4500 | 02 00:00
+seek past the disc's end | plain | next, next, play, seek 2250 | Stopped | 1 | -P--NE | start 2250-4500, stop | 01 00:00
+seek while stopped | plain | seek 375 | Stopped | 1 | -P--NE | | 01 00:00
+hidden: loaded on track 1 | hidden | | Stopped | 1 | RP--NE | | 01 00:00
+hidden: previous reaches it | hidden | previous | Stopped | 0 | -P--NE | | 00 00:00
+hidden: plays on into 1 | hidden | previous, play, at 350 | Playing | 1 | R-ASNE | start 0-4800 | 01 00:00
+hidden: previous early in 1 | hidden | play, at 400, previous | Playing | 0 | R-ASNE | start 300-4800, start 0-4800 | 00 00:00
+hidden: previous later in 1 | hidden | play, at 600, previous | Playing | 1 | R-ASNE | start 300-4800, start 300-4800 | 01 00:00
+hidden: unreadable, skipped | hidden | previous, play, readerror | Playing | 1 | R-ASNE | start 0-4800, start 300-4800 | 01 00:00
+hidden: the end returns to 1 | hidden | previous, play, end | Stopped | 1 | RP--NE | start 0-4800, stop | 01 00:00
+enhanced: data is no track | enhanced | next, next, next | Stopped | 3 | RP---E | | 03 00:00
+enhanced: plays to its audio | enhanced | play | Playing | 1 | R-ASNE | start 0-4500 | 01 00:00
+)");
     }
 
-    void rules() { checkRules(threeTracks()); }
-
-    void hiddenTrackRules_data()
+    void rules()
     {
-        addRulesColumns();
-        // The hidden track takes the first 4 s; track 1 starts at sector 300.
-        QTest::newRow("loaded: stopped on track 1")
-            << QStringList{} << State::Stopped << 1 << QStringList{} << "01 00:00";
-        QTest::newRow("previous at the start of track 1 goes to the hidden track")
-            << QStringList{"previous"} << State::Stopped << 0 << QStringList{} << "00 00:00";
-        QTest::newRow("play from there runs on into track 1")
-            << QStringList{"previous", "play", "at 350"} << State::Playing << 1
-            << QStringList{"start 0-4800"} << "01 00:00";
-        QTest::newRow("previous in track 1's first 2 s while playing")
-            << QStringList{"play", "at 400", "previous"} << State::Playing << 0
-            << QStringList{"start 300-4800", "start 0-4800"} << "00 00:00";
-        QTest::newRow("previous later in track 1 restarts it")
-            << QStringList{"play", "at 600", "previous"} << State::Playing << 1
-            << QStringList{"start 300-4800", "start 300-4800"} << "01 00:00";
-        QTest::newRow("an unreadable hidden track is skipped for track 1")
-            << QStringList{"previous", "play", "readerror"} << State::Playing << 1
-            << QStringList{"start 0-4800", "start 300-4800"} << "01 00:00";
-        QTest::newRow("the disc's end returns to track 1")
-            << QStringList{"previous", "play", "end"} << State::Stopped << 1
-            << QStringList{"start 0-4800", "stop"} << "01 00:00";
-    }
-
-    void hiddenTrackRules() { checkRules(threeTracks(300)); }
-
-    void enhancedCdRules_data()
-    {
-        addRulesColumns();
-        QTest::newRow("next on the last audio track does nothing")
-            << QStringList{"next", "next", "next"} << State::Stopped << 3 << QStringList{}
-            << "03 00:00";
-        QTest::newRow("playing ends with the last audio track")
-            << QStringList{"play"} << State::Playing << 1 << QStringList{"start 0-4500"}
-            << "01 00:00";
-    }
-
-    void enhancedCdRules()
-    {
-        DiscToc toc = threeTracks();
-        toc.tracks.push_back({4, 4500 + DiscToc::SessionGap, 750, false, false, {}, {}});
-        checkRules(toc);
+        QFETCH(QString, disc);
+        QFETCH(QString, steps);
+        Rig rig(disc);
+        rig.apply(steps);
+        QTEST(QString(StateNames[int(rig.transport.state())]), "state");
+        QTEST(QString::number(rig.transport.track()), "track");
+        QTEST(rig.buttons(), "buttons");
+        QTEST(rig.playback.log.join(", "), "playback");
+        QTEST(QString::fromStdString(rig.transport.display()), "display");
     }
 
     void detailsNameTheTrackAndTheDisc_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("details");
-        QTest::newRow("titled, emphasised track 1")
-            << QStringList{}
-            << "01 First - Singer (pre-emphasis)\nTones - Test Band\n3 tracks, 01:00";
-        QTest::newRow("a track without a title")
-            << QStringList{"next"} << "02 Track 2\nTones - Test Band\n3 tracks, 01:00";
-        QTest::newRow("the hidden track")
-            << QStringList{"previous"} << "00 Hidden track\nTones - Test Band\n3 tracks, 01:00";
+        addTextRows("steps details", R"(
+titled, emphasised track 1 | | 01 First - Singer (pre-emphasis)/Tones - Test Band/3 tracks, 01:00
+a track without a title | next | 02 Track 2/Tones - Test Band/3 tracks, 01:00
+the hidden track | previous | 00 Hidden track/Tones - Test Band/3 tracks, 01:00
+)");
     }
 
     void detailsNameTheTrackAndTheDisc()
     {
-        QFETCH(QStringList, steps);
-        QFETCH(QString, details);
-        DiscToc toc = threeTracks(300);
-        toc.tracks[0].title = "First";
-        toc.tracks[0].performer = "Singer";
-        toc.tracks[0].preEmphasis = true;
-        Rig rig(toc);
-        for (const QString& step : steps)
-            rig.apply(step);
-        QCOMPARE(QString::fromStdString(rig.transport.details()), details);
-    }
-
-private:
-    static void addRulesColumns()
-    {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<State>("state");
-        QTest::addColumn<int>("track");
-        QTest::addColumn<QStringList>("commands"); // what the playback was asked, in order
-        QTest::addColumn<QString>("display");
-    }
-
-    static void checkRules(const DiscToc& toc)
-    {
-        QFETCH(QStringList, steps);
-        QFETCH(State, state);
-        QFETCH(int, track);
-        QFETCH(QStringList, commands);
-        QFETCH(QString, display);
-        Rig rig(toc);
-        for (const QString& step : steps)
-            rig.apply(step);
-        QCOMPARE(rig.transport.state(), state);
-        QCOMPARE(rig.transport.track(), track);
-        QCOMPARE(rig.playback.log, commands);
-        QCOMPARE(QString::fromStdString(rig.transport.display()), display);
-    }
-
-private slots:
-
-    void buttonsFollowTheState()
-    {
-        FakePlayback playback;
-        Transport transport(playback);
-        using B = Transport::Buttons;
-        QCOMPARE(transport.buttons(), B{});
-        QCOMPARE(QString::fromStdString(transport.display()), QStringLiteral("Press Load"));
-        transport.noDrive();
-        QCOMPARE(transport.buttons(), B{});
-        transport.noDisc();
-        QCOMPARE(transport.buttons(), (B{false, false, false, false, false, true}));
-        transport.discLoaded(threeTracks());
-        QCOMPARE(transport.buttons(), (B{false, true, false, false, true, true}));
-        transport.play();
-        QCOMPARE(transport.buttons(), (B{true, false, true, true, true, true}));
-        transport.pause();
-        QCOMPARE(transport.buttons(), (B{true, true, false, true, true, true}));
-        transport.next();
-        transport.next();
-        QCOMPARE(transport.buttons(), (B{true, true, false, false, false, true}));
+        QFETCH(QString, steps);
+        Rig rig("hidden");
+        rig.apply(steps);
+        QTEST(QString::fromStdString(rig.transport.details()).replace('\n', '/'), "details");
     }
 
     void ringBufferKeepsBytesInOrderAcrossItsEnd_data()

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/MainWindow.h"
+#include "cdaudio/CdPlayerPanel.h"
+#include "cdaudio/CdioDiscSource.h"
+#include "platform/IntervalTimer.h"
+#include "platform/RandomSequence.h"
+#include "support/FakeServices.h"
+#include "support/RecordingOutput.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+/// The program's window with a panel whose drives are the given disc images and whose sound is
+/// recorded, faster than real time.
+struct PlayerWindow {
+    QByteArray recording;
+    RandomSequence random;
+    FakeServices services;
+    CdPlayerPanel* panel;
+    MainWindow window;
+
+    explicit PlayerWindow(const std::vector<std::string>& images)
+        : panel(new CdPlayerPanel(std::make_unique<CdioDiscSource>(images),
+                                  [this] { return std::make_unique<RecordingOutput>(recording); })),
+          window(random, services, services, panel)
+    {
+    }
+
+    const Transport& transport() const { return panel->player().transport(); }
+    QToolButton* button(const char* name) { return panel->findChild<QToolButton*>(name); }
+    QLabel* display() { return panel->findChild<QLabel*>("display"); }
+    int interval() { return window.findChild<IntervalTimer*>("Timer1")->interval(); }
+    void load() { QTest::mouseClick(window.findChild<QPushButton*>("cmdLoad"), Qt::LeftButton); }
+};
