@@ -15,5 +15,7 @@ echo "Depends: $depends"
 for needed in libqt6widgets6 libqt6multimedia6 libcdio19 libcdio-cdda2 qt6-qpa-plugins; do
     echo "$depends" | grep -q "$needed" || { echo "missing dependency $needed" >&2; exit 1; }
 done
+# Native Wayland needs Qt's Wayland platform; X11 runs without it.
+dpkg-deb -f "$deb" Recommends | grep -q qt6-wayland || { echo "qt6-wayland not recommended" >&2; exit 1; }
 dpkg-deb -x "$deb" "$work/root"
 "$here/check-installed.sh" "$work/root/usr" "$id"

@@ -56,6 +56,7 @@ class TestSession : public QObject {
     QList<QVariantMap> m_changes;
     QList<qlonglong> m_seeks;
     QProcess m_screenSaver;
+    QProcess m_portal;
 
     /// A call from the desktop's side, answered while this thread goes on with its events.
     QDBusMessage call(const QString& interface, const QString& method,
@@ -80,10 +81,30 @@ class TestSession : public QObject {
     {
         return property(Player, "Metadata").toMap().value("mpris:trackid").value<QDBusObjectPath>();
     }
-    /// What the stand-in screen saver was asked, without the times.
-    QStringList screenSaverCalls()
+    /// A stand-in desktop service from python3-dbusmock, its methods set up with gdbus.
+    bool startMock(QProcess& mock, const QString& name, const QString& path,
+                   const QString& interface, const QList<QStringList>& setup)
     {
-        QFile log(m_dir.filePath("screensaver.log"));
+        if (mock.state() != QProcess::NotRunning)
+            return true;
+        mock.start("/usr/bin/python3", {"-m", "dbusmock", "--session", "-l",
+                                        m_dir.filePath(name + ".log"), name, path, interface});
+        if (!QTest::qWaitFor([&] { return m_client.interface()->isServiceRegistered(name); }))
+            return false;
+        for (const QStringList& call : setup) {
+            const QStringList head{"call", "--session", "-d", name, "-o", path, "-m"};
+            QProcess gdbus;
+            gdbus.setStandardOutputFile(QProcess::nullDevice());
+            gdbus.start("gdbus", head + call);
+            if (!gdbus.waitForFinished() || gdbus.exitCode() != 0)
+                return false;
+        }
+        return true;
+    }
+    /// What a stand-in service was asked, without the times.
+    QStringList mockCalls(const QString& name)
+    {
+        QFile log(m_dir.filePath(name + ".log"));
         QStringList calls;
         if (log.open(QIODevice::ReadOnly))
             for (const QByteArray& line : log.readAll().split('\n'))
@@ -277,40 +298,46 @@ seek as far as can be | Seek | | max | 2 | 0
 
     void cleanupTestCase()
     {
-        m_screenSaver.kill();
-        m_screenSaver.waitForFinished();
+        for (QProcess* mock : {&m_screenSaver, &m_portal}) {
+            mock->kill();
+            mock->waitForFinished();
+        }
     }
 
     void theScreenIsKeptAwakeUntilEveryWayOut_data()
     {
-        addTextRows("wayOut holds", R"(
-click | click | 1
-click, click, click | click, click, click | 2
-double-click | double-click | 1
-Exit | end | 1
-Quit | Quit | 1
+        // The portal first: it is asked only while there is no screen saver service.
+        addTextRows("service wayOut calls", R"(
+portal, click | portal | click | Inhibit "" 8 {"reason": "Full-screen animation"}, Close
+portal, Exit | portal | end | Inhibit "" 8 {"reason": "Full-screen animation"}, Close
+click | screensaver | click | Inhibit "Spindella" "Full-screen animation", UnInhibit 4242
+click, click, click | screensaver | click, click, click | Inhibit "Spindella" "Full-screen animation", UnInhibit 4242, Inhibit "Spindella" "Full-screen animation", UnInhibit 4242
+double-click | screensaver | double-click | Inhibit "Spindella" "Full-screen animation", UnInhibit 4242
+Exit | screensaver | end | Inhibit "Spindella" "Full-screen animation", UnInhibit 4242
+Quit | screensaver | Quit | Inhibit "Spindella" "Full-screen animation", UnInhibit 4242
 )");
     }
     void theScreenIsKeptAwakeUntilEveryWayOut()
     {
-        if (m_screenSaver.state() == QProcess::NotRunning) {
-            m_screenSaver.start("/usr/bin/python3", {"-m", "dbusmock", "--session", "-l",
-                                                     m_dir.filePath("screensaver.log"), ScreenSaver,
-                                                     "/org/freedesktop/ScreenSaver", ScreenSaver});
-            QTRY_VERIFY(m_client.interface()->isServiceRegistered(ScreenSaver));
-            for (const QVariantList& method :
-                 {QVariantList{ScreenSaver, "Inhibit", "ss", "u", "ret = 4242"},
-                  QVariantList{ScreenSaver, "UnInhibit", "u", "", ""}}) {
-                auto add =
-                    QDBusMessage::createMethodCall(ScreenSaver, "/org/freedesktop/ScreenSaver",
-                                                   "org.freedesktop.DBus.Mock", "AddMethod");
-                add.setArguments(method);
-                QCOMPARE(m_client.call(add).type(), QDBusMessage::ReplyMessage);
-            }
-        }
-        const int before = screenSaverCalls().size();
+        QFETCH(QString, service);
+        const QString request = "/org/freedesktop/portal/desktop/request/1/t";
+        const QString mock = service == "portal" ? "org.freedesktop.portal.Desktop" : ScreenSaver;
+        const QString mockInterface = "org.freedesktop.DBus.Mock.";
+        if (service == "portal")
+            QVERIFY(startMock(
+                m_portal, mock, "/org/freedesktop/portal/desktop", "org.freedesktop.portal.Inhibit",
+                {{mockInterface + "AddMethod", "org.freedesktop.portal.Inhibit", "Inhibit",
+                  "sua{sv}", "o", "ret = dbus.ObjectPath('" + request + "')"},
+                 {mockInterface + "AddObject", request, "org.freedesktop.portal.Request", "{}",
+                  "[('Close', '', '', '')]"}}));
+        else
+            QVERIFY(startMock(
+                m_screenSaver, mock, "/org/freedesktop/ScreenSaver", ScreenSaver,
+                {{mockInterface + "AddMethod", ScreenSaver, "Inhibit", "ss", "u", "ret = 4242"},
+                 {mockInterface + "AddMethod", ScreenSaver, "UnInhibit", "u", "''", "''"}}));
+        const int before = mockCalls(mock).size();
         m_rig->window.setFullScreenMode(true);
-        QTRY_COMPARE(screenSaverCalls().size(), before + 1);
+        QTRY_COMPARE(mockCalls(mock).size(), before + 1);
         QFETCH(QString, wayOut);
         for (const QString& step : cellList(wayOut)) {
             if (step == "click")
@@ -327,14 +354,10 @@ Quit | Quit | 1
             QTRY_VERIFY(!m_rig->window.isVisible());
             m_rig->session.reset(); // as the program's end does
         }
-        QFETCH(QString, holds);
-        QStringList expected;
-        for (int n = 0; n < holds.toInt(); ++n)
-            expected << "Inhibit \"Spindella\" \"Full-screen animation\""
-                     << "UnInhibit 4242";
-        QTRY_COMPARE(screenSaverCalls().mid(before), expected);
+        QFETCH(QString, calls);
+        QTRY_COMPARE(mockCalls(mock).mid(before), cellList(calls));
         QTest::qWait(200);
-        QCOMPARE(screenSaverCalls().mid(before), expected);
+        QCOMPARE(mockCalls(mock).mid(before), cellList(calls));
     }
 };
 
