@@ -67,6 +67,7 @@ private slots:
         QCOMPARE(rig.interval(), 0);
         QVERIFY(rig.window.clickInterval().isEmpty());
         QCOMPARE(rig.display()->text(), QStringLiteral("01 00:00"));
+        QVERIFY(rig.display()->isEnabled());
     }
 
     void everyControlHasAnAccessibleName()

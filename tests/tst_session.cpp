@@ -174,6 +174,7 @@ private slots:
         addTextRows("steps status track animating", R"(
 play | Play | Playing | 1 | yes
 play-pause pauses | PlayPause, PlayPause | Paused | 1 | yes
+pause a while in | Play, wait, Pause | Paused | 1 | yes
 play-pause resumes | Play, Pause, PlayPause | Playing | 1 | yes
 stop | Play, Stop | Stopped | 1 | no
 next, previous | Next, Next, Previous | Stopped | 2 | no
@@ -189,11 +190,14 @@ stop, stopped | click, Stop | Stopped | 1 | yes
         for (const QString& step : cellList(steps)) {
             if (step == "click")
                 QTest::mouseClick(&m_rig->window, Qt::LeftButton, {}, QPoint(20, 20));
+            else if (step == "wait")
+                QTest::qWait(500); // seconds of sound: the position has moved on
             else
                 QCOMPARE(call(Player, step).type(), QDBusMessage::ReplyMessage);
         }
         QTEST(property(Player, "PlaybackStatus").toString(), "status");
         QTEST(QString::number(m_rig->transport().track()), "track");
+        QVERIFY(property(Player, "Position").toLongLong() < 20 * Second);
         QTEST(QString(m_rig->animating() ? "yes" : "no"), "animating");
         const QList<QWidget*> buttons = m_rig->panel->buttons();
         const bool playing = m_rig->transport().state() == Transport::State::Playing;
