@@ -2,6 +2,7 @@
 #include "support/PlayerWindow.h"
 
 #include <QAccessible>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -68,6 +69,24 @@ private slots:
         QVERIFY(rig.window.clickInterval().isEmpty());
         QCOMPARE(rig.display()->text(), QStringLiteral("01 00:00"));
         QVERIFY(rig.display()->isEnabled());
+    }
+
+    void buttonsShowTheirSymbols()
+    {
+        // Each button's icon as it shows enabled (top) and greyed (bottom), left to right.
+        PlayerWindow rig({m_disc.cuePath});
+        QImage strip(6 * 32, 64, QImage::Format_ARGB32_Premultiplied);
+        strip.fill(Qt::transparent);
+        QPainter painter(&strip);
+        const QList<QWidget*> buttons = rig.panel->buttons();
+        for (int n = 0; n < 6; ++n) {
+            const QIcon icon = static_cast<QToolButton*>(buttons[n])->icon();
+            painter.drawPixmap(n * 32, 0, icon.pixmap(32, QIcon::Normal));
+            painter.drawPixmap(n * 32, 32, icon.pixmap(32, QIcon::Disabled));
+        }
+        painter.end();
+        const QImage expected(QFINDTESTDATA("data/transport-icons.png"));
+        QCOMPARE(strip, expected.convertToFormat(strip.format()));
     }
 
     void everyControlHasAnAccessibleName()

@@ -1,4 +1,5 @@
 #include "platform/RingRasterizer.h"
+#include "support/TextTable.h"
 
 #include <QtTest>
 
@@ -55,6 +56,31 @@ class TestRingRasterizer : public QObject {
     Q_OBJECT
 
 private slots:
+    void theRuleItself_data()
+    {
+        // Centre (10.7, 10.2) counts from pixel (10, 10); radius 5, pen 2: squared distances
+        // from 16 to 36 are inked, both ends included. A pen wider than the circle fills it.
+        addTextRows("i j radius pen inked", R"(
+on the outer edge | 16 | 10 | 5 | 2 | yes
+just outside | 17 | 10 | 5 | 2 | no
+on the inner edge | 14 | 10 | 5 | 2 | yes
+in the hole | 13 | 10 | 5 | 2 | no
+off the axes | 14 | 13 | 5 | 2 | yes
+a disc's centre | 10 | 10 | 1 | 4 | yes
+)");
+    }
+
+    void theRuleItself()
+    {
+        QFETCH(QString, i);
+        QFETCH(QString, j);
+        QFETCH(QString, radius);
+        QFETCH(QString, pen);
+        const bool inked = RingRasterizer::covers(i.toInt(), j.toInt(), 10.7, 10.2,
+                                                  radius.toDouble(), pen.toDouble());
+        QTEST(QString(inked ? "yes" : "no"), "inked");
+    }
+
     void matchesThePixelRule_data()
     {
         QTest::addColumn<double>("cx");
