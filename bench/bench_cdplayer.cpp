@@ -7,16 +7,14 @@
 #include "support/DiscImage.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTemporaryDir>
-#include <QTimer>
+#include <QElapsedTimer>
 
+#include "FirstSample.h"
 #include "ProcessClock.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -29,30 +27,8 @@ CdPlayer* player = nullptr;
 
 void playToFirstSample(benchmark::State& state)
 {
-    std::vector<double> times;
-    for (auto _ : state) {
-        QEventLoop loop;
-        QElapsedTimer clock;
-        const auto connection =
-            QObject::connect(&player->stream(), &PcmStream::firstData, &loop, [&] {
-                times.push_back(clock.nsecsElapsed() / 1e6);
-                loop.quit();
-            });
-        QTimer::singleShot(2000, &loop, &QEventLoop::quit);
-        clock.start();
-        player->pressPlay();
-        loop.exec();
-        QObject::disconnect(connection);
-        state.PauseTiming();
-        spin(300);
-        player->pressStop();
-        spin(100);
-        state.ResumeTiming();
-    }
-    std::sort(times.begin(), times.end());
-    state.counters["median_ms"] = times[times.size() / 2];
-    state.counters["max_ms"] = times.back();
-    state.counters["presses"] = double(times.size());
+    timeToFirstSample(
+        state, player->stream(), [] { player->pressPlay(); }, [] { player->pressStop(); });
 }
 
 void cpuWhilePlaying(benchmark::State& state)

@@ -13,17 +13,14 @@
 #include <QApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
+#include "FirstSample.h"
 #include "ProcessClock.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -41,30 +38,9 @@ void mprisPlayToFirstSample(benchmark::State& state)
             "org.mpris.MediaPlayer2.spindella", "/org/mpris/MediaPlayer2",
             "org.mpris.MediaPlayer2.Player", QString::fromLatin1(name));
     };
-    std::vector<double> times;
-    for (auto _ : state) {
-        QEventLoop loop;
-        QElapsedTimer clock;
-        const auto connection =
-            QObject::connect(&panel->player().stream(), &PcmStream::firstData, &loop, [&] {
-                times.push_back(clock.nsecsElapsed() / 1e6);
-                loop.quit();
-            });
-        QTimer::singleShot(2000, &loop, &QEventLoop::quit);
-        clock.start();
-        desktop.asyncCall(method("Play"));
-        loop.exec();
-        QObject::disconnect(connection);
-        state.PauseTiming();
-        spin(300);
-        desktop.asyncCall(method("Stop"));
-        spin(100);
-        state.ResumeTiming();
-    }
-    std::sort(times.begin(), times.end());
-    state.counters["median_ms"] = times[times.size() / 2];
-    state.counters["max_ms"] = times.back();
-    state.counters["presses"] = double(times.size());
+    timeToFirstSample(
+        state, panel->player().stream(), [&] { desktop.asyncCall(method("Play")); },
+        [&] { desktop.asyncCall(method("Stop")); });
 }
 
 } // namespace
