@@ -164,6 +164,20 @@ big-endian image, from track 3 | big | 3
         QVERIFY(p.recording.toStdString() == disc.pcm(first, disc.sectors));
     }
 
+    void aJumpPlaysTheNewTrackAtOnce()
+    {
+        Player p({m_tones.cuePath});
+        QVERIFY(p.load());
+        p.player.pressPlay();
+        QTRY_VERIFY(!p.recording.isEmpty());
+        const qsizetype before = p.recording.size();
+        p.player.pressNext(); // nothing read ahead of track 1 may follow
+        QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::Stopped, 10000);
+        QVERIFY(p.recording.toStdString() ==
+                m_tones.pcm(0, m_tones.sectors).substr(0, std::size_t(before)) +
+                    m_tones.pcm(m_tones.trackStarts[1], m_tones.sectors));
+    }
+
     void readsNothingPastTheLeadOut()
     {
         auto reader = CdioDiscSource({m_tones.cuePath}).open(m_tones.cuePath);

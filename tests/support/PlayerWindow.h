@@ -19,12 +19,17 @@ struct PlayerWindow {
     QByteArray recording;
     RandomSequence random;
     FakeServices services;
+    RecordingOutput* output = nullptr; ///< the latest; gone once playing stops
     CdPlayerPanel* panel;
     MainWindow window;
 
     explicit PlayerWindow(const std::vector<std::string>& images)
         : panel(new CdPlayerPanel(std::make_unique<CdioDiscSource>(images),
-                                  [this] { return std::make_unique<RecordingOutput>(recording); })),
+                                  [this] {
+                                      auto made = std::make_unique<RecordingOutput>(recording);
+                                      output = made.get();
+                                      return made;
+                                  })),
           window(random, services, services, panel)
     {
     }
