@@ -286,6 +286,8 @@ no sound output | tones | no | NoSound | No sound
         QTest::newRow("over-long text is cut") << QByteArray(300, 'x') << QString(100, 'x');
         QTest::newRow("cut between characters, never inside one")
             << QByteArray(99, 'x') + "\xc3\xb6\xc3\xb6" << QString(99, 'x') + "\u00f6";
+        QTest::newRow("Unicode's last code point stays")
+            << QByteArray("\xf4\x8f\xbf\xbf") << QString::fromUcs4(U"\U0010ffff");
     }
 
     void cdTextIsCleaned()
@@ -367,6 +369,21 @@ a gap that fails once playing | 660 | fails after Load | yes
         else
             QVERIFY(p.recording.toStdString() ==
                     disc.pcm(hidden == "yes" ? 0 : disc.trackStarts[0], disc.sectors));
+    }
+
+    void theDriveRestsOnceStopped()
+    {
+        auto source = std::make_unique<WatchedSource>(std::vector<std::string>{m_tones.cuePath});
+        WatchedSource& drive = *source;
+        Player p(std::move(source));
+        QVERIFY(p.load());
+        p.player.pressPlay();
+        QTRY_VERIFY(!p.recording.isEmpty());
+        p.player.pressStop();
+        QTest::qWait(50);
+        const int reads = drive.reads;
+        QTest::qWait(300);
+        QCOMPARE(drive.reads.load(), reads);
     }
 
     void ejectedImageStaysOutUntilLoad()

@@ -107,6 +107,13 @@ private slots:
         QVERIFY2(std::abs(heard.seconds - 2.0) < 0.05, qPrintable(report));
         QVERIFY2(std::abs(heard.frequency - 440) < 2, qPrintable(report));
         QVERIFY2(std::abs(20 * std::log10(heard.rms / expectedRms)) < 1.0, qPrintable(report));
+
+        // Paused, the sound server holds the stream: the position stands still.
+        QTest::mouseClick(panel.findChild<QToolButton*>("playButton"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(panel.findChild<QToolButton*>("pauseButton")->isEnabled(), 2000);
+        QTest::mouseClick(panel.findChild<QToolButton*>("pauseButton"), Qt::LeftButton);
+        QTest::qWait(1500);
+        QCOMPARE(display->text(), QStringLiteral("01 00:00"));
     }
 };
 
