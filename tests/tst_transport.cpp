@@ -177,6 +177,7 @@ no disc while playing | plain | play, nodisc | NoDisc | 0 | -----E | start 0-450
 read error | plain | play, readerror | ReadError | 1 | -P--NE | start 0-4500, stop | Read error
 play after a read error | plain | play, readerror, play | Playing | 1 | R-ASNE | start 0-4500, stop, start 0-4500 | 01 00:00
 no sound | plain | play, nosound | NoSound | 1 | -P--NE | start 0-4500, stop | No sound
+play after no sound goes on | plain | play, at 300, nosound, play | Playing | 1 | R-ASNE | start 0-4500, stop, start 300-4500 | 01 00:04
 seek within the track | plain | play, seek 375 | Playing | 1 | R-ASNE | start 0-4500, start 375-4500 | 01 00:05
 seek while paused | plain | play, pause, seek 375 | Paused | 1 | RP-SNE | start 0-4500, pause, start 375-4500, pause | 01 00:05
 seek before the start | plain | play, at 100, seek -1 | Playing | 1 | R-ASNE | start 0-4500, start 0-4500 | 01 00:00
