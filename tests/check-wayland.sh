@@ -12,7 +12,7 @@ cleanup() {
     rm -rf "$tmp"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; sed -n '1,40p' "$tmp/app.log" >&2; exit 1; }
+fail() { echo "FAIL: $*" >&2; grep -v "^\[" "$tmp/app.log" | tail -40 >&2; exit 1; }
 
 export XDG_RUNTIME_DIR=$tmp
 weston --backend=headless-backend.so --use-pixman --width=1280 --height=720 \
