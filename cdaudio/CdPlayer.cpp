@@ -108,7 +108,7 @@ void CdPlayer::seek(qint64 usecsIntoTrack)
 
 qint64 CdPlayer::positionUSecs() const
 {
-    return qint64(m_transport.elapsedSectors()) * 1000000 / DiscToc::SectorsPerSecond;
+    return DiscToc::usecs(m_transport.elapsedSectors());
 }
 
 void CdPlayer::setVolume(double volume)
@@ -212,7 +212,7 @@ void CdPlayer::updatePosition()
     if (!m_output)
         return;
     const qint64 played = m_output->playedUSecs();
-    const qint64 length = qint64(m_endSector - m_startSector) * 1000000 / DiscToc::SectorsPerSecond;
+    const qint64 length = DiscToc::usecs(m_endSector - m_startSector);
     if (m_ring.finished() && m_ring.available() == 0 && played >= length) {
         m_transport.endOfDisc();
     } else {

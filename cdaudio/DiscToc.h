@@ -14,6 +14,8 @@ struct TrackInfo {
     std::string performer;
 
     int endSector() const { return firstSector + sectorCount; }
+    /// The CD-Text title, else what the player calls the track.
+    std::string displayTitle() const;
 };
 
 /// A disc's table of contents with its CD-Text, where present.
@@ -22,6 +24,11 @@ struct DiscToc {
     static constexpr int BytesPerSector = 2352;
     /// On a two-session enhanced CD, the sectors between the audio's end and the data track.
     static constexpr int SessionGap = 11400;
+
+    static constexpr long long usecs(long long sectors)
+    {
+        return sectors * 1000000 / SectorsPerSecond;
+    }
 
     std::vector<TrackInfo> tracks;
     int leadOut = 0;

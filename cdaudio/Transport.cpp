@@ -290,11 +290,7 @@ std::string Transport::details() const
         return performer.empty() ? text : text.empty() ? performer : text + " - " + performer;
     };
     const TrackInfo& now = current();
-    std::string text = twoDigits(now.number) + " " +
-                       byline(!now.title.empty() ? now.title
-                              : now.number == 0  ? "Hidden track"
-                                                 : "Track " + std::to_string(now.number),
-                              now.performer) +
+    std::string text = twoDigits(now.number) + " " + byline(now.displayTitle(), now.performer) +
                        (now.preEmphasis ? " (pre-emphasis)\n" : "\n");
     if (!m_toc.title.empty() || !m_toc.performer.empty())
         text += byline(m_toc.title, m_toc.performer) + "\n";

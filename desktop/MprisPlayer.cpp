@@ -52,14 +52,10 @@ QVariantMap MprisPlayer::metadata() const
     const int number = track.number;
     QVariantMap map{
         {QStringLiteral("mpris:trackid"), QVariant::fromValue(trackId())},
-        {QStringLiteral("mpris:length"),
-         qlonglong(track.sectorCount) * 1000000 / DiscToc::SectorsPerSecond},
+        {QStringLiteral("mpris:length"), qlonglong(DiscToc::usecs(track.sectorCount))},
         {QStringLiteral("xesam:trackNumber"), number},
     };
-    QString title = QString::fromStdString(track.title);
-    if (title.isEmpty())
-        title = number == 0 ? tr("Hidden track") : tr("Track %1").arg(number);
-    map.insert(QStringLiteral("xesam:title"), title);
+    map.insert(QStringLiteral("xesam:title"), QString::fromStdString(track.displayTitle()));
     if (!toc.title.empty())
         map.insert(QStringLiteral("xesam:album"), QString::fromStdString(toc.title));
     const std::string& artist = track.performer.empty() ? toc.performer : track.performer;
