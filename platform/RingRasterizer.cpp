@@ -13,8 +13,9 @@ inline int floorToInt(double v)
     return i - (v < double(i));
 }
 
-// Beyond this, offsets could overflow an int; such circles take the plain rule.
-constexpr double FastLimit = 1e8;
+// Below this, squared offsets are exact in a double and offsets fit an int; larger circles take
+// the plain rule.
+constexpr double FastLimit = 1e7;
 
 constexpr int PrefetchRows = 4;
 
@@ -30,12 +31,12 @@ Bounds boundsOf(double radius, double penWidth)
     return {outer * outer, inner * inner};
 }
 
-/// The largest k >= 0 with k^2 + dd <= outer2, or -1. The square root is off by at most one
-/// either way; the two exact checks settle it.
+/// The largest k >= 0 with k^2 + dd <= outer2, or -1. Rounding is monotonic, so the root of
+/// the rounded difference never falls short of k; it can overshoot by one, which the exact
+/// check takes back.
 inline int outerReach(double dd, double outer2)
 {
     int k = int(std::sqrt(std::max(outer2 - dd, 0.0)));
-    k += double(k + 1) * (k + 1) + dd <= outer2;
     k -= double(k) * k + dd > outer2;
     return k;
 }
@@ -44,7 +45,6 @@ inline int outerReach(double dd, double outer2)
 inline int holeReach(double dd, double inner2)
 {
     int m = int(std::sqrt(std::max(inner2 - dd, 0.0)));
-    m += double(m + 1) * (m + 1) + dd < inner2;
     m -= double(m) * m + dd >= inner2;
     return m;
 }
