@@ -83,10 +83,12 @@ struct Player {
     }
     State state() const { return player.transport().state(); }
     QString display() const { return QString::fromStdString(player.transport().display()); }
-    bool load(State expected = State::Stopped)
+    /// Whether the disc was found, ready to play.
+    bool load()
     {
         player.open();
-        return QTest::qWaitFor([&] { return state() == expected; }, 5000);
+        return QTest::qWaitFor([&] { return state() != State::Opening; }, 5000) &&
+               state() == State::Stopped;
     }
     bool playToTheEnd()
     {
@@ -95,13 +97,6 @@ struct Player {
                QTest::qWaitFor([&] { return state() == State::Stopped; }, 10000);
     }
 };
-
-State stateNamed(const QString& name)
-{
-    const QStringList names{"Closed",  "Opening", "NoDrive", "NoDisc",  "NoAudio",
-                            "Stopped", "Playing", "Paused",  "NoSound", "ReadError"};
-    return State(names.indexOf(name));
-}
 
 } // namespace
 
@@ -198,11 +193,11 @@ big-endian image, from track 3 | big | 3
 
     void unplayableStatesShowPlainly_data()
     {
-        addTextRows("drive sound state display", R"(
-no drive | | yes | NoDrive | No drive
-empty drive | /nonexistent/drive | yes | NoDisc | No disc
-data-only disc | data | yes | NoAudio | No audio
-no sound output | tones | no | NoSound | No sound
+        addTextRows("drive sound display", R"(
+no drive | | yes | No drive
+empty drive | /nonexistent/drive | yes | No disc
+data-only disc | data | yes | No audio
+no sound output | tones | no | No sound
 )");
     }
 
@@ -210,7 +205,7 @@ no sound output | tones | no | NoSound | No sound
     {
         QFETCH(QString, drive);
         QFETCH(QString, sound);
-        QFETCH(QString, state);
+        QFETCH(QString, display);
         DiscImage::Design data = tonesDesign();
         data.dataOnly = true;
         const std::map<QString, std::vector<std::string>> drives{
@@ -219,10 +214,9 @@ no sound output | tones | no | NoSound | No sound
             {"tones", {m_tones.cuePath}},
             {"/nonexistent/drive", {drive.toStdString()}}};
         Player p(std::make_unique<CdioDiscSource>(drives.at(drive)), sound == "yes");
-        QVERIFY(p.load(sound == "yes" ? stateNamed(state) : State::Stopped));
+        p.load();
         p.player.pressPlay();
-        QTRY_COMPARE(p.state(), stateNamed(state));
-        QTEST(p.display(), "display");
+        QTRY_COMPARE(p.display(), display);
         QVERIFY(p.recording.isEmpty());
     }
 

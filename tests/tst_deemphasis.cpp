@@ -56,35 +56,14 @@ private slots:
                  qPrintable(QStringLiteral("%1 dB against %2").arg(gain).arg(curve)));
     }
 
-    void channelsAndResetsKeepTheirOwnState()
+    void aSilentChannelStaysSilentBesideALoudOne()
     {
-        std::vector<int16_t> earlier = sine(3000), first = sine(3000), second = sine(3000);
-        DeEmphasis carried, fresh;
-        carried.process(earlier.data(), earlier.size() / 2);
-        carried.reset();
-        carried.process(first.data(), 1000);
-        fresh.process(second.data(), 1000);
-        QVERIFY(std::equal(first.begin(), first.begin() + 2000, second.begin()));
-        // A silent channel stays silent beside a loud one.
-        std::vector<int16_t> leftOnly(2000, 0);
-        for (std::size_t n = 0; n < leftOnly.size(); n += 2)
-            leftOnly[n] = n % 40 < 20 ? 32767 : -32768;
-        fresh.reset();
-        fresh.process(leftOnly.data(), 1000);
-        for (std::size_t n = 1; n < leftOnly.size(); n += 2)
-            QCOMPARE(leftOnly[n], int16_t(0));
-    }
-
-    void fullScaleSaturatesInsteadOfWrapping()
-    {
-        // Full scale, held and switched: the output reaches the limits and must not wrap past them.
-        std::vector<int16_t> samples(4000);
-        for (std::size_t n = 0; n < samples.size(); ++n)
+        std::vector<int16_t> samples(4000, 0);
+        for (std::size_t n = 0; n < samples.size(); n += 2)
             samples[n] = (n / 2) % 10 < 5 ? 32767 : -32768;
-        DeEmphasis filter;
-        filter.process(samples.data(), samples.size() / 2);
-        for (std::size_t n = 2; n < samples.size(); ++n)
-            QVERIFY2(std::abs(samples[n] - samples[n - 2]) < 50000, qPrintable(QString::number(n)));
+        DeEmphasis().process(samples.data(), samples.size() / 2);
+        for (std::size_t n = 1; n < samples.size(); n += 2)
+            QCOMPARE(samples[n], int16_t(0));
     }
 };
 

@@ -1,7 +1,5 @@
-#include "app/MainWindow.h"
-#include "platform/IntervalTimer.h"
-#include "support/CountingRandom.h"
-#include "support/FakeServices.h"
+#include "support/PlayerWindow.h"
+#include "support/TextTable.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -10,26 +8,10 @@
 
 namespace {
 
-/// A window with counted randomness and recording message boxes; 500 values are one burst.
-struct Fixture {
-    CountingRandom random;
-    FakeServices services;
-    MainWindow window{random, services, services};
-
-    QWidget* child(const char* name) { return window.findChild<QWidget*>(name); }
-    int interval() { return window.findChild<IntervalTimer*>("Timer1")->interval(); }
-    bool clickIntervalIs(int value)
-    {
-        return window.clickInterval().sameAs(ClickInterval(int16_t(value)));
-    }
-    bool showAndWait()
-    {
-        window.show();
-        window.activateWindow();
-        return QTest::qWaitForWindowActive(&window) && QTest::qWaitForWindowExposed(&window);
-    }
-    void click(QPoint at = {100, 100}) { QTest::mouseClick(&window, Qt::LeftButton, {}, at); }
-};
+bool clickIntervalIs(const PlayerWindow& f, int value)
+{
+    return f.window.clickInterval().sameAs(ClickInterval(int16_t(value)));
+}
 
 } // namespace
 
@@ -39,32 +21,31 @@ class TestMainWindow : public QObject {
 private slots:
     void controlsAtTheirStoredPlaces_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("Exit") << "cmdExit" << QRect(368, 232, 65, 33) << "E&xit";
-        QTest::newRow("Load") << "cmdLoad" << QRect(256, 232, 57, 33) << "&Load";
-        QTest::newRow("About") << "cmdAbout" << QRect(312, 232, 57, 33) << "&About";
-        QTest::newRow("panel") << "MMControl1" << QRect(8, 232, 236, 33) << QString();
+        addTextRows("name geometry caption", R"(
+Exit | cmdExit | 368 232 65 33 | E&xit
+Load | cmdLoad | 256 232 57 33 | &Load
+About | cmdAbout | 312 232 57 33 | &About
+panel | MMControl1 | 8 232 236 33 |
+)");
     }
 
     void controlsAtTheirStoredPlaces()
     {
         QFETCH(QString, name);
-        QFETCH(QRect, geometry);
         QFETCH(QString, caption);
-        Fixture f;
+        PlayerWindow f;
         auto* control = f.window.findChild<QWidget*>(name);
-        QVERIFY(control);
-        QCOMPARE(control->geometry(), geometry);
-        QVERIFY(control->isVisibleTo(&f.window));
+        QVERIFY(control && control->isVisibleTo(&f.window));
+        const QRect r = control->geometry();
+        QTEST(QStringLiteral("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()),
+              "geometry");
         if (auto* button = qobject_cast<QPushButton*>(control))
             QCOMPARE(button->text(), caption);
     }
 
     void windowAsDesigned()
     {
-        Fixture f;
+        PlayerWindow f;
         QCOMPARE(f.window.objectName(), QStringLiteral("frmCircles2"));
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Halcyra CD Player"));
         QCOMPARE(f.window.minimumSize(), QSize(441, 268));
@@ -89,7 +70,7 @@ private slots:
 
     void repaintDrawsOneBurstOnlyAfterAnErase()
     {
-        Fixture f;
+        PlayerWindow f;
         QVERIFY(f.showAndWait());
         QTRY_COMPARE(f.random.drawn, 500);
         QCOMPARE(f.window.surface().logicalSize(), QSize(441, 268));
@@ -111,7 +92,7 @@ private slots:
 
     void clicksOnThePictureToggleTheAnimation()
     {
-        Fixture f;
+        PlayerWindow f;
         QVERIFY(f.showAndWait());
         QTRY_COMPARE(f.random.drawn, 500);
         f.click();
@@ -122,7 +103,7 @@ private slots:
         QCOMPARE(f.interval(), 20);
         f.click();
         QCOMPARE(f.interval(), 0);
-        QVERIFY(f.clickIntervalIs(0));
+        QVERIFY(clickIntervalIs(f, 0));
         const int stoppedAt = f.random.drawn;
         QTest::qWait(100);
         QCOMPARE(f.random.drawn, stoppedAt);
@@ -131,12 +112,12 @@ private slots:
     void clickAfterALoneDoubleClickEventStillCounts()
     {
         // A double-click event without its release must not swallow the next click.
-        Fixture f;
+        PlayerWindow f;
         QVERIFY(f.showAndWait());
         QTest::mouseDClick(&f.window, Qt::LeftButton, {}, QPoint(50, 50));
         QTRY_VERIFY(f.window.isFullScreen());
         f.click();
-        QVERIFY(f.clickIntervalIs(0));
+        QVERIFY(clickIntervalIs(f, 0));
     }
 };
 

@@ -21,27 +21,25 @@ private slots:
         m_disc = DiscImage::write(m_dir.path().toStdString(), "tones", design);
     }
 
-    void beforeLoadEverythingWaits()
+    void beforeLoadEverythingWaitsWithItsName()
     {
         PlayerWindow rig({m_disc.cuePath});
         QCOMPARE(rig.panel->geometry(), QRect(8, 232, 236, 33));
-        const QStringList names{"Previous track", "Play", "Pause", "Stop", "Next track", "Eject"};
-        const QList<QWidget*> buttons = rig.panel->buttons();
-        QCOMPARE(buttons.size(), 6);
-        for (int n = 0; n < 6; ++n) {
-            QCOMPARE(buttons[n]->geometry(), QRect(n * 26, 0, 26, 33));
-            QCOMPARE(buttons[n]->accessibleName(), names[n]);
-            QVERIFY(!buttons[n]->isEnabled());
-        }
+        QStringList names;
+        for (QWidget* widget : rig.window.findChildren<QWidget*>())
+            if (widget->focusPolicy() != Qt::NoFocus || widget->objectName() == "display")
+                names << QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        for (QWidget* button : rig.panel->buttons())
+            QVERIFY(!button->isEnabled());
+        QCOMPARE(names, (QStringList{"Exit", "Load", "Previous track", "Play", "Pause", "Stop",
+                                     "Next track", "Eject", "CD player display", "About"}));
         QCOMPARE(rig.display()->text(), QStringLiteral("Press Load"));
     }
 
     void loadThenPlayAndStopFromTheKeyboard()
     {
         PlayerWindow rig({m_disc.cuePath});
-        rig.window.show();
-        rig.window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QVERIFY(rig.showAndWait());
         rig.load();
         QTRY_COMPARE(rig.display()->text(), QStringLiteral("01 00:00"));
         QCOMPARE(rig.display()->toolTip(),
@@ -81,33 +79,6 @@ private slots:
         const QImage seen = rig.panel->grab().toImage();
         const QImage expected(QFINDTESTDATA("data/panel.png"));
         QCOMPARE(seen, expected.convertToFormat(seen.format()));
-    }
-
-    void everyControlHasAnAccessibleName()
-    {
-        PlayerWindow rig({m_disc.cuePath});
-        QStringList names;
-        for (QWidget* widget : rig.window.findChildren<QWidget*>()) {
-            if (widget->focusPolicy() == Qt::NoFocus && widget->objectName() != "display")
-                continue;
-            const QString name =
-                QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-            QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName()));
-            names << name;
-        }
-        for (const char* expected : {"Exit", "Load", "About", "Play", "Eject", "CD player display"})
-            QVERIFY2(names.contains(QString::fromLatin1(expected)), qPrintable(names.join(", ")));
-    }
-
-    void noDriveIsShownAndTheWindowGoesOn()
-    {
-        PlayerWindow rig({});
-        rig.load();
-        QTRY_COMPARE(rig.display()->text(), QStringLiteral("No drive"));
-        for (QWidget* button : rig.panel->buttons())
-            QVERIFY(!button->isEnabled());
-        QTest::mouseClick(&rig.window, Qt::LeftButton, {}, QPoint(50, 50));
-        QCOMPARE(rig.interval(), 20);
     }
 
     void unknownDeviceTypesAndCommandsAreProgrammingErrors()

@@ -2,14 +2,11 @@
 
 #include "animation/AnimationWindow.h"
 
-#include <QStringList>
-
 #include <map>
 
-/// A window that records every operation the rules perform on it.
+/// A window that keeps what the rules set on it.
 class FakeWindow final : public AnimationWindow {
 public:
-    QStringList log;
     int interval = 0;
     std::map<Control, bool> visible{{Control::Exit, true},
                                     {Control::Load, true},
@@ -21,31 +18,11 @@ public:
     int bursts = 0;
 
     int timerInterval() const override { return interval; }
-    void setTimerInterval(int ms) override
-    {
-        log << QStringLiteral("interval %1").arg(interval = ms);
-    }
+    void setTimerInterval(int ms) override { interval = ms; }
     bool isControlVisible(Control c) const override { return visible.at(c); }
-    void setControlVisible(Control c, bool v) override
-    {
-        static const char* const names[] = {"Exit", "Load", "About", "Panel"};
-        log << QStringLiteral("%1 %2").arg(names[int(c)], v ? "shown" : "hidden");
-        visible[c] = v;
-    }
-    void setWindowState(WindowState s) override
-    {
-        log << QStringLiteral("state %1").arg(int(state = s));
-    }
-    void setBorderStyle(BorderStyle b) override
-    {
-        log << QStringLiteral("border %1").arg(int(border = b));
-    }
-    void setBackgroundColour(Colour c) override
-    {
-        log << QStringLiteral("background %1").arg(c.value(), 0, 16);
-        background = c;
-    }
+    void setControlVisible(Control c, bool v) override { visible[c] = v; }
+    void setWindowState(WindowState s) override { state = s; }
+    void setBorderStyle(BorderStyle b) override { border = b; }
+    void setBackgroundColour(Colour c) override { background = c; }
     void drawCircleBurst() override { ++bursts; }
-
-    bool fullScreen() const { return !visible.at(Control::Exit); }
 };
