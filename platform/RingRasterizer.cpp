@@ -78,54 +78,37 @@ bool RingRasterizer::covers(int i, int j, double cx, double cy, double radius, d
 void RingRasterizer::drawRing(const PixelBuffer& buffer, double cx, double cy, double radius,
                               double penWidth, uint32_t pixel)
 {
-    const int w = buffer.width;
-    const int h = buffer.height;
     const Bounds bounds = boundsOf(radius, penWidth);
     const double outer = std::sqrt(bounds.outer2);
-    if (w <= 0 || h <= 0 || !(bounds.outer2 >= 0) || !std::isfinite(cx) || !std::isfinite(cy))
-        return;
-    if (cx + outer + 1 < 0 || cx - outer - 1 > w || cy + outer + 1 < 0 || cy - outer - 1 > h)
-        return;
-    if (outer > FastLimit || std::abs(cx) > FastLimit || std::abs(cy) > FastLimit) {
+    // NaN fails every comparison, so it takes the plain rule as well, which inks nothing.
+    if (!(outer <= FastLimit && std::abs(cx) <= FastLimit && std::abs(cy) <= FastLimit)) {
         drawByRule(buffer, cx, cy, radius, penWidth, pixel);
         return;
     }
 
     const int ci = floorToInt(cx);
     const int cj = floorToInt(cy);
-    // Row offsets d reach rows cj - d and cj + d; only those that can land in the buffer.
-    const int first = std::max({0, -cj, cj - (h - 1)});
-    const int last = std::min(int(outer) + 1, std::max(cj, h - 1 - cj));
-
-    for (int d = first; d <= last; ++d) {
-        const double dd = double(d) * d;
+    // The root never falls short, so no row the ring reaches lies beyond `outer`.
+    const int top = std::max(cj - int(outer), 0);
+    const int bottom = std::min(cj + int(outer), buffer.height - 1);
+    for (int j = top; j <= bottom; ++j) {
+        const double dd = double(j - cj) * (j - cj);
         const int k = outerReach(dd, bounds.outer2);
-        if (k < 0)
-            break;
         const int m = holeReach(dd, bounds.inner2);
         const int left = std::max(ci - k, 0);
-        const int right = std::min(ci + k, w - 1);
-        if (left > right)
-            continue;
-        const int innerLeft = m < 0 ? right : std::min(ci - m - 1, right);
-        const int innerRight = m < 0 ? right + 1 : std::max(ci + m + 1, left);
-
-        for (int j : {cj - d, cj + d}) {
-            if (j >= 0 && j < h) {
-                uint32_t* row = buffer.bits + std::ptrdiff_t(j) * buffer.stride;
-                // Rows are a stride apart, too far for the hardware prefetcher: at full screen
-                // every row would otherwise wait for memory.
-                const int ahead = j < cj ? j - PrefetchRows : j + PrefetchRows;
-                if (ahead >= 0 && ahead < h) {
-                    const uint32_t* next = buffer.bits + std::ptrdiff_t(ahead) * buffer.stride;
-                    __builtin_prefetch(next + left, 1);
-                    __builtin_prefetch(next + right, 1);
-                }
-                fill(row, left, innerLeft, pixel);
-                fill(row, innerRight, right, pixel);
-            }
-            if (d == 0)
-                break;
+        const int right = std::min(ci + k, buffer.width - 1);
+        uint32_t* row = buffer.bits + std::ptrdiff_t(j) * buffer.stride;
+        // Rows are a stride apart, too far for the hardware prefetcher: at full screen every
+        // row would otherwise wait for memory.
+        if (j + PrefetchRows <= bottom) {
+            __builtin_prefetch(row + PrefetchRows * std::ptrdiff_t(buffer.stride) + left, 1);
+            __builtin_prefetch(row + PrefetchRows * std::ptrdiff_t(buffer.stride) + right, 1);
+        }
+        if (m < 0) {
+            fill(row, left, right, pixel);
+        } else {
+            fill(row, left, std::min(ci - m - 1, right), pixel);
+            fill(row, std::max(ci + m + 1, left), right, pixel);
         }
     }
 }

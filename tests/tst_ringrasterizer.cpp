@@ -15,13 +15,13 @@ constexpr int Width = 37;
 constexpr int Height = 23;
 constexpr int Stride = Width + 5;
 
+/// A buffer with padding to its right and one padded row below, which no fill may touch.
 struct Canvas {
     std::vector<uint32_t> pixels;
-    Canvas() : pixels(std::size_t(Stride) * Height, Background)
+    Canvas() : pixels(std::size_t(Stride) * (Height + 1), Padding)
     {
         for (int j = 0; j < Height; ++j)
-            for (int i = Width; i < Stride; ++i)
-                pixels[std::size_t(j) * Stride + i] = Padding;
+            std::fill_n(pixels.begin() + j * Stride, Width, Background);
     }
     PixelBuffer buffer() { return {pixels.data(), Width, Height, Stride}; }
     uint32_t at(int i, int j) const { return pixels[std::size_t(j) * Stride + i]; }
@@ -33,11 +33,11 @@ QString compareWithRule(double cx, double cy, double radius, double pen)
 {
     Canvas canvas;
     RingRasterizer::drawRing(canvas.buffer(), cx, cy, radius, pen, Ink);
-    for (int j = 0; j < Height; ++j) {
+    for (int j = 0; j <= Height; ++j) {
         for (int i = 0; i < Stride; ++i) {
             const uint32_t got = canvas.at(i, j);
             uint32_t want = Padding;
-            if (i < Width)
+            if (i < Width && j < Height)
                 want = RingRasterizer::covers(i, j, cx, cy, radius, pen) ? Ink : Background;
             if (got != want)
                 return QStringLiteral("pixel (%1, %2): got %3, want %4")
