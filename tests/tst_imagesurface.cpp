@@ -6,19 +6,9 @@
 
 #include <QtTest>
 
-#include <set>
-
 namespace {
 
 const QColor Background(0xef, 0xef, 0xef);
-
-std::set<QRgb> paletteAndBackground()
-{
-    std::set<QRgb> allowed{Background.rgb()};
-    for (int n = 0; n < 15; ++n)
-        allowed.insert(paletteColour(n).argb32());
-    return allowed;
-}
 
 QImage drawBursts(QSize size, qreal ratio, int bursts)
 {
@@ -37,29 +27,13 @@ class TestImageSurface : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyPixelIsBackgroundOrAPaletteColour_data()
+    void threeBurstsLookAsTheyAlwaysHave()
     {
-        QTest::addColumn<qreal>("ratio");
-        QTest::newRow("ratio 1") << qreal(1);
-        QTest::newRow("ratio 2") << qreal(2);
-        QTest::newRow("ratio 1.5") << qreal(1.5);
-    }
-
-    void everyPixelIsBackgroundOrAPaletteColour()
-    {
-        QFETCH(qreal, ratio);
-        const QImage image = drawBursts(QSize(441, 268), ratio, 3);
-        QCOMPARE(image.size(), (QSize(441, 268) * ratio));
-        const std::set<QRgb> allowed = paletteAndBackground();
-        std::set<QRgb> seen;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                seen.insert(image.pixel(x, y));
-        for (QRgb pixel : seen)
-            QVERIFY2(allowed.count(pixel), qPrintable(QString::number(pixel, 16)));
-        QVERIFY2(seen.size() >= 10, "a burst should show most palette colours");
-        QVERIFY(!seen.count(paletteColour(15).argb32()) ||
-                Background.rgb() == paletteColour(15).argb32());
+        // The program's own sequence from its fixed start: each circle's place, size, pen and
+        // colour, and the order its values are drawn in, all show in one picture.
+        const QImage image = drawBursts(QSize(441, 268), 1, 3);
+        QCOMPARE(image, QImage(QFINDTESTDATA("data/bursts.png")).convertToFormat(image.format()));
+        QCOMPARE(drawBursts(QSize(441, 268), 1.5, 0).size(), QSize(662, 402));
     }
 
     void drawsInDevicePixelsWithAScaledPen()

@@ -62,22 +62,14 @@ private slots:
 
     void paletteTable()
     {
-        const QList<QColor> expected{
-            QColor(0, 0, 0),       QColor(0, 0, 128),   QColor(0, 128, 0),   QColor(0, 128, 128),
-            QColor(128, 0, 0),     QColor(128, 0, 128), QColor(128, 128, 0), QColor(192, 192, 192),
-            QColor(128, 128, 128), QColor(0, 0, 255),   QColor(0, 255, 0),   QColor(0, 255, 255),
-            QColor(255, 0, 0),     QColor(255, 0, 255), QColor(255, 255, 0), QColor(255, 255, 255),
-        };
-        QList<QColor> colours;
+        QStringList colours;
         for (int n = 0; n < 16; ++n) {
-            colours << toQColor(paletteColour(n), QPalette());
-            QCOMPARE(paletteColour(n).argb32(), colours.back().rgba());
+            const QColor colour = toQColor(paletteColour(n), QPalette());
+            QCOMPARE(paletteColour(n).argb32(), colour.rgba());
+            colours << colour.name().mid(1);
         }
-        QCOMPARE(colours, expected);
-    }
-
-    void paletteRejectsNumbersOutsideIt()
-    {
+        QCOMPARE(colours.join(' '), "000000 000080 008000 008080 800000 800080 808000 c0c0c0 "
+                                    "808080 0000ff 00ff00 00ffff ff0000 ff00ff ffff00 ffffff");
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, paletteColour(-1));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, paletteColour(16));
     }
@@ -93,19 +85,11 @@ private slots:
 
     void timerTicksOnlyWhileIntervalIsSet()
     {
+        // The window's click tests see it tick and stop; here what they cannot reach.
         IntervalTimer timer;
         QSignalSpy ticks(&timer, &IntervalTimer::tick);
-        QCOMPARE(timer.interval(), 0);
         QTest::qWait(60);
         QCOMPARE(ticks.count(), 0);
-
-        timer.setInterval(20);
-        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 3, 2000);
-
-        timer.setInterval(0);
-        const auto stoppedAt = ticks.count();
-        QTest::qWait(80);
-        QCOMPARE(ticks.count(), stoppedAt);
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, timer.setInterval(-20));
     }
 };
