@@ -104,6 +104,7 @@ radius below half the pen: a disc | 12.3 | 9.8 | 2.0 | 7.0
 radius exactly half the pen | 12.0 | 9.0 | 3.0 | 6.0
 radius 0 on the top edge | 20.0 | 0.0 | 0.0 | 4.0
 radius 0 on the left edge | 0.0 | 12.0 | 0.0 | 4.0
+a root that rounds up past the edge | 18.5 | 11.5 | 4.0990195135927845 | 2
 too large for the fast path: a disc over everything | 10 | 10 | 2e8 | 4.00000001e8
 too large for the fast path: its edge crosses | 2.00000015e8 | 11 | 2e8 | 3
 )");
