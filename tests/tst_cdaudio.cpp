@@ -18,20 +18,20 @@ namespace {
 
 using State = Transport::State;
 
-/// Disc images in a drive that can be made slow, or to fail every read or those in the gap
-/// before track 1; it notes the speeds asked of it.
+/// Disc images in a drive that fails reads before a given sector, and can be made slow; it
+/// counts reads and notes the speeds asked of it.
 class WatchedSource final : public DiscSource {
 public:
     explicit WatchedSource(std::vector<std::string> images) : m_images(std::move(images)) {}
     QList<int> speeds;
-    std::atomic<bool> gapUnreadable{false};
-    bool broken = false; ///< spins up for 300 ms, then fails each read after 40 ms
     std::atomic<int> reads{0};
+    std::atomic<int> unreadableBelow{0};
+    bool slow = false; ///< spins up for 300 ms, then takes 40 ms a read
 
     std::vector<std::string> drives() override { return m_images.drives(); }
     std::unique_ptr<DiscReader> open(const std::string& drive) override
     {
-        if (broken)
+        if (slow)
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
         auto reader = m_images.open(drive);
         return reader ? std::make_unique<Watched>(*this, std::move(reader)) : nullptr;
@@ -49,12 +49,9 @@ private:
         bool read(int first, int count, int16_t* samples) override
         {
             ++m_source.reads;
-            if (m_source.broken)
+            if (m_source.slow)
                 std::this_thread::sleep_for(std::chrono::milliseconds(40));
-            if (m_source.broken ||
-                (m_source.gapUnreadable && first < m_disc->toc().tracks[0].firstSector))
-                return false;
-            return m_disc->read(first, count, samples);
+            return first >= m_source.unreadableBelow && m_disc->read(first, count, samples);
         }
         void limitSpeed(int speed) override { m_source.speeds << speed; }
         void eject() override { m_disc->eject(); }
@@ -224,7 +221,8 @@ no sound output | tones | no | No sound
     {
         auto source = std::make_unique<WatchedSource>(std::vector<std::string>{m_tones.cuePath});
         WatchedSource& drive = *source;
-        drive.broken = true;
+        drive.slow = true;
+        drive.unreadableBelow = std::numeric_limits<int>::max();
         Player p(std::move(source));
 
         // The interface thread keeps its 10 ms beat while the drive spins up and fails.
@@ -353,7 +351,7 @@ a gap that fails once playing | 660 | fails after Load | yes
         const DiscImage disc = write("hidden", design);
         auto source = std::make_unique<WatchedSource>(std::vector<std::string>{disc.cuePath});
         WatchedSource& drive = *source;
-        drive.gapUnreadable = gap == "unreadable";
+        drive.unreadableBelow = gap == "unreadable" ? disc.trackStarts[0] : 0;
         Player p(std::move(source));
         QVERIFY(p.load());
         QCOMPARE(p.display(), QStringLiteral("01 00:00"));
@@ -361,7 +359,7 @@ a gap that fails once playing | 660 | fails after Load | yes
         QCOMPARE(p.display(),
                  hidden == "yes" ? QStringLiteral("00 00:00") : QStringLiteral("01 00:00"));
         // A hidden track that cannot be read after all gives way to track 1, still playing.
-        drive.gapUnreadable = gap != "readable";
+        drive.unreadableBelow = gap != "readable" ? disc.trackStarts[0] : 0;
         QVERIFY(p.playToTheEnd());
         const std::string track1 = disc.pcm(disc.trackStarts[0], disc.sectors);
         if (gap == "fails after Load")

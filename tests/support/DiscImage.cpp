@@ -38,7 +38,6 @@ int appendTone(std::vector<int16_t>& samples, double seconds, double frequency, 
 DiscImage DiscImage::write(const std::string& folder, const std::string& name, const Design& design)
 {
     DiscImage image;
-    image.binPath = folder + "/" + name + ".bin";
     image.cuePath = folder + "/" + name + ".cue";
     const int gap = appendTone(image.samples, design.gapSeconds, design.gapFrequency, 0.5);
     image.sectors = gap;
@@ -71,7 +70,7 @@ DiscImage DiscImage::write(const std::string& folder, const std::string& name, c
             appendTone(image.samples, track.seconds, track.frequency, track.level, data);
     }
 
-    std::ofstream bin(image.binPath, std::ios::binary);
+    std::ofstream bin(folder + "/" + name + ".bin", std::ios::binary);
     for (int16_t sample : image.samples) {
         const auto u = uint16_t(sample);
         const char bytes[2] = {char(design.bigEndian ? u >> 8 : u & 0xff),

@@ -40,7 +40,6 @@ struct DiscImage {
                            const Design& design);
 
     std::string cuePath;
-    std::string binPath;
     /// The whole image as samples, interleaved stereo in host order, tracks padded to sectors.
     std::vector<int16_t> samples;
     std::vector<int> trackStarts;
