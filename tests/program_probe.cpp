@@ -2,11 +2,7 @@
 //   program_probe exit   presses Enter at start-up while the animation runs
 //   program_probe close  closes the window as the title bar's close box does
 //   program_probe fail   fails inside an event handler
-//   program_probe disc CUE   plays the disc image CUE until told to quit, for trying it by hand
 #include "app/MainWindow.h"
-#include "cdaudio/CdPlayerPanel.h"
-#include "cdaudio/CdioDiscSource.h"
-#include "cdaudio/QtAudioOutput.h"
 #include "desktop/DesktopSession.h"
 #include "platform/Application.h"
 #include "platform/QtMessageBoxes.h"
@@ -24,12 +20,7 @@ int main(int argc, char* argv[])
     Application app(argc, argv);
     const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QString();
     QtMessageBoxes boxes;
-    CdPlayerPanel* panel = nullptr;
-    if (mode == QLatin1String("disc") && argc > 2)
-        panel =
-            new CdPlayerPanel(std::make_unique<CdioDiscSource>(std::vector<std::string>{argv[2]}),
-                              [] { return std::make_unique<QtAudioOutput>(); });
-    MainWindow window(RandomSequence::process(), boxes, app, panel);
+    MainWindow window(RandomSequence::process(), boxes, app);
     DesktopSession session(window, QDBusConnection::sessionBus());
     QObject::connect(&app, &Application::ending, &session, &DesktopSession::end);
     window.show();
@@ -51,8 +42,6 @@ int main(int argc, char* argv[])
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         } else if (mode == QLatin1String("fail")) {
             throw std::runtime_error("Disc tray on fire");
-        } else if (mode == QLatin1String("disc")) {
-            return;
         } else {
             window.close();
         }
