@@ -17,8 +17,6 @@ inline int floorToInt(double v)
 // the plain rule.
 constexpr double FastLimit = 1e7;
 
-constexpr int PrefetchRows = 4;
-
 struct Bounds {
     double outer2;
     double inner2;
@@ -98,12 +96,6 @@ void RingRasterizer::drawRing(const PixelBuffer& buffer, double cx, double cy, d
         const int left = std::max(ci - k, 0);
         const int right = std::min(ci + k, buffer.width - 1);
         uint32_t* row = buffer.bits + std::ptrdiff_t(j) * buffer.stride;
-        // Rows are a stride apart, too far for the hardware prefetcher: at full screen every
-        // row would otherwise wait for memory.
-        if (j + PrefetchRows <= bottom) {
-            __builtin_prefetch(row + PrefetchRows * std::ptrdiff_t(buffer.stride) + left, 1);
-            __builtin_prefetch(row + PrefetchRows * std::ptrdiff_t(buffer.stride) + right, 1);
-        }
         if (m < 0) {
             fill(row, left, right, pixel);
         } else {
