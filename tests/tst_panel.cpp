@@ -24,7 +24,6 @@ private slots:
     void beforeLoadEverythingWaitsWithItsName()
     {
         PlayerWindow rig({m_disc.cuePath});
-        QCOMPARE(rig.panel->geometry(), QRect(8, 232, 236, 33));
         QStringList names;
         for (QWidget* widget : rig.window.findChildren<QWidget*>())
             if (widget->focusPolicy() != Qt::NoFocus || widget->objectName() == "display")
@@ -45,6 +44,9 @@ private slots:
         QCOMPARE(rig.display()->toolTip(),
                  QStringLiteral("01 Track 1\nTones - Test Band\n3 tracks, 00:03"));
         QCOMPARE(rig.panel->deviceType(), QStringLiteral("CDaudio"));
+        // Enabled and greyed symbols, the display's colours, font and frame, as one picture.
+        const QImage seen = rig.panel->grab().toImage();
+        QCOMPARE(seen, QImage(QFINDTESTDATA("data/panel.png")).convertToFormat(seen.format()));
 
         // The tab chain passes over the disabled buttons.
         rig.window.findChild<QPushButton*>("cmdExit")->setFocus();
@@ -66,19 +68,6 @@ private slots:
         QVERIFY(rig.window.clickInterval().isEmpty());
         QCOMPARE(rig.display()->text(), QStringLiteral("01 00:00"));
         QVERIFY(rig.display()->isEnabled());
-    }
-
-    void looksAsDesigned()
-    {
-        // Enabled and greyed symbols, the display's colours, font and frame, as one picture.
-        PlayerWindow rig({m_disc.cuePath});
-        rig.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
-        rig.load();
-        QTRY_COMPARE(rig.display()->text(), QStringLiteral("01 00:00"));
-        const QImage seen = rig.panel->grab().toImage();
-        const QImage expected(QFINDTESTDATA("data/panel.png"));
-        QCOMPARE(seen, expected.convertToFormat(seen.format()));
     }
 
     void unknownDeviceTypesAndCommandsAreProgrammingErrors()
