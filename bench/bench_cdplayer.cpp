@@ -7,8 +7,8 @@
 #include "support/DiscImage.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 
 #include "FirstSample.h"
 #include "ProcessClock.h"
