@@ -10,7 +10,7 @@ std::size_t decode(const unsigned char* p, char32_t& code)
                                : p[0] >= 0xe0 ? 3
                                : p[0] >= 0xc2 ? 2
                                               : 0;
-    if (length == 0 || p[0] > 0xf4)
+    if (length == 0)
         return 0;
     code = length == 1 ? p[0] : p[0] & (0x7f >> length);
     for (std::size_t n = 1; n < length; ++n) {

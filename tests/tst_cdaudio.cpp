@@ -279,6 +279,8 @@ invalid UTF-8 is replaced | Caf%E9 %C0%AF | Caf%EF%BF%BD %EF%BF%BD%EF%BF%BD
 valid UTF-8 stays | Bj%C3%B6rk %E2%99%AB | Bj%C3%B6rk %E2%99%AB
 blank around is trimmed | %20 Tones %09 | Tones
 Unicode's last code point stays | %F4%8F%BF%BF | %F4%8F%BF%BF
+a four-byte character from the lowest lead byte | %F0%9F%98%80 | %F0%9F%98%80
+lead bytes past Unicode are replaced | %F5%80%80%80 | %EF%BF%BD%EF%BF%BD%EF%BF%BD%EF%BF%BD
 )");
         QTest::newRow("over-long text is cut") << QString(300, 'x') << QString(100, 'x');
         QTest::newRow("cut between characters, never inside one")
