@@ -24,7 +24,7 @@ void PcmStream::dataArrived()
 
 void PcmStream::restart()
 {
-    m_delivered = 0;
+    m_delivering = false;
     m_starved = false;
 }
 
@@ -37,9 +37,10 @@ qint64 PcmStream::readData(char* data, qint64 maxSize)
         m_starved = true;
         return 0;
     }
-    if (m_delivered == 0)
+    if (!m_delivering) {
+        m_delivering = true;
         Q_EMIT firstData();
-    m_delivered += got;
+    }
     return got;
 }
 

@@ -18,9 +18,8 @@ public:
 
     /// The reader wrote more; wakes an output that ran dry.
     void dataArrived();
-    /// Starts counting bytes delivered afresh.
+    /// The next bytes delivered are a new start's first.
     void restart();
-    qint64 delivered() const { return m_delivered; }
 
 Q_SIGNALS:
     /// The first bytes since restart() went to the output.
@@ -32,6 +31,6 @@ protected:
 
 private:
     RingBuffer& m_ring;
-    qint64 m_delivered = 0;
+    bool m_delivering = false;
     bool m_starved = false;
 };

@@ -45,7 +45,6 @@ void Application::endProgram()
 void Application::end(int status)
 {
     // Skips every destructor and handler on purpose: nothing is saved and nothing may run.
-    std::fflush(stdout);
-    std::fflush(stderr);
+    std::fflush(stdout); // stderr is unbuffered
     std::_Exit(status);
 }

@@ -31,7 +31,6 @@ int main(int argc, char* argv[])
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             std::printf("box: %s | title: %s | icon: %d\n", qPrintable(box->text()),
                         qPrintable(box->windowTitle()), int(box->icon()));
-            std::fflush(stdout);
             box->accept();
         }
     });

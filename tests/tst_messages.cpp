@@ -10,7 +10,8 @@
 class TestMessages : public QObject {
     Q_OBJECT
 
-    /// Shows a box and reads it as a user would see it: title, icon, buttons, text.
+    /// Shows a box and reads it as a user would see it: title, icon, buttons, text, and whether
+    /// the text shows as written (0) rather than as markup.
     static QStringList showAndRead(const std::string& prompt, MessageBoxes::Style style,
                                    const std::optional<std::string>& title)
     {
@@ -19,7 +20,8 @@ class TestMessages : public QObject {
         connect(&user, &QTimer::timeout, &user, [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 seen << box->windowTitle() << QString::number(box->icon())
-                     << QString::number(box->buttons().size()) << box->text();
+                     << QString::number(box->buttons().size()) << box->text()
+                     << QString::number(box->textFormat());
                 box->accept();
             }
         });
@@ -45,10 +47,10 @@ private slots:
             "Phone (555) 555-0142 ";
         QCOMPARE(showAndRead(AboutText::aboutPrompt(), MessageBoxes::Information,
                              std::string(AboutText::AboutTitle)),
-                 (QStringList{"About The Spindella Program", "1", "1", about}));
+                 (QStringList{"About The Spindella Program", "1", "1", about, "0"}));
         // Without a title the box shows the application's.
         QCOMPARE(showAndRead(AboutText::Farewell, MessageBoxes::NoIcon, std::nullopt),
-                 (QStringList{"Spindella", "0", "1", "<<<<<See Ya !!!>>>>>"}));
+                 (QStringList{"Spindella", "0", "1", "<<<<<See Ya !!!>>>>>", "0"}));
     }
 };
 

@@ -85,6 +85,11 @@ private slots:
         QTest::mouseClick(panel.findChild<QToolButton*>("pauseButton"), Qt::LeftButton);
         QTest::qWait(1500);
         QCOMPARE(display->text(), QStringLiteral("01 00:00"));
+
+        // The sound server going away while playing is shown plainly.
+        QTest::mouseClick(panel.findChild<QToolButton*>("playButton"), Qt::LeftButton);
+        QCOMPARE(QProcess::execute("pactl", {"exit"}), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(display->text(), QStringLiteral("No sound"), 5000);
     }
 };
 
