@@ -65,8 +65,9 @@ void ImageSurface::drawCircle(float x, float y, float radius)
     buffer.stride = int(m_image.bytesPerLine() / 4);
     RingRasterizer::drawRing(buffer, cx, cy, r, pen, m_penColour.argb32());
 
-    // In logical pixels, one pixel of slack for rounding.
-    const double reach = (r + pen / 2) / m_devicePixelRatio + 1;
+    // In logical pixels. The fill inks device columns from floor(cx) - floor(outer) to
+    // floor(cx) + floor(outer), which the outward rounding below already holds.
+    const double reach = (r + pen / 2) / m_devicePixelRatio;
     const double lx = cx / m_devicePixelRatio;
     const double ly = cy / m_devicePixelRatio;
     const QRect box(QPoint(int(std::floor(lx - reach)), int(std::floor(ly - reach))),
