@@ -22,14 +22,10 @@ QString run(const QString& program, const QStringList& arguments)
 QRect xGeometry(WId id)
 {
     const QString info = run(QStringLiteral("xwininfo"), {"-id", QString::number(id)});
-    auto field = [&](const char* name) {
-        const auto match =
-            QRegularExpression(QString::fromLatin1(name) + QStringLiteral(":\\s+(-?\\d+)"))
-                .match(info);
-        return match.hasMatch() ? match.captured(1).toInt() : -99999;
-    };
-    return QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
-                 field("Height"));
+    QList<int> v;
+    for (const char* name : {"Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"})
+        v << QRegularExpression(QString(name) + ":\\s+(-?\\d+)").match(info).captured(1).toInt();
+    return QRect(v[0], v[1], v[2], v[3]);
 }
 
 /// The window manager's frame around the window: left, right, top, bottom.

@@ -40,11 +40,7 @@ QString compareWithRule(double cx, double cy, double radius, double pen)
             if (i < Width && j < Height)
                 want = RingRasterizer::covers(i, j, cx, cy, radius, pen) ? Ink : Background;
             if (got != want)
-                return QStringLiteral("pixel (%1, %2): got %3, want %4")
-                    .arg(i)
-                    .arg(j)
-                    .arg(got, 8, 16)
-                    .arg(want, 8, 16);
+                return QString::asprintf("pixel (%d, %d): got %08x, want %08x", i, j, got, want);
         }
     }
     return {};
@@ -132,14 +128,10 @@ too large for the fast path: its edge crosses | 2.00000015e8 | 11 | 2e8 | 3
             const double p = n % 3 == 0 ? std::round(pen(generator)) : pen(generator);
             const double rr = n % 5 == 0 ? std::round(r * 2) / 2 : r;
             const QString difference = compareWithRule(cx, cy, rr, p);
-            QVERIFY2(difference.isEmpty(),
-                     qPrintable(QStringLiteral("circle %1 (%2, %3) r %4 pen %5: %6")
-                                    .arg(n)
-                                    .arg(cx)
-                                    .arg(cy)
-                                    .arg(rr)
-                                    .arg(p)
-                                    .arg(difference)));
+            QVERIFY2(
+                difference.isEmpty(),
+                qPrintable(QString::asprintf("circle %d (%g, %g) r %g pen %g: ", n, cx, cy, rr, p) +
+                           difference));
         }
     }
 
