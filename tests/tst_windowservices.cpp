@@ -3,6 +3,7 @@
 #include "platform/PaletteColour.h"
 #include "platform/RandomSequence.h"
 #include "platform/SystemColours.h"
+#include "support/TextTable.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -13,23 +14,23 @@ class TestWindowServices : public QObject {
 private slots:
     void randomBitsMapBelowOne_data()
     {
-        QTest::addColumn<quint32>("bits");
-        QTest::addColumn<float>("expected");
-        QTest::newRow("zero") << 0u << 0.0f;
-        QTest::newRow("top bit only") << 0x80000000u << 0.5f;
-        QTest::newRow("low byte ignored") << 0x000000ffu << 0.0f;
-        QTest::newRow("all ones: the largest value below one")
-            << 0xffffffffu << std::nextafter(1.0f, 0.0f);
-        QTest::newRow("would round to one as a whole 32-bit conversion")
-            << 0xffffff80u << std::nextafter(1.0f, 0.0f);
+        // 0.99999994 is the largest float below one.
+        addTextRows("bits expected", R"(
+zero | 0 | 0
+top bit only | 80000000 | 0.5
+low byte ignored | ff | 0
+all ones: the largest value below one | ffffffff | 0.99999994
+would round to one as a whole 32-bit conversion | ffffff80 | 0.99999994
+)");
     }
 
     void randomBitsMapBelowOne()
     {
-        QFETCH(quint32, bits);
-        QFETCH(float, expected);
-        QCOMPARE(RandomSequence::toUnit(bits), expected);
-        QVERIFY(RandomSequence::toUnit(bits) < 1.0f);
+        QFETCH(QString, bits);
+        QFETCH(QString, expected);
+        const float unit = RandomSequence::toUnit(bits.toUInt(nullptr, 16));
+        QCOMPARE(unit, expected.toFloat());
+        QVERIFY(unit < 1.0f);
     }
 
     void processSequenceIsSharedAndStartsAtTheFixedPoint()
