@@ -170,13 +170,16 @@ big-endian image, from track 3 | big | 3
                     m_tones.pcm(m_tones.trackStarts[1], m_tones.sectors));
     }
 
-    void readsNothingPastTheLeadOut()
+    void readsNothingPastTheLeadOutAndClosesTheImage()
     {
+        const qsizetype openFiles = QDir("/proc/self/fd").count();
         auto reader = CdioDiscSource({m_tones.cuePath}).open(m_tones.cuePath);
         std::vector<int16_t> samples(10 * 2352 / 2);
         // Past the lead-out a read could report success and leave the buffer as it was.
         QVERIFY(!reader->read(m_tones.sectors - 5, 10, samples.data()));
         QVERIFY(!reader->read(-1, 1, samples.data()));
+        reader.reset();
+        QCOMPARE(QDir("/proc/self/fd").count(), openFiles);
     }
 
     void opensTheFirstDriveWithAudio()

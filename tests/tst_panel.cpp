@@ -41,6 +41,7 @@ private slots:
         QVERIFY(rig.showAndWait());
         rig.load();
         QTRY_COMPARE(rig.display()->text(), QStringLiteral("01 00:00"));
+        QCOMPARE(rig.display()->accessibleDescription(), QStringLiteral("01 00:00"));
         QCOMPARE(rig.display()->toolTip(),
                  QStringLiteral("01 Track 1\nTones - Test Band\n3 tracks, 00:03"));
         QCOMPARE(rig.panel->deviceType(), QStringLiteral("CDaudio"));
