@@ -19,12 +19,13 @@ namespace {
 using State = Transport::State;
 
 /// Disc images in a drive that fails reads before a given sector, and can be made slow; it
-/// counts reads and notes the speeds asked of it.
+/// counts reads and polls and notes the speeds asked of it.
 class WatchedSource final : public DiscSource {
 public:
     explicit WatchedSource(std::vector<std::string> images) : m_images(std::move(images)) {}
     QList<int> speeds;
     std::atomic<int> reads{0};
+    std::atomic<int> polls{0};
     std::atomic<int> unreadableBelow{0};
     bool slow = false; ///< spins up for 300 ms, then takes 40 ms a read
 
@@ -36,7 +37,11 @@ public:
         auto reader = m_images.open(drive);
         return reader ? std::make_unique<Watched>(*this, std::move(reader)) : nullptr;
     }
-    Media media(const std::string& drive) override { return m_images.media(drive); }
+    Media media(const std::string& drive) override
+    {
+        ++polls;
+        return m_images.media(drive);
+    }
 
 private:
     class Watched final : public DiscReader {
@@ -196,7 +201,7 @@ big-endian image, from track 3 | big | 3
         addTextRows("drive sound display", R"(
 no drive | | yes | No drive
 empty drive | /nonexistent/drive | yes | No disc
-data-only disc | data | yes | No audio
+data-only disc after an empty drive | data | yes | No audio
 no sound output | tones | no | No sound
 )");
     }
@@ -210,13 +215,15 @@ no sound output | tones | no | No sound
         data.dataOnly = true;
         const std::map<QString, std::vector<std::string>> drives{
             {"", {}},
-            {"data", {write("dataonly", data).cuePath}},
+            {"data", {"/nonexistent/drive", write("dataonly", data).cuePath}},
             {"tones", {m_tones.cuePath}},
             {"/nonexistent/drive", {drive.toStdString()}}};
         Player p(std::make_unique<CdioDiscSource>(drives.at(drive)), sound == "yes");
         p.load();
         p.player.pressPlay();
         QTRY_COMPARE(p.display(), display);
+        QTest::qWait(1700); // the drive that was opened is polled, not another
+        QCOMPARE(p.display(), display);
         QVERIFY(p.recording.isEmpty());
     }
 
@@ -383,9 +390,10 @@ a gap that fails once playing | 660 | fails after Load | yes
         QTRY_VERIFY(!p.recording.isEmpty());
         p.player.pressStop();
         QTest::qWait(50);
-        const int reads = drive.reads;
+        const int reads = drive.reads, polls = drive.polls;
         QTest::qWait(300);
         QCOMPARE(drive.reads.load(), reads);
+        QVERIFY(drive.polls - polls <= 1); // asked whether a disc is in now and then, no more
     }
 };
 
