@@ -84,6 +84,7 @@ private slots:
     void edgeCases()
     {
         ImageSurface surface;
+        QCOMPARE(surface.penWidth(), 1);
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, surface.setPenWidth(0));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, surface.setPenColour(Colour::buttonFace()));
         RandomSequence random;
