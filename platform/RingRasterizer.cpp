@@ -96,11 +96,8 @@ void RingRasterizer::drawRing(const PixelBuffer& buffer, double cx, double cy, d
         const int left = std::max(ci - k, 0);
         const int right = std::min(ci + k, buffer.width - 1);
         uint32_t* row = buffer.bits + std::ptrdiff_t(j) * buffer.stride;
-        if (m < 0) {
-            fill(row, left, right, pixel);
-        } else {
-            fill(row, left, std::min(ci - m - 1, right), pixel);
-            fill(row, std::max(ci + m + 1, left), right, pixel);
-        }
+        // Either side of the hole; a row that misses the hole (m = -1) meets at the centre.
+        fill(row, left, std::min(ci - m - 1, right), pixel);
+        fill(row, std::max(ci + m + 1, left), right, pixel);
     }
 }
