@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(seen, QImage(QFINDTESTDATA("data/panel.png")).convertToFormat(seen.format()));
 
         // The tab chain passes over the disabled buttons.
-        rig.window.findChild<QPushButton*>("cmdExit")->setFocus();
+        rig.child("cmdExit")->setFocus();
         QStringList chain;
         for (int n = 0; n < 6; ++n) {
             chain << QApplication::focusWidget()->objectName();

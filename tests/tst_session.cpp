@@ -190,7 +190,7 @@ stop, stopped | click, Stop | Stopped | 1 | yes |
         QFETCH(QString, steps);
         for (const QString& step : cellList(steps)) {
             if (step == "click")
-                QTest::mouseClick(&m_rig->window, Qt::LeftButton, {}, QPoint(20, 20));
+                m_rig->click(QPoint(20, 20));
             else if (step == "wait") {
                 QTest::qWait(500); // seconds of sound: the position has moved on
                 QVERIFY(property(Player, "Position").toLongLong() > 0);
@@ -348,7 +348,7 @@ Quit | screensaver | Quit | Inhibit "Spindella" "Full-screen animation", UnInhib
         QFETCH(QString, wayOut);
         for (const QString& step : cellList(wayOut)) {
             if (step == "click")
-                QTest::mouseClick(&m_rig->window, Qt::LeftButton, {}, QPoint(20, 20));
+                m_rig->click(QPoint(20, 20));
             else if (step == "double-click")
                 QTest::mouseDClick(&m_rig->window, Qt::LeftButton, {}, QPoint(20, 20));
             else if (step == "end")

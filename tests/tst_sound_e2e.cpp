@@ -47,6 +47,9 @@ private slots:
             std::make_unique<CdioDiscSource>(std::vector<std::string>{disc.cuePath}),
             [] { return std::make_unique<QtAudioOutput>(); });
         auto* display = panel.findChild<QLabel*>("display");
+        const auto button = [&](const char* name) {
+            return panel.findChild<QToolButton*>(name);
+        };
         panel.setDeviceType("CDaudio");
         panel.setCommand("Open");
         QTRY_COMPARE(display->text(), QStringLiteral("01 00:00"));
@@ -58,11 +61,11 @@ private slots:
         QVERIFY(recorder.waitForStarted());
         QTest::qWait(300);
 
-        QTest::mouseClick(panel.findChild<QToolButton*>("playButton"), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(panel.findChild<QToolButton*>("stopButton")->isEnabled(), 2000);
+        QTest::mouseClick(button("playButton"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(button("stopButton")->isEnabled(), 2000);
         QVERIFY2(display->text() != QStringLiteral("No sound"), "no sound output");
         // Played to the end: stopped and back on track 1.
-        QTRY_VERIFY_WITH_TIMEOUT(!panel.findChild<QToolButton*>("stopButton")->isEnabled(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!button("stopButton")->isEnabled(), 10000);
         QCOMPARE(display->text(), QStringLiteral("01 00:00"));
         QTest::qWait(500);
         ::kill(pid_t(recorder.processId()), SIGINT);
@@ -80,14 +83,14 @@ private slots:
         QVERIFY(heard == expected);
 
         // Paused, the sound server holds the stream: the position stands still.
-        QTest::mouseClick(panel.findChild<QToolButton*>("playButton"), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(panel.findChild<QToolButton*>("pauseButton")->isEnabled(), 2000);
-        QTest::mouseClick(panel.findChild<QToolButton*>("pauseButton"), Qt::LeftButton);
+        QTest::mouseClick(button("playButton"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(button("pauseButton")->isEnabled(), 2000);
+        QTest::mouseClick(button("pauseButton"), Qt::LeftButton);
         QTest::qWait(1500);
         QCOMPARE(display->text(), QStringLiteral("01 00:00"));
 
         // The sound server going away while playing is shown plainly.
-        QTest::mouseClick(panel.findChild<QToolButton*>("playButton"), Qt::LeftButton);
+        QTest::mouseClick(button("playButton"), Qt::LeftButton);
         QCOMPARE(QProcess::execute("pactl", {"exit"}), 0);
         QTRY_COMPARE_WITH_TIMEOUT(display->text(), QStringLiteral("No sound"), 5000);
     }
