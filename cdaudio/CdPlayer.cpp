@@ -100,8 +100,7 @@ void CdPlayer::pressEject()
 void CdPlayer::seek(qint64 usecsIntoTrack)
 {
     // Rounded down, so a jump never lands past where it was asked to.
-    const qint64 sectors = usecsIntoTrack / 1000000 * DiscToc::SectorsPerSecond +
-                           usecsIntoTrack % 1000000 * DiscToc::SectorsPerSecond / 1000000;
+    const qint64 sectors = DiscToc::sectors(usecsIntoTrack);
     m_transport.seek(int(std::clamp<qint64>(sectors, -1, std::numeric_limits<int>::max())));
     Q_EMIT changed();
 }
@@ -216,7 +215,7 @@ void CdPlayer::updatePosition()
     if (m_ring.finished() && m_ring.available() == 0 && played >= length) {
         m_transport.endOfDisc();
     } else {
-        const int sector = m_startSector + int(played * DiscToc::SectorsPerSecond / 1000000);
+        const int sector = m_startSector + int(DiscToc::sectors(played));
         m_transport.position(std::min(sector, m_endSector - 1));
     }
     Q_EMIT changed();

@@ -25,9 +25,15 @@ struct DiscToc {
     /// On a two-session enhanced CD, the sectors between the audio's end and the data track.
     static constexpr int SessionGap = 11400;
 
-    static constexpr long long usecs(long long sectors)
+    static constexpr long long usecs(long long sectorCount)
     {
-        return sectors * 1000000 / SectorsPerSecond;
+        return sectorCount * 1000000 / SectorsPerSecond;
+    }
+    /// Whole sectors in a time in microseconds, rounded toward zero; split so that no time
+    /// overflows.
+    static constexpr long long sectors(long long time)
+    {
+        return time / 1000000 * SectorsPerSecond + time % 1000000 * SectorsPerSecond / 1000000;
     }
 
     std::vector<TrackInfo> tracks;
