@@ -279,6 +279,22 @@ no sound output | tones | no | No sound
         QCOMPARE(p.player.transport().toc().tracks.size(), 1u);
     }
 
+    void aDiscTakenOutStopsItsReadingBeforeTheWindowHears()
+    {
+        // The worker on this thread, so its read ticks come while the window knows nothing yet.
+        const QString cue = QString::fromStdString(m_tones.cuePath);
+        CdioDiscSource source({m_tones.cuePath});
+        RingBuffer ring(1 << 20);
+        DiscWorker worker(source, ring);
+        worker.open();
+        worker.startReading(0, m_tones.sectors, ring.clear());
+        QVERIFY(QFile::rename(cue, cue + ".out"));
+        worker.poll();
+        QTest::qWait(50);
+        QVERIFY(QFile::rename(cue + ".out", cue));
+        QCOMPARE(ring.available(), std::size_t(DiscWorker::ChunkSectors) * DiscToc::BytesPerSector);
+    }
+
     void cdTextIsCleaned_data()
     {
         // Both sides percent-encoded UTF-8.

@@ -30,6 +30,16 @@ QByteArray withoutSilence(QByteArray pcm)
     return pcm;
 }
 
+/// The samples at half volume, as the sound output scales them: halved toward zero.
+QByteArray halved(const std::string& pcm)
+{
+    QByteArray out(pcm.data(), qsizetype(pcm.size()));
+    auto* samples = reinterpret_cast<int16_t*>(out.data());
+    for (qsizetype n = 0; n < out.size() / 2; ++n)
+        samples[n] = int16_t(samples[n] / 2);
+    return out;
+}
+
 } // namespace
 
 class TestSoundEndToEnd : public QObject {
@@ -61,6 +71,8 @@ private slots:
         QVERIFY(recorder.waitForStarted());
         QTest::qWait(300);
 
+        // Set before there is a stream, as the desktop may: each new stream must take it.
+        panel.player().setVolume(0.5);
         QTest::mouseClick(button("playButton"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(button("stopButton")->isEnabled(), 2000);
         QVERIFY2(display->text() != QStringLiteral("No sound"), "no sound output");
@@ -74,11 +86,9 @@ private slots:
         QFile wav(wavPath);
         QVERIFY(wav.open(QIODevice::ReadOnly));
         const QByteArray recorded = wav.readAll();
-        const std::string track = disc.pcm(0, disc.sectors);
         // Heard bit for bit: nothing lost, repeated or stale, and nothing after the end.
         const QByteArray heard = withoutSilence(recorded.mid(recorded.indexOf("data") + 8));
-        const QByteArray expected =
-            withoutSilence(QByteArray(track.data(), qsizetype(track.size())));
+        const QByteArray expected = withoutSilence(halved(disc.pcm(0, disc.sectors)));
         qInfo() << "heard" << heard.size() / 4 << "frames of" << expected.size() / 4;
         QVERIFY(heard == expected);
 

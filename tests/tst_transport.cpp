@@ -22,12 +22,12 @@ public:
     void eject() override { log << "eject"; }
 };
 
-/// Three audio tracks of 10, 20 and 30 seconds, after a hidden track of `hidden` sectors.
-DiscToc threeTracks(int hidden = 0)
+/// Audio tracks of 10, 20, 30... seconds, after a hidden track of `hidden` sectors.
+DiscToc tracks(int count, int hidden = 0)
 {
     DiscToc toc;
     int start = hidden;
-    for (int n = 1; n <= 3; ++n) {
+    for (int n = 1; n <= count; ++n) {
         toc.tracks.push_back({n, start, n * 750, true, false, {}, {}});
         start += n * 750;
     }
@@ -39,14 +39,14 @@ DiscToc threeTracks(int hidden = 0)
 }
 
 /// The discs of the tables: "plain", "hidden" (4 s before track 1, which starts at sector 300),
-/// "enhanced" (a data track in a second session) or "none" (nothing loaded yet).
+/// "enhanced" (a data track in a second session), "full" (99 tracks) or "none" (nothing yet).
 struct Rig {
     FakePlayback playback;
     Transport transport{playback};
 
     explicit Rig(const QString& disc)
     {
-        DiscToc toc = threeTracks(disc == "hidden" ? 300 : 0);
+        DiscToc toc = tracks(disc == "full" ? 99 : 3, disc == "hidden" ? 300 : 0);
         toc.tracks[0].title = "First";
         toc.tracks[0].performer = "Singer";
         toc.tracks[0].preEmphasis = true;
@@ -75,7 +75,8 @@ struct Rig {
                 transport.position(value);
             else {
                 QVERIFY2(actions.count(verb), qPrintable(step));
-                (transport.*actions.at(verb))();
+                for (int n = 0; n < std::max(value, 1); ++n) // "next 3" is next three times
+                    (transport.*actions.at(verb))();
             }
         }
     }
@@ -150,6 +151,7 @@ hidden: previous early in 1 | hidden | play, at 400, previous | Playing | 0 | R-
 hidden: previous later in 1 | hidden | play, at 600, previous | Playing | 1 | R-ASNE | start 300-4800, start 300-4800 | 01 00:00
 hidden: unreadable, skipped | hidden | previous, play, readerror | Playing | 1 | R-ASNE | start 0-4800, start 300-4800 | 01 00:00
 hidden: the end returns to 1 | hidden | previous, play, end | Stopped | 1 | RP--NE | start 0-4800, stop | 01 00:00
+full: the last of 99 tracks | full | next 98 | Stopped | 99 | RP---E | | 99 00:00
 enhanced: data is no track | enhanced | next, next, next | Stopped | 3 | RP---E | | 03 00:00
 enhanced: plays to its audio | enhanced | play | Playing | 1 | R-ASNE | start 0-4500 | 01 00:00
 )");
