@@ -142,22 +142,21 @@ big-endian image, from track 3 | big | 3
 
     void playsEverySampleFromTheChosenTrack()
     {
-        QFETCH(QString, byteOrder);
-        QFETCH(QString, track);
+        const int track = cell("track").toInt();
         DiscImage::Design design = tonesDesign();
-        design.bigEndian = byteOrder == "big";
-        const DiscImage disc = write(qPrintable(byteOrder), design);
+        design.bigEndian = cell("byteOrder") == "big";
+        const DiscImage disc = write(qPrintable(cell("byteOrder")), design);
         Player p({disc.cuePath});
         QVERIFY(p.load());
         QCOMPARE(p.display(), QStringLiteral("01 00:00"));
-        for (int n = 1; n < track.toInt(); ++n)
+        for (int n = 1; n < track; ++n)
             p.player.pressNext();
         p.player.pressPlay();
         p.player.open(); // Load while playing goes on playing
         QCOMPARE(p.state(), State::Playing);
         QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::Stopped, 10000);
         QCOMPARE(p.player.transport().track(), 1);
-        const int first = disc.trackStarts[std::size_t(track.toInt() - 1)];
+        const int first = disc.trackStarts[std::size_t(track - 1)];
         QVERIFY(p.recording.toStdString() == disc.pcm(first, disc.sectors));
     }
 
@@ -208,9 +207,7 @@ no sound output | tones | no | No sound
 
     void unplayableStatesShowPlainly()
     {
-        QFETCH(QString, drive);
-        QFETCH(QString, sound);
-        QFETCH(QString, display);
+        const QString drive = cell("drive");
         DiscImage::Design data = tonesDesign();
         data.dataOnly = true;
         const std::map<QString, std::vector<std::string>> drives{
@@ -218,12 +215,12 @@ no sound output | tones | no | No sound
             {"data", {"/nonexistent/drive", write("dataonly", data).cuePath}},
             {"tones", {m_tones.cuePath}},
             {"/nonexistent/drive", {drive.toStdString()}}};
-        Player p(std::make_unique<CdioDiscSource>(drives.at(drive)), sound == "yes");
+        Player p(std::make_unique<CdioDiscSource>(drives.at(drive)), cell("sound") == "yes");
         p.load();
         p.player.pressPlay();
-        QTRY_COMPARE(p.display(), display);
+        QTRY_COMPARE(p.display(), cell("display"));
         QTest::qWait(1700); // the drive that was opened is polled, not another
-        QCOMPARE(p.display(), display);
+        QCOMPARE(p.display(), cell("display"));
         QVERIFY(p.recording.isEmpty());
     }
 
@@ -315,11 +312,9 @@ lead bytes past Unicode are replaced | %F5%80%80%80 | %EF%BF%BD%EF%BF%BD%EF%BF%B
 
     void cdTextIsCleaned()
     {
-        QFETCH(QString, raw);
-        QFETCH(QString, clean);
-        const QByteArray bytes = QByteArray::fromPercentEncoding(raw.toLatin1());
+        const QByteArray bytes = QByteArray::fromPercentEncoding(cell("raw").toLatin1());
         QCOMPARE(CdText::clean(bytes.constData()),
-                 QByteArray::fromPercentEncoding(clean.toLatin1()).toStdString());
+                 QByteArray::fromPercentEncoding(cell("clean").toLatin1()).toStdString());
     }
 
     void aCarefulDiscReadsAndPlaysAsMastered()
@@ -368,13 +363,11 @@ a gap that fails once playing | 660 | fails after Load | yes
 
     void hiddenTrackBeforeTrackOne()
     {
-        QFETCH(QString, gapFrequency);
-        QFETCH(QString, gap);
-        QFETCH(QString, hidden);
+        const QString gap = cell("gap"), hidden = cell("hidden");
         DiscImage::Design design;
         design.tracks = {{440, 1.0, 0.5}, {550, 0.5, 0.5}};
         design.gapSeconds = 3;
-        design.gapFrequency = gapFrequency.toDouble();
+        design.gapFrequency = cell("gapFrequency").toDouble();
         const DiscImage disc = write("hidden", design);
         auto source = std::make_unique<WatchedSource>(std::vector<std::string>{disc.cuePath});
         WatchedSource& drive = *source;

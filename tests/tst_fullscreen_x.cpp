@@ -4,7 +4,6 @@
 
 #include <QProcess>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -94,33 +93,22 @@ private slots:
         const QString frame = frameExtents(window.winId());
         const QRect screen = window.screen()->geometry();
         QVERIFY2(frame != QStringLiteral("0, 0, 0, 0") && !frame.isEmpty(), qPrintable(frame));
-        auto* timer = window.findChild<IntervalTimer*>("Timer1");
-        QSignalSpy ticks(timer, &IntervalTimer::tick);
-        // Every burst is a tick's or an erase's; a settled change of mode erases once.
-        const int drawnAtStart = rig.random.drawn;
-        auto eraseBursts = [&] {
-            return (rig.random.drawn - drawnAtStart) / 500 - int(ticks.count());
-        };
 
         for (int trip = 1; trip <= 20; ++trip) {
             const QString where = QStringLiteral("round trip %1").arg(trip);
             QVERIFY2(doubleClick(window), qPrintable(where));
             QTRY_COMPARE(xGeometry(window.winId()), screen);
             QTRY_COMPARE(frameExtents(window.winId()), QStringLiteral("0, 0, 0, 0"));
-            QCOMPARE(timer->interval(), 20);
+            QCOMPARE(rig.interval(), 20);
             QTRY_COMPARE(window.surface().logicalSize(), screen.size());
-            QTest::qWait(100);
-            QCOMPARE(eraseBursts(), 2 * trip - 1);
 
             QVERIFY2(doubleClick(window), qPrintable(where));
             QTRY_COMPARE(xGeometry(window.winId()), windowed);
             QTRY_COMPARE(frameExtents(window.winId()), frame);
             QTRY_COMPARE(window.geometry(), qtGeometry);
             QCOMPARE(window.maximumSize(), QSize(441, 268));
-            QCOMPARE(timer->interval(), 0);
+            QCOMPARE(rig.interval(), 0);
             QTRY_COMPARE(window.surface().logicalSize(), QSize(441, 268));
-            QTest::qWait(100);
-            QCOMPARE(eraseBursts(), 2 * trip);
         }
     }
 };

@@ -43,10 +43,9 @@ nothing to take | end | taken nothing | no
 
     void oneHoldAtMost()
     {
-        QFETCH(QString, events);
         FakeDesktop desktop;
         IdleInhibition inhibition(desktop);
-        for (const QString& event : cellList(events)) {
+        for (const QString& event : cellList(cell("events"))) {
             const QString value = event.section(' ', 1);
             if (event == "want" || event == "unwant")
                 inhibition.setWanted(event == "want");

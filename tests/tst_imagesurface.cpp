@@ -3,6 +3,7 @@
 #include "platform/PaletteColour.h"
 #include "platform/RandomSequence.h"
 #include "platform/RingRasterizer.h"
+#include "support/TextTable.h"
 
 #include <QtTest>
 
@@ -21,6 +22,16 @@ QImage drawBursts(QSize size, qreal ratio, int bursts)
     return surface.image();
 }
 
+/// Hands out one value again and again.
+class SameValue final : public RandomSource {
+public:
+    explicit SameValue(float value) : m_value(value) {}
+    float next() override { return m_value; }
+
+private:
+    float m_value;
+};
+
 } // namespace
 
 class TestImageSurface : public QObject {
@@ -30,10 +41,31 @@ private slots:
     void threeBurstsLookAsTheyAlwaysHave()
     {
         // The program's own sequence from its fixed start: each circle's place, size, pen and
-        // colour, and the order its values are drawn in, all show in one picture.
+        // colour, and the order its values are drawn in, all show in one picture; the pen's
+        // edges are the next test's.
         const QImage image = drawBursts(QSize(441, 268), 1, 3);
         QCOMPARE(image, QImage(QFINDTESTDATA("data/bursts.png")).convertToFormat(image.format()));
         QCOMPARE(drawBursts(QSize(441, 268), 1.5, 0).size(), QSize(662, 402));
+    }
+
+    void penFromTheFirstTwoValues_data()
+    {
+        // The last value's product with 10 rounds up to 7 in float; floored in double it is 6.
+        addTextRows("r width colour", R"(
+zero: thinnest, black | 0 | 1 | 0
+just below one: widest, last palette colour | 0x1.fffffep-1 | 10 | 14
+products floored in double, not float | 0x1.666666p-1 | 7 | 10
+)");
+    }
+
+    void penFromTheFirstTwoValues()
+    {
+        ImageSurface surface;
+        surface.erase(QSize(441, 268), 1, Background);
+        SameValue random(std::strtof(qPrintable(cell("r")), nullptr));
+        CircleBurst(surface, random).drawRandomCircle();
+        QTEST(QString::number(surface.penWidth()), "width");
+        QCOMPARE(surface.penColour(), paletteColour(cell("colour").toInt()));
     }
 
     void drawsInDevicePixelsWithAScaledPen()

@@ -65,22 +65,21 @@ full screen, started by the panel | double-click, click, start, double-click | n
 
     void stateTable()
     {
-        QFETCH(QString, events);
-        QFETCH(QString, fullScreen);
         Rig rig;
-        for (const QString& event : cellList(events))
+        for (const QString& event : cellList(cell("events")))
             rig.apply(event);
         const ClickInterval interval = rig.pacing.clickInterval();
         QTEST(interval.isEmpty() ? QString("-") : QString::number(interval.value()),
               "clickInterval");
         QTEST(QString::number(rig.window.interval), "interval");
-        const bool full = fullScreen == "yes";
+        const bool full = cell("fullScreen") == "yes";
         for (const auto& [control, shown] : rig.window.visible)
             QCOMPARE(shown, !full);
         QCOMPARE(rig.window.state == AnimationWindow::WindowState::Maximised, full);
         QCOMPARE(rig.window.border == AnimationWindow::BorderStyle::None, full);
         // Full screen keeps the background; the way back restores the button face.
-        QCOMPARE(rig.window.background == Colour::buttonFace(), !full && events.contains("double"));
+        QCOMPARE(rig.window.background == Colour::buttonFace(),
+                 !full && cell("events").contains("double"));
     }
 
     void tickDrawsOnlyWhileRunning()

@@ -52,31 +52,6 @@ class TestRingRasterizer : public QObject {
     Q_OBJECT
 
 private slots:
-    void theRuleItself_data()
-    {
-        // Centre (10.7, 10.2) counts from pixel (10, 10); radius 5, pen 2: squared distances
-        // from 16 to 36 are inked, both ends included. A pen wider than the circle fills it.
-        addTextRows("i j radius pen inked", R"(
-on the outer edge | 16 | 10 | 5 | 2 | yes
-just outside | 17 | 10 | 5 | 2 | no
-on the inner edge | 14 | 10 | 5 | 2 | yes
-in the hole | 13 | 10 | 5 | 2 | no
-off the axes | 14 | 13 | 5 | 2 | yes
-a disc's centre | 10 | 10 | 1 | 4 | yes
-)");
-    }
-
-    void theRuleItself()
-    {
-        QFETCH(QString, i);
-        QFETCH(QString, j);
-        QFETCH(QString, radius);
-        QFETCH(QString, pen);
-        const bool inked = RingRasterizer::covers(i.toInt(), j.toInt(), 10.7, 10.2,
-                                                  radius.toDouble(), pen.toDouble());
-        QTEST(QString(inked ? "yes" : "no"), "inked");
-    }
-
     void matchesThePixelRule_data()
     {
         addTextRows("cx cy radius pen", R"(
@@ -108,12 +83,9 @@ too large for the fast path: its edge crosses | 2.00000015e8 | 11 | 2e8 | 3
 
     void matchesThePixelRule()
     {
-        QFETCH(QString, cx);
-        QFETCH(QString, cy);
-        QFETCH(QString, radius);
-        QFETCH(QString, pen);
         const QString difference =
-            compareWithRule(cx.toDouble(), cy.toDouble(), radius.toDouble(), pen.toDouble());
+            compareWithRule(cell("cx").toDouble(), cell("cy").toDouble(), cell("radius").toDouble(),
+                            cell("pen").toDouble());
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 

@@ -159,10 +159,8 @@ enhanced: plays to its audio | enhanced | play | Playing | 1 | R-ASNE | start 0-
 
     void rules()
     {
-        QFETCH(QString, disc);
-        QFETCH(QString, steps);
-        Rig rig(disc);
-        rig.apply(steps);
+        Rig rig(cell("disc"));
+        rig.apply(cell("steps"));
         QTEST(QString(StateNames[int(rig.transport.state())]), "state");
         QTEST(QString::number(rig.transport.track()), "track");
         QTEST(rig.buttons(), "buttons");
@@ -181,9 +179,8 @@ the hidden track | previous | 00 Hidden track/Tones - Test Band/3 tracks, 01:00
 
     void detailsNameTheTrackAndTheDisc()
     {
-        QFETCH(QString, steps);
         Rig rig("hidden");
-        rig.apply(steps);
+        rig.apply(cell("steps"));
         QTEST(QString::fromStdString(rig.transport.details()).replace('\n', '/'), "details");
     }
 

@@ -26,19 +26,9 @@ would round to one as a whole 32-bit conversion | ffffff80 | 0.99999994
 
     void randomBitsMapBelowOne()
     {
-        QFETCH(QString, bits);
-        QFETCH(QString, expected);
-        const float unit = RandomSequence::toUnit(bits.toUInt(nullptr, 16));
-        QCOMPARE(unit, expected.toFloat());
+        const float unit = RandomSequence::toUnit(cell("bits").toUInt(nullptr, 16));
+        QCOMPARE(unit, cell("expected").toFloat());
         QVERIFY(unit < 1.0f);
-    }
-
-    void processSequenceIsSharedAndStartsAtTheFixedPoint()
-    {
-        // Its values themselves are pinned by the stored picture of three bursts.
-        RandomSequence fresh;
-        QCOMPARE(&RandomSequence::process(), &RandomSequence::process());
-        QCOMPARE(RandomSequence::process().next(), fresh.next());
     }
 
     void paletteTable()

@@ -26,3 +26,9 @@ inline QStringList cellList(const QString& cell)
 {
     return cell.isEmpty() ? QStringList() : cell.split(QStringLiteral(", "));
 }
+
+/// The current row's cell in `column` of a table written with addTextRows().
+inline QString cell(const char* column)
+{
+    return *static_cast<QString*>(QTest::qData(column, qMetaTypeId<QString>()));
+}
