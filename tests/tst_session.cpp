@@ -14,13 +14,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <map>
+
 namespace {
 
 const QString Service = "org.mpris.MediaPlayer2.spindella";
 const QString Root = "org.mpris.MediaPlayer2";
 const QString Player = "org.mpris.MediaPlayer2.Player";
 const QString Properties = "org.freedesktop.DBus.Properties";
-const QString ScreenSaver = "org.freedesktop.ScreenSaver";
 constexpr qlonglong Second = 1000000;
 
 /// The window with a panel on a disc image, on the bus as the program puts it there.
@@ -55,8 +56,7 @@ class TestSession : public QObject {
     std::unique_ptr<Rig> m_rig;
     QList<QVariantMap> m_changes;
     QList<qlonglong> m_seeks;
-    QProcess m_screenSaver;
-    QProcess m_portal;
+    std::map<QString, QProcess> m_mocks;
 
     /// A call from the desktop's side, answered while this thread goes on with its events.
     QDBusMessage call(const QString& interface, const QString& method,
@@ -95,25 +95,15 @@ class TestSession : public QObject {
         }
         return values.join(", ");
     }
-    /// A stand-in desktop service from python3-dbusmock, its methods set up with gdbus.
-    bool startMock(QProcess& mock, const QString& name, const QString& path,
-                   const QString& interface, const QList<QStringList>& setup)
+    /// A stand-in desktop service: a python3-dbusmock template from mocks/, logging its calls.
+    bool startMock(const QString& service, const QString& busName)
     {
-        if (mock.state() != QProcess::NotRunning)
-            return true;
-        mock.start("/usr/bin/python3", {"-m", "dbusmock", "--session", "-l",
-                                        m_dir.filePath(name + ".log"), name, path, interface});
-        if (!QTest::qWaitFor([&] { return m_client.interface()->isServiceRegistered(name); }))
-            return false;
-        for (const QStringList& call : setup) {
-            const QStringList head{"call", "--session", "-d", name, "-o", path, "-m"};
-            QProcess gdbus;
-            gdbus.setStandardOutputFile(QProcess::nullDevice());
-            gdbus.start("gdbus", head + call);
-            if (!gdbus.waitForFinished() || gdbus.exitCode() != 0)
-                return false;
-        }
-        return true;
+        QProcess& mock = m_mocks[service];
+        if (mock.state() == QProcess::NotRunning)
+            mock.start("/usr/bin/python3",
+                       {"-m", "dbusmock", "--session", "-l", m_dir.filePath(service + ".log"), "-t",
+                        QFINDTESTDATA("mocks/" + service + ".py")});
+        return QTest::qWaitFor([&] { return m_client.interface()->isServiceRegistered(busName); });
     }
     /// What a stand-in service was asked, without the times.
     QStringList mockCalls(const QString& name)
@@ -300,9 +290,9 @@ seek as far as can be | Seek | | max | 2 | 0
 
     void cleanupTestCase()
     {
-        for (QProcess* mock : {&m_screenSaver, &m_portal}) {
-            mock->kill();
-            mock->waitForFinished();
+        for (auto& [service, mock] : m_mocks) {
+            mock.kill();
+            mock.waitForFinished();
         }
     }
 
@@ -322,30 +312,17 @@ Quit | screensaver | Quit | Inhibit "Spindella" "Full-screen animation", UnInhib
     void theScreenIsKeptAwakeUntilEveryWayOut()
     {
         const QString service = cell("service"), wayOut = cell("wayOut");
-        const QString request = "/org/freedesktop/portal/desktop/request/1/t";
-        const QString mock = service == "portal" ? "org.freedesktop.portal.Desktop" : ScreenSaver;
-        const QString mockInterface = "org.freedesktop.DBus.Mock.";
-        if (service == "portal" && m_portal.state() == QProcess::NotRunning) {
+        if (service == "portal" && !m_mocks.count(service)) {
             // Refused while the desktop has no such service; asked anew once it has.
             m_rig->window.setFullScreenMode(true);
             QTest::qWait(300);
             m_rig->window.setFullScreenMode(false);
         }
-        if (service == "portal")
-            QVERIFY(startMock(
-                m_portal, mock, "/org/freedesktop/portal/desktop", "org.freedesktop.portal.Inhibit",
-                {{mockInterface + "AddMethod", "org.freedesktop.portal.Inhibit", "Inhibit",
-                  "sua{sv}", "o", "ret = dbus.ObjectPath('" + request + "')"},
-                 {mockInterface + "AddObject", request, "org.freedesktop.portal.Request", "{}",
-                  "[('Close', '', '', '')]"}}));
-        else
-            QVERIFY(startMock(
-                m_screenSaver, mock, "/org/freedesktop/ScreenSaver", ScreenSaver,
-                {{mockInterface + "AddMethod", ScreenSaver, "Inhibit", "ss", "u", "ret = 4242"},
-                 {mockInterface + "AddMethod", ScreenSaver, "UnInhibit", "u", "''", "''"}}));
-        const int before = mockCalls(mock).size();
+        QVERIFY(startMock(service, service == "portal" ? "org.freedesktop.portal.Desktop"
+                                                       : "org.freedesktop.ScreenSaver"));
+        const int before = mockCalls(service).size();
         m_rig->window.setFullScreenMode(true);
-        QTRY_COMPARE(mockCalls(mock).size(), before + 1);
+        QTRY_COMPARE(mockCalls(service).size(), before + 1);
         for (const QString& step : cellList(wayOut)) {
             if (step == "click")
                 m_rig->click(QPoint(20, 20));
@@ -361,9 +338,9 @@ Quit | screensaver | Quit | Inhibit "Spindella" "Full-screen animation", UnInhib
             QTRY_VERIFY(!m_rig->window.isVisible());
             m_rig->session.reset(); // as the program's end does
         }
-        QTRY_COMPARE(mockCalls(mock).mid(before), cellList(cell("calls")));
+        QTRY_COMPARE(mockCalls(service).mid(before), cellList(cell("calls")));
         QTest::qWait(200);
-        QCOMPARE(mockCalls(mock).mid(before), cellList(cell("calls")));
+        QCOMPARE(mockCalls(service).mid(before), cellList(cell("calls")));
     }
 };
 
