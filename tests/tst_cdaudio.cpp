@@ -102,18 +102,6 @@ struct Player {
     }
 };
 
-/// One second of a stereo sine at a quarter of full scale, the right channel inverted.
-std::vector<int16_t> sine(double hertz)
-{
-    std::vector<int16_t> samples;
-    for (int n = 0; n < 44100; ++n) {
-        const auto value =
-            int16_t(std::lround(8192 * std::sin(2 * std::numbers::pi * hertz * n / 44100)));
-        samples.insert(samples.end(), {value, int16_t(-value)});
-    }
-    return samples;
-}
-
 double rms(const std::vector<int16_t>& samples, std::size_t from)
 {
     double sum = 0;
@@ -441,7 +429,9 @@ a gap that fails once playing | 660 | fails after Load | yes
         const double w = 2 * std::numbers::pi * hertz;
         const double curve =
             10 * std::log10((1 + std::pow(w * 15e-6, 2)) / (1 + std::pow(w * 50e-6, 2)));
-        std::vector<int16_t> samples = sine(hertz);
+        DiscImage::Design design;
+        design.tracks = {{hertz, 1.0, 0.25}};
+        std::vector<int16_t> samples = write("sine", design).samples;
         const double before = rms(samples, 44100);
         DeEmphasis filter;
         filter.process(samples.data(), samples.size() / 2);

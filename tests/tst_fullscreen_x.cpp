@@ -64,23 +64,6 @@ private slots:
                  "this test needs a real X server");
     }
 
-    void keysAndTheWindowManager()
-    {
-        PlayerWindow rig;
-        QVERIFY(rig.showAndWait());
-        const QString id = QString::number(rig.window.winId());
-        run(QStringLiteral("xdotool"), {"windowsize", id, "800", "600"});
-        QTest::qWait(300);
-        QCOMPARE(xGeometry(rig.window.winId()).size(), QSize(441, 268));
-        QCOMPARE(rig.window.size(), QSize(441, 268));
-        // Access keys press their buttons.
-        run(QStringLiteral("xdotool"), {"key", "--window", id, "alt+a"});
-        QTRY_COMPARE(rig.services.log.value(0),
-                     QStringLiteral("box style 64 title About The Spindella Program"));
-        run(QStringLiteral("xdotool"), {"key", "--window", id, "alt+x"});
-        QTRY_COMPARE(rig.services.log.value(2), QStringLiteral("end"));
-    }
-
     void fullScreenRoundTrips()
     {
         PlayerWindow rig;

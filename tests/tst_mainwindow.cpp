@@ -119,6 +119,12 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(f.random.drawn, 1000);
         QCOMPARE(f.window.surface().logicalSize(), QSize(320, 210));
+
+        // Access keys press their buttons.
+        QTest::keyClick(&f.window, Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(f.services.log.value(0), "box style 64 title About The Spindella Program");
+        QTest::keyClick(&f.window, Qt::Key_X, Qt::AltModifier);
+        QTRY_COMPARE(f.services.log.value(2), "end");
     }
 
     void clicksOnThePictureToggleTheAnimation()
