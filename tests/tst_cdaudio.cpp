@@ -70,19 +70,22 @@ private:
     CdioDiscSource m_images;
 };
 
-/// A player whose sound is recorded, faster than real time; without sound it has no output.
+/// A player on disc images in a watched drive, its sound recorded faster than real time;
+/// without sound it has no output.
 struct Player {
     QByteArray recording;
+    WatchedSource& drive;
     CdPlayer player;
 
-    explicit Player(std::unique_ptr<DiscSource> source, bool withSound = true)
-        : player(std::move(source), [this, withSound]() -> std::unique_ptr<AudioOutput> {
-              return withSound ? std::make_unique<RecordingOutput>(recording) : nullptr;
-          })
+    explicit Player(const std::vector<std::string>& images, bool withSound = true)
+        : Player(std::make_unique<WatchedSource>(images), withSound)
     {
     }
-    explicit Player(const std::vector<std::string>& images)
-        : Player(std::make_unique<CdioDiscSource>(images))
+    Player(std::unique_ptr<WatchedSource> source, bool withSound)
+        : drive(*source),
+          player(std::move(source), [this, withSound]() -> std::unique_ptr<AudioOutput> {
+              return withSound ? std::make_unique<RecordingOutput>(recording) : nullptr;
+          })
     {
     }
     State state() const { return player.transport().state(); }
@@ -225,7 +228,7 @@ no sound output | tones | no | No sound
             {"data", {"/nonexistent/drive", write("dataonly", data).cuePath}},
             {"tones", {m_tones.cuePath}},
             {"/nonexistent/drive", {drive.toStdString()}}};
-        Player p(std::make_unique<CdioDiscSource>(drives.at(drive)), cell("sound") == "yes");
+        Player p(drives.at(drive), cell("sound") == "yes");
         p.load();
         p.player.pressPlay();
         QTRY_COMPARE(p.display(), cell("display"));
@@ -236,11 +239,9 @@ no sound output | tones | no | No sound
 
     void aFailingDriveNeverStallsTheInterfaceAndEndsInReadError()
     {
-        auto source = std::make_unique<WatchedSource>(std::vector<std::string>{m_tones.cuePath});
-        WatchedSource& drive = *source;
-        drive.slow = true;
-        drive.unreadableBelow = std::numeric_limits<int>::max();
-        Player p(std::move(source));
+        Player p({m_tones.cuePath});
+        p.drive.slow = true;
+        p.drive.unreadableBelow = std::numeric_limits<int>::max();
 
         // The interface thread keeps its 10 ms beat while the drive spins up and fails.
         QElapsedTimer clock;
@@ -257,7 +258,7 @@ no sound output | tones | no | No sound
         p.player.pressPlay();
         QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::ReadError, 10000);
         QCOMPARE(p.display(), QStringLiteral("Read error"));
-        QCOMPARE(drive.reads.load(), (DiscWorker::MaxRetries + 1) * (DiscWorker::MaxSkips + 1));
+        QCOMPARE(p.drive.reads.load(), (DiscWorker::MaxRetries + 1) * (DiscWorker::MaxSkips + 1));
         QVERIFY2(worstGap < 150, qPrintable(QString::number(worstGap)));
         // Skipped seconds were filled with silence, never with stale sound.
         QVERIFY(!p.recording.isEmpty() && p.recording.count('\0') == p.recording.size());
@@ -336,12 +337,7 @@ lead bytes past Unicode are replaced | %F5%80%80%80 | %EF%BF%BD%EF%BF%BD%EF%BF%B
                          {440, 1.0, 0.5},
                          {0, 2.0, 0, "Data", {}, false, true}};
         const DiscImage disc = write("careful", design);
-        WatchedSource* source = nullptr;
-        Player p([&] {
-            auto watched = std::make_unique<WatchedSource>(std::vector<std::string>{disc.cuePath});
-            source = watched.get();
-            return watched;
-        }());
+        Player p({disc.cuePath});
         QVERIFY(p.load());
         const DiscToc& toc = p.player.transport().toc();
         QCOMPARE(toc.tracks[0].performer, std::string("Singer"));
@@ -352,7 +348,7 @@ lead bytes past Unicode are replaced | %F5%80%80%80 | %EF%BF%BD%EF%BF%BD%EF%BF%B
 
         QVERIFY(p.playToTheEnd());
         QVERIFY(p.playToTheEnd());
-        QCOMPARE(source->speeds, (QList<int>{DiscWorker::ReadSpeed}));
+        QCOMPARE(p.drive.speeds, (QList<int>{DiscWorker::ReadSpeed}));
         // Each play: one filter run across the flagged pair, the rest bit-exact, no data.
         std::string expected = disc.pcm(0, disc.trackStarts[2]);
         DeEmphasis filter;
@@ -379,17 +375,15 @@ a gap that fails once playing | 660 | fails after Load | yes
         design.gapSeconds = 3;
         design.gapFrequency = cell("gapFrequency").toDouble();
         const DiscImage disc = write("hidden", design);
-        auto source = std::make_unique<WatchedSource>(std::vector<std::string>{disc.cuePath});
-        WatchedSource& drive = *source;
-        drive.unreadableBelow = gap == "unreadable" ? disc.trackStarts[0] : 0;
-        Player p(std::move(source));
+        Player p({disc.cuePath});
+        p.drive.unreadableBelow = gap == "unreadable" ? disc.trackStarts[0] : 0;
         QVERIFY(p.load());
         QCOMPARE(p.display(), QStringLiteral("01 00:00"));
         p.player.pressPrevious();
         QCOMPARE(p.display(),
                  hidden == "yes" ? QStringLiteral("00 00:00") : QStringLiteral("01 00:00"));
         // A hidden track that cannot be read after all gives way to track 1, still playing.
-        drive.unreadableBelow = gap != "readable" ? disc.trackStarts[0] : 0;
+        p.drive.unreadableBelow = gap != "readable" ? disc.trackStarts[0] : 0;
         QVERIFY(p.playToTheEnd());
         const std::string track1 = disc.pcm(disc.trackStarts[0], disc.sectors);
         if (gap == "fails after Load")
@@ -401,18 +395,16 @@ a gap that fails once playing | 660 | fails after Load | yes
 
     void theDriveRestsOnceStopped()
     {
-        auto source = std::make_unique<WatchedSource>(std::vector<std::string>{m_tones.cuePath});
-        WatchedSource& drive = *source;
-        Player p(std::move(source));
+        Player p({m_tones.cuePath});
         QVERIFY(p.load());
         p.player.pressPlay();
         QTRY_VERIFY(!p.recording.isEmpty());
         p.player.pressStop();
         QTest::qWait(50);
-        const int reads = drive.reads, polls = drive.polls;
+        const int reads = p.drive.reads, polls = p.drive.polls;
         QTest::qWait(300);
-        QCOMPARE(drive.reads.load(), reads);
-        QVERIFY(drive.polls - polls <= 1); // asked whether a disc is in now and then, no more
+        QCOMPARE(p.drive.reads.load(), reads);
+        QVERIFY(p.drive.polls - polls <= 1); // asked whether a disc is in now and then, no more
     }
 
     void gainFollowsTheCurve_data()
