@@ -11,8 +11,11 @@
 namespace {
 void showError(const std::string& message)
 {
-    QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
-                          QString::fromStdString(message));
+    // As written: an error's text may hold anything, markup included.
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
+                    QString::fromStdString(message), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 } // namespace
 
