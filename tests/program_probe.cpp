@@ -1,6 +1,6 @@
 // Runs the real window with the real runtime so a test can watch how the program ends.
 //   program_probe exit   presses Enter at start-up while the animation runs
-//   program_probe close  closes the window as the title bar's close box does
+//   program_probe about  shows About, then closes the window as the title bar's close box does
 //   program_probe fail   fails inside an event handler
 #include "app/MainWindow.h"
 #include "desktop/DesktopSession.h"
@@ -29,13 +29,16 @@ int main(int argc, char* argv[])
     QTimer user;
     QObject::connect(&user, &QTimer::timeout, &app, [] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            std::printf("box: %s | title: %s | icon: %d\n", qPrintable(box->text()),
-                        qPrintable(box->windowTitle()), int(box->icon()));
+            std::printf("box: %s | title: %s | icon: %d | buttons: %d | format: %d\n",
+                        qPrintable(box->text()), qPrintable(box->windowTitle()), int(box->icon()),
+                        int(box->buttons().size()), int(box->textFormat()));
             box->accept();
         }
     });
     user.start(5);
     QTimer::singleShot(100, &window, [&] {
+        if (mode == QLatin1String("about"))
+            QTest::mouseClick(window.findChild<QWidget*>("cmdAbout"), Qt::LeftButton);
         if (mode == QLatin1String("exit")) {
             QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(20, 20));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
