@@ -85,11 +85,10 @@ struct Rig {
     QString buttons() const
     {
         const Transport::Buttons b = transport.buttons();
-        QString mask = "RPASNE";
         const bool on[] = {b.previous, b.play, b.pause, b.stop, b.next, b.eject};
+        QString mask;
         for (int n = 0; n < 6; ++n)
-            if (!on[n])
-                mask[n] = '-';
+            mask += on[n] ? "RPASNE"[n] : '-';
         return mask;
     }
 };
