@@ -28,7 +28,7 @@ public:
     QList<int> speeds;
     std::atomic<int> reads{0};
     std::atomic<int> polls{0};
-    std::atomic<int> unreadableBelow{0};
+    std::atomic<int> unreadableFrom{0}, unreadableTo{0};
     bool slow = false; ///< spins up for 300 ms, then takes 40 ms a read
 
     std::vector<std::string> drives() override { return m_images.drives(); }
@@ -58,7 +58,8 @@ private:
             ++m_source.reads;
             if (m_source.slow)
                 std::this_thread::sleep_for(std::chrono::milliseconds(40));
-            return first >= m_source.unreadableBelow && m_disc->read(first, count, samples);
+            return (first >= m_source.unreadableTo || first + count <= m_source.unreadableFrom) &&
+                   m_disc->read(first, count, samples);
         }
         void limitSpeed(int speed) override { m_source.speeds << speed; }
         void eject() override { m_disc->eject(); }
@@ -132,8 +133,6 @@ class TestCdAudio : public QObject {
         // Longer than the ring buffer, so reading ahead has to keep up while it plays.
         design.tracks = {
             {440, 2.5, 0.5, "First"}, {660, 1.5, 0.25, "Second"}, {880, 2.0, 0.5, "Third"}};
-        design.title = "Tones";
-        design.performer = "Test Band";
         return design;
     }
 
@@ -166,14 +165,12 @@ big-endian image, from track 3 | big | 3
         // The first drive with audio is opened: not the empty one, nor the data disc.
         Player p({"/nonexistent/drive", m_data.cuePath, disc.cuePath});
         QVERIFY(p.load());
-        QCOMPARE(p.display(), QStringLiteral("01 00:00"));
         for (int n = 1; n < track; ++n)
             p.player.pressNext();
         p.player.pressPlay();
         p.player.open(); // Load while playing goes on playing
         QCOMPARE(p.state(), State::Playing);
         QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::Stopped, 10000);
-        QCOMPARE(p.player.transport().track(), 1);
         const int first = disc.trackStarts[std::size_t(track - 1)];
         QVERIFY(p.recording.toStdString() == disc.pcm(first, disc.sectors));
     }
@@ -195,18 +192,6 @@ big-endian image, from track 3 | big | 3
         QTest::qWait(300);
         QCOMPARE(p.drive.reads.load(), reads);
         QVERIFY(p.drive.polls - polls <= 1);
-    }
-
-    void readsNothingPastTheLeadOutAndClosesTheImage()
-    {
-        const qsizetype openFiles = QDir("/proc/self/fd").count();
-        auto reader = CdioDiscSource({m_tones.cuePath}).open(m_tones.cuePath);
-        std::vector<int16_t> samples(10 * 2352 / 2);
-        // Past the lead-out a read could report success and leave the buffer as it was.
-        QVERIFY(!reader->read(m_tones.sectors - 5, 10, samples.data()));
-        QVERIFY(!reader->read(-1, 1, samples.data()));
-        reader.reset();
-        QCOMPARE(QDir("/proc/self/fd").count(), openFiles);
     }
 
     void unplayableStatesShowPlainly_data()
@@ -239,7 +224,7 @@ no sound output | tones | no | No sound
     {
         Player p({m_tones.cuePath});
         p.drive.slow = true;
-        p.drive.unreadableBelow = std::numeric_limits<int>::max();
+        p.drive.unreadableTo = std::numeric_limits<int>::max();
 
         // The interface thread keeps its 10 ms beat while the drive spins up and fails.
         QElapsedTimer clock;
@@ -255,7 +240,6 @@ no sound output | tones | no | No sound
         QVERIFY(p.load());
         p.player.pressPlay();
         QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::ReadError, 10000);
-        QCOMPARE(p.display(), QStringLiteral("Read error"));
         QCOMPARE(p.drive.reads.load(), (DiscWorker::MaxRetries + 1) * (DiscWorker::MaxSkips + 1));
         QVERIFY2(worstGap < 150, qPrintable(QString::number(worstGap)));
         // Skipped seconds were filled with silence, never with stale sound.
@@ -267,8 +251,13 @@ no sound output | tones | no | No sound
         DiscImage::Design design = tonesDesign();
         design.tracks = {{440, 30, 0.5, {}}};
         const DiscImage disc = write("swap", design);
+        const QString cue = QString::fromStdString(disc.cuePath);
         Player p({disc.cuePath});
-        QVERIFY(p.load());
+        // Loaded with the drive empty, a disc put in later is noticed.
+        QVERIFY(QFile::rename(cue, cue + ".out"));
+        QVERIFY(!p.load());
+        QVERIFY(QFile::rename(cue + ".out", cue));
+        QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::Stopped, 5000);
         p.player.pressPlay();
         p.player.pressEject();
         QCOMPARE(p.state(), State::NoDisc);
@@ -277,19 +266,27 @@ no sound output | tones | no | No sound
 
         QVERIFY(p.load());
         p.player.pressPlay();
-        const QString cue = QString::fromStdString(disc.cuePath);
         QVERIFY(QFile::rename(cue, cue + ".out"));
         QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::NoDisc, 5000);
         QVERIFY(QFile::rename(cue + ".out", cue));
         QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::Stopped, 5000);
-        QCOMPARE(p.player.transport().toc().tracks.size(), 1u);
+        QVERIFY(p.player.transport().details().ends_with("\n1 track, 00:30"));
     }
 
-    void aDiscTakenOutStopsItsReadingBeforeTheWindowHears()
+    void anImageIsReadWithinItsDiscAndLetGoOnceGone()
     {
-        // The worker on this thread, so its read ticks come while the window knows nothing yet.
+        const qsizetype openFiles = QDir("/proc/self/fd").count();
         const QString cue = QString::fromStdString(m_tones.cuePath);
         CdioDiscSource source({m_tones.cuePath});
+        auto reader = source.open(m_tones.cuePath);
+        std::vector<int16_t> samples(10 * 2352 / 2);
+        // Past the lead-out a read could report success and leave the buffer as it was.
+        QVERIFY(!reader->read(m_tones.sectors - 5, 10, samples.data()));
+        QVERIFY(!reader->read(-1, 1, samples.data()));
+        reader.reset();
+
+        // The worker on this thread, so its read ticks come while the window knows nothing yet:
+        // a disc taken out stops the reading, and its image is closed.
         RingBuffer ring(1 << 20);
         DiscWorker worker(source, ring);
         worker.open();
@@ -297,8 +294,25 @@ no sound output | tones | no | No sound
         QVERIFY(QFile::rename(cue, cue + ".out"));
         worker.poll();
         QTest::qWait(50);
+        QCOMPARE(QDir("/proc/self/fd").count(), openFiles);
         QVERIFY(QFile::rename(cue + ".out", cue));
         QCOMPARE(ring.available(), std::size_t(DiscWorker::ChunkSectors) * DiscToc::BytesPerSector);
+    }
+
+    void unreadableSecondsBetweenSoundPlayAsSilence()
+    {
+        // Up to five unreadable seconds in a row are bridged, also after sound that was read.
+        DiscImage::Design design;
+        design.tracks = {{440, 8, 0.5}};
+        const DiscImage disc = write("scratched", design);
+        Player p({disc.cuePath});
+        p.drive.unreadableFrom = 7 * DiscWorker::ChunkSectors;
+        p.drive.unreadableTo = p.drive.unreadableFrom + 5 * 75;
+        QVERIFY(p.load() && p.playToTheEnd());
+        std::string expected = disc.pcm(0, disc.sectors);
+        std::fill(expected.begin() + p.drive.unreadableFrom * 2352,
+                  expected.begin() + p.drive.unreadableTo * 2352, '\0');
+        QVERIFY(p.recording.toStdString() == expected);
     }
 
     void cdTextIsCleaned_data()
@@ -312,6 +326,7 @@ valid UTF-8 stays | Bj%C3%B6rk %E2%99%AB | Bj%C3%B6rk %E2%99%AB
 blank around is trimmed | %20 Tones %09 | Tones
 Unicode's last code point stays | %F4%8F%BF%BF | %F4%8F%BF%BF
 a four-byte character from the lowest lead byte | %F0%9F%98%80 | %F0%9F%98%80
+surrogates, the first and the last, are replaced | %ED%A0%80%ED%BF%BF | %EF%BF%BD%EF%BF%BD%EF%BF%BD%EF%BF%BD%EF%BF%BD%EF%BF%BD
 lead bytes past Unicode are replaced | %F5%80%80%80 | %EF%BF%BD%EF%BF%BD%EF%BF%BD%EF%BF%BD
 )");
         QTest::newRow("over-long text is cut") << QString(300, 'x') << QString(100, 'x');
@@ -374,14 +389,13 @@ a gap that fails once playing | 660 | fails after Load | yes
         design.gapFrequency = cell("gapFrequency").toDouble();
         const DiscImage disc = write("hidden", design);
         Player p({disc.cuePath});
-        p.drive.unreadableBelow = gap == "unreadable" ? disc.trackStarts[0] : 0;
+        p.drive.unreadableTo = gap == "unreadable" ? disc.trackStarts[0] : 0;
         QVERIFY(p.load());
-        QCOMPARE(p.display(), QStringLiteral("01 00:00"));
         p.player.pressPrevious();
         QCOMPARE(p.display(),
                  hidden == "yes" ? QStringLiteral("00 00:00") : QStringLiteral("01 00:00"));
         // A hidden track that cannot be read after all gives way to track 1, still playing.
-        p.drive.unreadableBelow = gap != "readable" ? disc.trackStarts[0] : 0;
+        p.drive.unreadableTo = gap != "readable" ? disc.trackStarts[0] : 0;
         QVERIFY(p.playToTheEnd());
         const std::string track1 = disc.pcm(disc.trackStarts[0], disc.sectors);
         if (gap == "fails after Load")
