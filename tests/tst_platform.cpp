@@ -163,7 +163,8 @@ products floored in double, not float | 0x1.666666p-1 | 7 | 10
     void edgeCases()
     {
         ImageSurface surface;
-        QCOMPARE(surface.penWidth(), 1);
+        QCOMPARE(surface.penWidth(), 1); // a pen one pixel wide and black until one is set
+        QCOMPARE(surface.penColour(), paletteColour(0));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, surface.setPenWidth(0));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, surface.setPenColour(Colour::buttonFace()));
         RandomSequence random;
