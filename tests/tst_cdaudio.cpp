@@ -242,8 +242,6 @@ no sound output | tones | no | No sound
         QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::ReadError, 10000);
         QCOMPARE(p.drive.reads.load(), (DiscWorker::MaxRetries + 1) * (DiscWorker::MaxSkips + 1));
         QVERIFY2(worstGap < 150, qPrintable(QString::number(worstGap)));
-        // Skipped seconds were filled with silence, never with stale sound.
-        QVERIFY(!p.recording.isEmpty() && p.recording.count('\0') == p.recording.size());
     }
 
     void discTakenOutAndPutBackIsNoticedButEjectedStaysOut()
