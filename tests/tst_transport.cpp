@@ -118,8 +118,8 @@ paused | plain | play, pause | Paused | 1 | RP-SNE | start 0-4500, pause | 01 00
 pause while stopped | plain | pause | Stopped | 1 | -P--NE | | 01 00:00
 stop: start of the track | plain | play, at 1000, stop | Stopped | 2 | RP--NE | start 0-4500, stop | 02 00:00
 stop while paused | plain | play, pause, stop | Stopped | 1 | -P--NE | start 0-4500, pause, stop | 01 00:00
-previous after 2 s restarts | plain | play, at 1200, previous | Playing | 2 | R-ASNE | start 0-4500, start 750-4500 | 02 00:00
-previous early goes back | plain | play, at 800, previous | Playing | 1 | R-ASNE | start 0-4500, start 0-4500 | 01 00:00
+previous past 2 s restarts | plain | play, at 901, previous | Playing | 2 | R-ASNE | start 0-4500, start 750-4500 | 02 00:00
+previous at 2 s goes back | plain | play, at 900, previous | Playing | 1 | R-ASNE | start 0-4500, start 0-4500 | 01 00:00
 previous on track 1 restarts | plain | play, at 10, previous | Playing | 1 | R-ASNE | start 0-4500, start 0-4500 | 01 00:00
 previous, stopped on 1 | plain | previous | Stopped | 1 | -P--NE | | 01 00:00
 next while stopped | plain | next | Stopped | 2 | RP--NE | | 02 00:00
