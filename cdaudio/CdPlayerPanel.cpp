@@ -62,7 +62,6 @@ void CdPlayerPanel::setupButtons()
         button->setGeometry(int(n) * ButtonWidth, 0, ButtonWidth, ButtonHeight);
         button->setIcon(TransportIcons::icon(Design[n].symbol));
         button->setIconSize(QSize(16, 16));
-        button->setAutoRaise(false);
         button->setFocusPolicy(Qt::StrongFocus);
         const QString name = tr(Design[n].name);
         button->setAccessibleName(name);
