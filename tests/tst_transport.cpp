@@ -117,6 +117,7 @@ pause, then play resumes | plain | play, at 300, pause, play | Playing | 1 | R-A
 paused | plain | play, pause | Paused | 1 | RP-SNE | start 0-4500, pause | 01 00:00
 pause while stopped | plain | pause | Stopped | 1 | -P--NE | | 01 00:00
 stop: start of the track | plain | play, at 1000, stop | Stopped | 2 | RP--NE | start 0-4500, stop | 02 00:00
+a late position after stop moves nothing | plain | play, at 1000, stop, at 1000 | Stopped | 2 | RP--NE | start 0-4500, stop | 02 00:00
 stop while paused | plain | play, pause, stop | Stopped | 1 | -P--NE | start 0-4500, pause, stop | 01 00:00
 previous past 2 s restarts | plain | play, at 901, previous | Playing | 2 | R-ASNE | start 0-4500, start 750-4500 | 02 00:00
 previous at 2 s goes back | plain | play, at 900, previous | Playing | 1 | R-ASNE | start 0-4500, start 0-4500 | 01 00:00
