@@ -305,11 +305,11 @@ no sound output | tones | no | No sound
         const DiscImage disc = write("scratched", design);
         Player p({disc.cuePath});
         p.drive.unreadableFrom = 7 * DiscWorker::ChunkSectors;
-        p.drive.unreadableTo = p.drive.unreadableFrom + 5 * 75;
+        p.drive.unreadableTo = p.drive.unreadableFrom + 5 * DiscToc::SectorsPerSecond;
         QVERIFY(p.load() && p.playToTheEnd());
         std::string expected = disc.pcm(0, disc.sectors);
-        std::fill(expected.begin() + p.drive.unreadableFrom * 2352,
-                  expected.begin() + p.drive.unreadableTo * 2352, '\0');
+        std::fill(expected.begin() + p.drive.unreadableFrom * DiscToc::BytesPerSector,
+                  expected.begin() + p.drive.unreadableTo * DiscToc::BytesPerSector, '\0');
         QVERIFY(p.recording.toStdString() == expected);
     }
 
