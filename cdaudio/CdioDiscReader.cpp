@@ -52,17 +52,13 @@ bool CdioDiscReader::readToc()
         const lsn_t end = hasNext ? cdio_get_track_lsn(m_cdio, track_t(t + 1)) : m_toc.leadOut;
         track.audio = cdio_get_track_format(m_cdio, t) == TRACK_FORMAT_AUDIO;
         track.sectorCount = std::max(0, int(end) - track.firstSector);
-        // Music followed by data is an enhanced CD: the data's session starts after a gap that
-        // is no audio.
-        if (track.audio && hasNext &&
-            cdio_get_track_format(m_cdio, track_t(t + 1)) != TRACK_FORMAT_AUDIO &&
-            track.sectorCount > DiscToc::SessionGap)
-            track.sectorCount -= DiscToc::SessionGap;
         track.preEmphasis = cdio_get_track_preemphasis(m_cdio, t) == CDIO_TRACK_FLAG_TRUE;
         track.title = text(m_cdio, CDTEXT_FIELD_TITLE, t);
         track.performer = text(m_cdio, CDTEXT_FIELD_PERFORMER, t);
+        track.songwriter = text(m_cdio, CDTEXT_FIELD_SONGWRITER, t);
         m_toc.tracks.push_back(track);
     }
+    m_toc.leaveOutSessionGaps();
 
     if (!m_toc.audioTracks().empty()) {
         // The audio layer works out the disc's byte order; a data-only disc has no such layer.

@@ -11,9 +11,16 @@ std::vector<TrackInfo> DiscToc::audioTracks() const
 {
     std::vector<TrackInfo> audio;
     if (hiddenSectors > 0)
-        audio.push_back({0, 0, hiddenSectors, true, false, {}, {}});
+        audio.push_back({0, 0, hiddenSectors, true, false, {}, {}, {}});
     for (const TrackInfo& track : tracks)
         if (track.audio)
             audio.push_back(track);
     return audio;
+}
+
+void DiscToc::leaveOutSessionGaps()
+{
+    for (std::size_t n = 0; n + 1 < tracks.size(); ++n)
+        if (tracks[n].audio && !tracks[n + 1].audio && tracks[n].sectorCount > SessionGap)
+            tracks[n].sectorCount -= SessionGap;
 }

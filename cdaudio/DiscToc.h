@@ -12,6 +12,7 @@ struct TrackInfo {
     bool preEmphasis = false;
     std::string title;
     std::string performer;
+    std::string songwriter;
 
     int endSector() const { return firstSector + sectorCount; }
     /// The CD-Text title, else what the player calls the track.
@@ -42,7 +43,12 @@ struct DiscToc {
     std::string performer;
     /// Audio in the gap before track 1 (a hidden track), in sectors from the disc's start.
     int hiddenSectors = 0;
+    /// An image standing in for a disc: ejecting it just lets it go.
+    bool fromImage = false;
 
     /// The playable tracks in order: the hidden track as number 0 where there is one.
     std::vector<TrackInfo> audioTracks() const;
+    /// Music followed by data is an enhanced CD: the data's session starts after a gap that is
+    /// no audio, so the music before it ends that much earlier.
+    void leaveOutSessionGaps();
 };
