@@ -2,13 +2,19 @@
 
 #include "cdaudio/DiscSource.h"
 #include "cdaudio/ThreadHandOff.h"
+#include "discimage/ImageDiscSource.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace {
 constexpr int PositionIntervalMs = 200;
+/// How long a refused image is told of over a disc that goes on.
+constexpr int RefusalShownMs = 5000;
 } // namespace
 
 CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QObject* parent)
@@ -32,12 +38,19 @@ CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QO
     connect(m_worker, &DiscWorker::opened, this, &CdPlayer::onOpened);
     connect(m_worker, &DiscWorker::dataWritten, &m_stream, &PcmStream::dataArrived);
     connect(m_worker, &DiscWorker::readFailed, this, &CdPlayer::onReadFailed);
+    connect(m_worker, &DiscWorker::imageRefused, this, &CdPlayer::onImageRefused);
     connect(this, &CdPlayer::readRequested, m_worker, &DiscWorker::startReading);
     m_thread.setObjectName(QStringLiteral("disc reader"));
     m_thread.start();
 
     m_positionTimer.setInterval(PositionIntervalMs);
     connect(&m_positionTimer, &QTimer::timeout, this, &CdPlayer::updatePosition);
+    m_refusalTimer.setSingleShot(true);
+    m_refusalTimer.setInterval(RefusalShownMs);
+    connect(&m_refusalTimer, &QTimer::timeout, this, [this] {
+        m_transport.forgetRefusal();
+        Q_EMIT changed();
+    });
 }
 
 CdPlayer::~CdPlayer()
@@ -53,12 +66,36 @@ CdPlayer::~CdPlayer()
 void CdPlayer::open()
 {
     const auto state = m_transport.state();
-    if (state == Transport::State::Playing || state == Transport::State::Paused)
+    if ((state == Transport::State::Playing || state == Transport::State::Paused) &&
+        !m_transport.toc().fromImage)
         return;
     m_transport.opening();
     Q_EMIT changed();
     ThreadHandOff::release(&m_ring);
     QMetaObject::invokeMethod(m_worker, &DiscWorker::open, Qt::QueuedConnection);
+}
+
+void CdPlayer::openImage(const QString& path)
+{
+    m_imagePath = path;
+    auto image = std::make_shared<ImageDiscSource>(path.toStdString());
+    ThreadHandOff::release(&m_ring);
+    QMetaObject::invokeMethod(
+        m_worker,
+        [worker = m_worker, image, path = path.toStdString()] { worker->openImage(image, path); },
+        Qt::QueuedConnection);
+}
+
+void CdPlayer::onImageRefused(const QString& why)
+{
+    ThreadHandOff::acquire(&m_ring);
+    std::fprintf(stderr, "Spindella: cannot play %s: %s\n", qPrintable(m_imagePath),
+                 qPrintable(why));
+    m_transport.imageRefused(
+        (QFileInfo(m_imagePath).fileName() + QStringLiteral(": ") + why).toStdString());
+    if (m_transport.hasDisc())
+        m_refusalTimer.start();
+    Q_EMIT changed();
 }
 
 void CdPlayer::pressPlay()
@@ -135,6 +172,8 @@ void CdPlayer::onOpened(DiscWorker::Found found, const DiscToc& toc)
         break;
     }
     Q_EMIT changed();
+    if (found == DiscWorker::Found::Disc && toc.fromImage)
+        Q_EMIT imageOpened();
 }
 
 void CdPlayer::start(int firstSector, int endSector)

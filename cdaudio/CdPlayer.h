@@ -32,8 +32,12 @@ public:
     const Transport& transport() const { return m_transport; }
     PcmStream& stream() { return m_stream; }
 
-    /// Opens the drive and reads the disc; while a disc plays it just goes on playing.
+    /// Opens the drive and reads the disc; while a disc plays it just goes on playing, while an
+    /// image plays the drive takes its place.
     void open();
+    /// Puts the image at `path` in the drive's place, once it is known to play; a bad one leaves
+    /// everything as it was, but for the display saying so.
+    void openImage(const QString& path);
     void pressPlay();
     void pressPause();
     void pressStop();
@@ -53,6 +57,8 @@ Q_SIGNALS:
     void changed();
     /// To the worker: read [firstSector, endSector) into the buffer's generation.
     void readRequested(int firstSector, int endSector, quint64 generation);
+    /// An image took the drive's place; it is meant to play at once.
+    void imageOpened();
 
 private:
     void start(int firstSector, int endSector) override;
@@ -63,6 +69,7 @@ private:
 
     void onOpened(DiscWorker::Found found, const DiscToc& toc);
     void onReadFailed(quint64 generation);
+    void onImageRefused(const QString& why);
     void updatePosition();
     void onOutputFailed();
 
@@ -75,6 +82,8 @@ private:
     DiscWorker* m_worker = nullptr;
     std::unique_ptr<AudioOutput> m_output;
     QTimer m_positionTimer;
+    QTimer m_refusalTimer;
+    QString m_imagePath;
     int m_startSector = 0;
     int m_endSector = 0;
     quint64 m_generation = 0;

@@ -51,6 +51,7 @@ CdPlayerPanel::CdPlayerPanel(std::unique_ptr<DiscSource> source, CdPlayer::Outpu
     setAttribute(Qt::WA_NoMousePropagation);
     setupButtons();
     connect(&m_player, &CdPlayer::changed, this, &CdPlayerPanel::refresh);
+    connect(&m_player, &CdPlayer::imageOpened, this, [this] { press(Button::Play); });
     refresh();
 }
 

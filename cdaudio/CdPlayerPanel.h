@@ -32,6 +32,8 @@ public:
     void setDeviceType(const QString& type);
     /// Carries out a command on the device at once; only "Open" is known.
     void setCommand(const QString& command);
+    /// Opens a disc image in the drive's place and plays it, as Play does.
+    void openImage(const QString& path) { m_player.openImage(path); }
 
     CdPlayer& player() { return m_player; }
     /// The transport buttons from left to right, for the window's tab order.

@@ -18,4 +18,6 @@ public:
     virtual std::unique_ptr<DiscReader> open(const std::string& drive) = 0;
     /// Whether a disc is in the drive now; cheap enough to poll.
     virtual Media media(const std::string& drive) = 0;
+    /// Why the last open() gave nothing, where the source can say more than the panel shows.
+    virtual std::string whyNot() const { return {}; }
 };

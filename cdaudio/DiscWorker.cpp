@@ -35,6 +35,7 @@ void DiscWorker::open()
     ThreadHandOff::acquire(&m_ring);
     stopReading();
     m_reader.reset();
+    m_image.reset();
     const std::vector<std::string> drives = m_source.drives();
     if (drives.empty()) {
         m_drive.clear();
@@ -44,6 +45,7 @@ void DiscWorker::open()
         return;
     }
 
+    std::unique_ptr<DiscReader> chosen;
     std::unique_ptr<DiscReader> fallback;
     std::string fallbackDrive = drives.front();
     for (const std::string& drive : drives) {
@@ -51,7 +53,7 @@ void DiscWorker::open()
         if (!reader)
             continue;
         if (!reader->toc().audioTracks().empty()) {
-            m_reader = std::move(reader);
+            chosen = std::move(reader);
             m_drive = drive;
             break;
         }
@@ -60,17 +62,41 @@ void DiscWorker::open()
             fallbackDrive = drive;
         }
     }
-    if (!m_reader) {
-        m_reader = std::move(fallback);
+    if (!chosen) {
+        chosen = std::move(fallback);
         m_drive = fallbackDrive;
     }
-    m_discPresent = m_reader != nullptr;
     m_awaitRemoval = false;
+    m_pollTimer.start();
+    take(std::move(chosen));
+}
+
+void DiscWorker::openImage(const std::shared_ptr<DiscSource>& image, const std::string& path)
+{
+    ThreadHandOff::acquire(&m_ring);
+    std::unique_ptr<DiscReader> reader = image->open(path);
+    if (!reader) {
+        ThreadHandOff::release(&m_ring);
+        Q_EMIT imageRefused(QString::fromStdString(image->whyNot()));
+        return;
+    }
+    stopReading();
+    // Whatever was read ahead of the disc before must not be heard.
+    m_ring.clear();
+    m_image = image;
+    m_drive.clear(); // an image is never taken out
+    m_pollTimer.stop();
+    take(std::move(reader));
+}
+
+void DiscWorker::take(std::unique_ptr<DiscReader> reader)
+{
+    m_reader = std::move(reader);
+    m_discPresent = m_reader != nullptr;
     m_speedLimited = false;
     m_toc = m_reader ? m_reader->toc() : DiscToc{};
     m_toc.hiddenSectors = hiddenTrackLength();
     m_audio = m_toc.audioTracks();
-    m_pollTimer.start();
     ThreadHandOff::release(&m_ring);
     if (m_reader)
         Q_EMIT opened(Found::Disc, m_toc);
@@ -200,6 +226,7 @@ void DiscWorker::eject()
     m_reader.reset();
     m_discPresent = false;
     m_awaitRemoval = true;
+    m_image.reset();
 }
 
 void DiscWorker::poll()

@@ -40,6 +40,8 @@ public:
 public Q_SLOTS:
     /// Opens the first drive with an audio disc, else the first drive with any disc.
     void open();
+    /// Puts the image in the drive's place; one that cannot be opened changes nothing.
+    void openImage(const std::shared_ptr<DiscSource>& image, const std::string& path);
     void startReading(int firstSector, int endSector, quint64 generation);
     void stopReading();
     void eject();
@@ -48,6 +50,7 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void opened(DiscWorker::Found found, const DiscToc& toc);
+    void imageRefused(const QString& why);
     void dataWritten();
     void readingFinished(quint64 generation);
     void readFailed(quint64 generation);
@@ -55,6 +58,8 @@ Q_SIGNALS:
 private:
     /// One chunk at most each round, so the drive reads steadily instead of in bursts.
     void readAhead();
+    /// Takes the reader's disc as the one to play.
+    void take(std::unique_ptr<DiscReader> reader);
     /// The length of the audio in the gap before track 1, 0 when it is silence or unreadable.
     int hiddenTrackLength();
     const TrackInfo* trackAt(int sector) const;
@@ -62,6 +67,8 @@ private:
     DiscSource& m_source;
     RingBuffer& m_ring;
     std::unique_ptr<DiscReader> m_reader;
+    /// The image in the drive's place, if one is.
+    std::shared_ptr<DiscSource> m_image;
     DiscToc m_toc;
     std::vector<TrackInfo> m_audio;
     bool m_speedLimited = false;

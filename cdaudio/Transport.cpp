@@ -26,6 +26,9 @@ Transport::Transport(PlaybackControl& playback) : m_playback(playback) {}
 
 void Transport::opening()
 {
+    m_refusal.clear();
+    if (m_state == State::Playing || m_state == State::Paused)
+        m_playback.stop();
     m_state = State::Opening;
 }
 
@@ -47,11 +50,20 @@ void Transport::noDisc()
 
 void Transport::discLoaded(const DiscToc& toc)
 {
+    m_refusal.clear();
+    if (m_state == State::Playing || m_state == State::Paused)
+        m_playback.stop();
+    ++m_discsLoaded;
     m_toc = toc;
     m_audio = toc.audioTracks();
     m_index = firstIndex();
     m_elapsed = 0;
     m_state = m_audio.empty() ? State::NoAudio : State::Stopped;
+}
+
+void Transport::imageRefused(std::string why)
+{
+    m_refusal = std::move(why);
 }
 
 bool Transport::hasDisc() const
@@ -88,6 +100,7 @@ int Transport::playEnd() const
 
 void Transport::play()
 {
+    m_refusal.clear();
     if (m_state == State::Paused) {
         m_playback.resume();
         m_state = State::Playing;
@@ -100,6 +113,7 @@ void Transport::play()
 
 void Transport::pause()
 {
+    m_refusal.clear();
     if (m_state == State::Playing) {
         m_playback.pause();
         m_state = State::Paused;
@@ -108,6 +122,7 @@ void Transport::pause()
 
 void Transport::stop()
 {
+    m_refusal.clear();
     if (m_state == State::Playing || m_state == State::Paused) {
         m_playback.stop();
         m_state = State::Stopped;
@@ -130,6 +145,7 @@ void Transport::goTo(int index)
 
 void Transport::previous()
 {
+    m_refusal.clear();
     if (!hasDisc())
         return;
     const bool restart = m_elapsed > RestartThreshold || m_index == 0;
@@ -138,18 +154,20 @@ void Transport::previous()
 
 void Transport::next()
 {
+    m_refusal.clear();
     if (hasDisc() && m_index + 1 < int(m_audio.size()))
         goTo(m_index + 1);
 }
 
 void Transport::eject()
 {
+    m_refusal.clear();
     if (m_state == State::Closed || m_state == State::NoDrive || m_state == State::Opening)
         return;
     if (m_state == State::Playing || m_state == State::Paused)
         m_playback.stop();
     m_playback.eject();
-    m_state = State::NoDisc;
+    m_state = m_toc.fromImage ? State::Closed : State::NoDisc;
     m_toc = {};
     m_audio.clear();
     m_index = 0;
@@ -158,6 +176,7 @@ void Transport::eject()
 
 void Transport::seek(int sectorInTrack)
 {
+    m_refusal.clear();
     if (m_state != State::Playing && m_state != State::Paused)
         return;
     if (sectorInTrack >= current().sectorCount) {
@@ -259,6 +278,8 @@ Transport::Buttons Transport::buttons() const
 
 std::string Transport::display() const
 {
+    if (!m_refusal.empty())
+        return "Bad image";
     switch (m_state) {
     case State::Closed:
         return "Press Load";
@@ -284,6 +305,8 @@ std::string Transport::display() const
 
 std::string Transport::details() const
 {
+    if (!m_refusal.empty())
+        return m_refusal;
     if (m_audio.empty())
         return {};
     auto byline = [](std::string text, const std::string& performer) {

@@ -39,6 +39,10 @@ public:
     void noDrive();
     void noDisc();
     void discLoaded(const DiscToc& toc);
+    /// An image that could not be opened: the display says so, with why in its details, until
+    /// the next button or disc; whatever plays goes on.
+    void imageRefused(std::string why);
+    void forgetRefusal() { m_refusal.clear(); }
 
     // The buttons.
     void play();
@@ -65,6 +69,8 @@ public:
     const TrackInfo& currentTrack() const { return current(); }
     const DiscToc& toc() const { return m_toc; }
     bool hasDisc() const;
+    /// Counts the discs loaded so far, so that each has tracks of its own.
+    int discsLoaded() const { return m_discsLoaded; }
     Buttons buttons() const;
     std::string display() const;
     std::string details() const;
@@ -84,4 +90,6 @@ private:
     std::vector<TrackInfo> m_audio;
     int m_index = 0;
     int m_elapsed = 0;
+    std::string m_refusal;
+    int m_discsLoaded = 0;
 };

@@ -1,0 +1,199 @@
+#include "discimage/CueSheet.h"
+
+#include "cdaudio/CdText.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace {
+
+std::string upper(std::string_view text)
+{
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
+    return out;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+/// A quoted string or a bare word at the start of `rest`, which moves past it. A quote left
+/// open runs to the end of the line.
+std::string_view word(std::string_view& rest)
+{
+    rest = trimmed(rest);
+    std::size_t end = 0;
+    std::string_view found;
+    if (rest.starts_with('"')) {
+        end = rest.find('"', 1);
+        found = rest.substr(1, end == std::string_view::npos ? std::string_view::npos : end - 1);
+        end = end == std::string_view::npos ? rest.size() : end + 1;
+    } else {
+        end = std::min(rest.find_first_of(" \t"), rest.size());
+        found = rest.substr(0, end);
+    }
+    rest.remove_prefix(end);
+    return found;
+}
+
+/// Digits only, at most `max`.
+bool number(std::string_view text, int max, int& value)
+{
+    if (text.empty() || text.size() > 4)
+        return false;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && value >= 0 && value <= max;
+}
+
+/// mm:ss:ff, where ff counts sectors (75 a second).
+bool time(std::string_view text, int& sectors)
+{
+    const auto first = text.find(':');
+    const auto second = text.find(':', first == std::string_view::npos ? first : first + 1);
+    if (second == std::string_view::npos)
+        return false;
+    int minutes = 0, seconds = 0, frames = 0;
+    if (!number(text.substr(0, first), 9999, minutes) ||
+        !number(text.substr(first + 1, second - first - 1), 59, seconds) ||
+        !number(text.substr(second + 1), 74, frames))
+        return false;
+    sectors = (minutes * 60 + seconds) * 75 + frames;
+    return true;
+}
+
+std::string text(std::string_view rest)
+{
+    rest = trimmed(rest);
+    const std::string raw(rest.starts_with('"') ? word(rest) : rest);
+    return CdText::clean(raw.c_str());
+}
+
+} // namespace
+
+const CueSheet::Index& CueSheet::Track::start() const
+{
+    return *std::find_if(indexes.begin(), indexes.end(),
+                         [](const Index& index) { return index.number == 1; });
+}
+
+std::variant<CueSheet, std::string> CueSheet::parse(std::string_view sheetText)
+{
+    if (sheetText.size() > MaxBytes)
+        return "the cue sheet is larger than 1 MB";
+    if (sheetText.starts_with("\xef\xbb\xbf"))
+        sheetText.remove_prefix(3);
+    if (sheetText.find('\0') != std::string_view::npos)
+        return "this is no cue sheet: it holds binary data";
+    std::string converted;
+    if (!CdText::isUtf8(sheetText)) {
+        converted = CdText::fromWindows1252(sheetText);
+        sheetText = converted;
+    }
+
+    CueSheet sheet;
+    Track* track = nullptr;
+    int lineNumber = 0;
+    int lastIndexFile = -1;
+    int lastIndexSector = 0;
+    const auto fail = [&](const std::string& what) {
+        return "line " + std::to_string(lineNumber) + ": " + what;
+    };
+    const auto hasStart = [](const Track* t) {
+        return !t || std::any_of(t->indexes.begin(), t->indexes.end(),
+                                 [](const Index& index) { return index.number == 1; });
+    };
+
+    while (!sheetText.empty()) {
+        ++lineNumber;
+        const auto end = sheetText.find('\n');
+        std::string_view line = sheetText.substr(0, end);
+        sheetText.remove_prefix(end == std::string_view::npos ? sheetText.size() : end + 1);
+        if (line.size() > MaxLineBytes)
+            return fail("longer than 4096 bytes");
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        std::string_view rest = line;
+        const std::string keyword = upper(word(rest));
+
+        if (keyword == "FILE") {
+            File file;
+            rest = trimmed(rest);
+            // Unquoted, the name is everything before the type word.
+            const auto space = rest.find_last_of(" \t");
+            const bool quoted = rest.starts_with('"') || space == std::string_view::npos;
+            file.name = std::string(quoted ? word(rest) : trimmed(rest.substr(0, space)));
+            const std::string type = upper(quoted ? trimmed(rest) : rest.substr(space + 1));
+            file.type = type == "BINARY"     ? FileType::Binary
+                        : type == "MOTOROLA" ? FileType::Motorola
+                                             : FileType::Other;
+            if (file.name.empty())
+                return fail("FILE without a name");
+            sheet.files.push_back(file);
+        } else if (keyword == "TRACK") {
+            if (sheet.files.empty())
+                return fail("TRACK before any FILE");
+            if (!hasStart(track))
+                return fail("TRACK " + std::to_string(track->number) + " has no INDEX 01");
+            int n = 0;
+            if (!number(word(rest), MaxTrackNumber, n) || n == 0 || (track && n <= track->number))
+                return fail("track numbers must rise from 1 to 99");
+            const std::string mode = upper(trimmed(rest));
+            Track next;
+            next.number = n;
+            next.audio = mode == "AUDIO";
+            int bytes = 0;
+            const auto slash = mode.find('/');
+            if (!next.audio && slash != std::string::npos &&
+                number(std::string_view(mode).substr(slash + 1), 9999, bytes) && bytes > 0)
+                next.dataSectorBytes = bytes;
+            sheet.tracks.push_back(next);
+            track = &sheet.tracks.back();
+        } else if (keyword == "INDEX" || keyword == "PREGAP" || keyword == "POSTGAP" ||
+                   keyword == "FLAGS") {
+            if (!track)
+                return fail(keyword + " before any TRACK");
+            if (keyword == "FLAGS") {
+                for (std::string_view flag = word(rest); !flag.empty(); flag = word(rest))
+                    track->preEmphasis = track->preEmphasis || upper(flag) == "PRE";
+                continue;
+            }
+            int n = 0, sectors = 0;
+            if (keyword == "INDEX" && !number(word(rest), 99, n))
+                return fail("INDEX needs a number from 00 to 99");
+            if (!time(trimmed(rest), sectors))
+                return fail(keyword + " needs a time mm:ss:ff");
+            if (keyword == "PREGAP") {
+                track->pregap = sectors;
+            } else if (keyword == "POSTGAP") {
+                track->postgap = sectors;
+            } else {
+                if (!track->indexes.empty() && n <= track->indexes.back().number)
+                    return fail("index numbers must rise within a track");
+                const int file = int(sheet.files.size()) - 1;
+                if (file == lastIndexFile && sectors < lastIndexSector)
+                    return fail("INDEX goes back in time");
+                lastIndexFile = file;
+                lastIndexSector = sectors;
+                track->indexes.push_back({n, file, sectors});
+            }
+        } else if (keyword == "TITLE" || keyword == "PERFORMER" || keyword == "SONGWRITER") {
+            std::string& field = keyword == "TITLE" ? (track ? track->title : sheet.title)
+                                 : keyword == "PERFORMER"
+                                     ? (track ? track->performer : sheet.performer)
+                                     : (track ? track->songwriter : sheet.songwriter);
+            field = text(rest);
+        }
+        // REM, CATALOG, ISRC, CDTEXTFILE and anything unknown say nothing we play.
+    }
+    if (!track)
+        return std::string("no TRACK in it");
+    if (!hasStart(track))
+        return "TRACK " + std::to_string(track->number) + " has no INDEX 01";
+    return sheet;
+}

@@ -1,0 +1,9 @@
+#include "discimage/ImageDiscSource.h"
+
+#include "discimage/ImageDiscReader.h"
+
+std::unique_ptr<DiscReader> ImageDiscSource::open(const std::string& path)
+{
+    m_error.clear();
+    return ImageDiscReader::open(path, m_error);
+}

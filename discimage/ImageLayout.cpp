@@ -1,0 +1,84 @@
+#include "discimage/ImageLayout.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+std::variant<ImageLayout, std::string> ImageLayout::build(const CueSheet& sheet,
+                                                          const std::vector<int>& fileSectors)
+{
+    if (fileSectors.size() != sheet.files.size())
+        throw std::logic_error("Image layout: one length per file");
+    ImageLayout layout;
+    std::string problem;
+    long long disc = 0;
+    const auto lay = [&](int source, int from, int count) {
+        if (count <= 0)
+            return true;
+        if (disc + count > MaxSectors) {
+            problem = "the image is longer than 24 hours";
+            return false;
+        }
+        layout.segments.push_back({int(disc), count, source, from});
+        disc += count;
+        return true;
+    };
+    // The files' sound is laid in order; `at` is how far into `file` it has been laid.
+    int file = 0;
+    int at = 0;
+    const auto layUpTo = [&](int lastFile) {
+        for (; file < lastFile; ++file, at = 0)
+            if (!lay(file, at, fileSectors[std::size_t(file)] - at))
+                return false;
+        return true;
+    };
+    const auto reach = [&](const CueSheet::Index& index, int track) {
+        if (!layUpTo(index.file))
+            return false;
+        if (index.sector > fileSectors[std::size_t(file)]) {
+            char number[8];
+            std::snprintf(number, sizeof number, "%02d", track);
+            problem = "TRACK " + std::string(number) + " has an INDEX past the end of " +
+                      sheet.files[std::size_t(file)].name;
+            return false;
+        }
+        if (!lay(file, at, index.sector - at))
+            return false;
+        at = index.sector;
+        return true;
+    };
+
+    std::vector<int> starts;
+    for (std::size_t t = 0; t < sheet.tracks.size(); ++t) {
+        const CueSheet::Track& track = sheet.tracks[t];
+        // Sound up to the track's first index, the previous track's silence after it, the gap,
+        // then this track's silence before it.
+        if (!reach(track.indexes.front(), track.number) ||
+            (t > 0 && !lay(Segment::Silence, 0, sheet.tracks[t - 1].postgap)) ||
+            !reach(track.start(), track.number) || !lay(Segment::Silence, 0, track.pregap))
+            return problem;
+        starts.push_back(int(disc));
+    }
+    if (!layUpTo(int(fileSectors.size())) || !lay(Segment::Silence, 0, sheet.tracks.back().postgap))
+        return problem;
+
+    DiscToc& toc = layout.toc;
+    toc.leadOut = int(disc);
+    toc.title = sheet.title;
+    toc.performer = sheet.performer;
+    toc.fromImage = true;
+    for (std::size_t t = 0; t < sheet.tracks.size(); ++t) {
+        const CueSheet::Track& source = sheet.tracks[t];
+        TrackInfo track;
+        track.number = source.number;
+        track.firstSector = starts[t];
+        track.sectorCount = (t + 1 < starts.size() ? starts[t + 1] : toc.leadOut) - starts[t];
+        track.audio = source.audio;
+        track.preEmphasis = source.preEmphasis;
+        track.title = source.title;
+        track.performer = source.performer;
+        track.songwriter = source.songwriter;
+        toc.tracks.push_back(track);
+    }
+    toc.leaveOutSessionGaps();
+    return layout;
+}

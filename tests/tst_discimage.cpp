@@ -1,0 +1,357 @@
+// Disc images as rips are written, played through the player's own path (worker, ring,
+// de-emphasis) and heard bit for bit against the disc they were ripped from.
+#include "cdaudio/CdPlayer.h"
+#include "cdaudio/CdioDiscSource.h"
+#include "cdaudio/DeEmphasis.h"
+#include "discimage/CueSheet.h"
+#include "discimage/ImageLayout.h"
+#include "support/DiscImage.h"
+#include "support/RecordingOutput.h"
+#include "support/TextTable.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <random>
+#include <sndfile.h>
+#include <sys/stat.h>
+
+namespace {
+
+using State = Transport::State;
+constexpr int Sector = DiscToc::BytesPerSector;
+/// The length of the gaps the rips move between files, in sectors.
+constexpr int Gap = 20;
+
+/// A player with no drive, its sound recorded faster than real time.
+struct Player {
+    QByteArray recording;
+    CdPlayer player{std::make_unique<CdioDiscSource>(std::vector<std::string>{}), [this] {
+                        return std::make_unique<RecordingOutput>(recording);
+                    }};
+
+    State state() const { return player.transport().state(); }
+    QString display() const { return QString::fromStdString(player.transport().display()); }
+    bool open(const QString& path)
+    {
+        QSignalSpy opened(&player, &CdPlayer::imageOpened);
+        player.openImage(path);
+        return opened.wait(5000);
+    }
+};
+
+/// Interleaved stereo samples as a file of the kind its name says (FLAC, WAV), raw otherwise.
+void writeAudio(const QString& path, const std::vector<int16_t>& samples, int format = 0,
+                int rate = 44100, int channels = 2)
+{
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = channels;
+    info.format = format                   ? format
+                  : path.endsWith(".flac") ? SF_FORMAT_FLAC | SF_FORMAT_PCM_16
+                  : path.endsWith(".wav")  ? SF_FORMAT_WAV | SF_FORMAT_PCM_16
+                  : path.endsWith(".aiff") ? SF_FORMAT_AIFF | SF_FORMAT_PCM_16
+                                           : SF_FORMAT_RAW | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open(qPrintable(path), SFM_WRITE, &info);
+    QVERIFY2(file, sf_strerror(nullptr));
+    sf_write_short(file, samples.data(), sf_count_t(samples.size()));
+    sf_close(file);
+}
+
+QString msf(int sectors)
+{
+    return QString::asprintf("%02d:%02d:%02d", sectors / 75 / 60, sectors / 75 % 60, sectors % 75);
+}
+
+void writeText(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+} // namespace
+
+class TestDiscImage : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    DiscImage m_disc;
+    QString m_long;
+    std::string m_longPcm;
+
+    /// A stretch of the disc: h (the hidden track), 1, 2 or 3; with "-" less its last Gap
+    /// sectors, with "+" only those.
+    std::string piece(const QString& name) const
+    {
+        const std::vector<int> starts{0, m_disc.trackStarts[0], m_disc.trackStarts[1],
+                                      m_disc.trackStarts[2], m_disc.sectors};
+        const int n = name[0] == 'h' ? 0 : name[0].digitValue();
+        int first = starts[std::size_t(n)], end = starts[std::size_t(n) + 1];
+        if (name.endsWith('-'))
+            end -= Gap;
+        if (name.endsWith('+'))
+            first = end - Gap;
+        return m_disc.pcm(first, end);
+    }
+    /// Pieces written one after another, as in "h12" or "1+2-".
+    std::string pieces(const QString& names) const
+    {
+        std::string out;
+        for (qsizetype n = 0; n < names.size(); ++n) {
+            const bool cut = n + 1 < names.size() && QString("+-").contains(names[n + 1]);
+            out += piece(names.mid(n, cut ? 2 : 1));
+            n += cut;
+        }
+        return out;
+    }
+    static std::vector<int16_t> samples(const std::string& pcm)
+    {
+        std::vector<int16_t> out(pcm.size() / 2);
+        std::memcpy(out.data(), pcm.data(), pcm.size());
+        return out;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".+")));
+        DiscImage::Design design;
+        design.tracks = {{440, 1.0, 0.5}, {660, 0.6, 0.5}, {880, 0.8, 0.5}};
+        design.gapSeconds = 1;
+        design.gapFrequency = 550;
+        m_disc = DiscImage::write(m_dir.path().toStdString(), "reference", design);
+        design = {};
+        design.tracks = {{440, 60, 0.5}};
+        const DiscImage tone = DiscImage::write(m_dir.path().toStdString(), "tone", design);
+        m_long = m_dir.filePath("long.cue");
+        m_longPcm = tone.pcm(0, tone.sectors);
+        writeAudio(m_dir.filePath("long.flac"), tone.samples);
+        writeText(m_long, "FILE \"long.flac\" WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n");
+    }
+
+    void ripsPlayAsTheDisc_data()
+    {
+        // Cue lines end at ';'; {pieces} is their length as a time. From track 0 is the hidden
+        // track, reached with Previous; z30 is 30 sectors of silence, ~2 track 2 de-emphasised.
+        addTextRows("files cue open form from title heard", R"(
+one FLAC for the disc | disc.flac=h123 | FILE "disc.flac" WAVE;TRACK 01 AUDIO;INDEX 00 00:00:00;INDEX 01 {h};TRACK 02 AUDIO;INDEX 01 {h1};TRACK 03 AUDIO;INDEX 01 {h12} | disc.cue | utf8 | 2 | | 2 3
+the hidden track, reached with Previous | disc.flac=h123 | FILE "disc.flac" WAVE;TRACK 01 AUDIO;INDEX 01 {h};TRACK 02 AUDIO;INDEX 01 {h1};TRACK 03 AUDIO;INDEX 01 {h12} | disc.cue | utf8 | 0 | | h 1 2 3
+one WAV a track, gaps appended to the file before | 1.wav=1, 2.wav=2, 3.wav=3 | FILE "1.wav" WAVE;TRACK 01 AUDIO;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 00 {1-};FILE "2.wav" WAVE;INDEX 01 00:00:00;TRACK 03 AUDIO;INDEX 00 {2-};FILE "3.wav" WAVE;INDEX 01 00:00:00 | disc.cue | utf8 | 2 | | 2 3
+gaps at the start of each file | a.flac=1-, b.flac=1+2-, c.flac=2+3 | FILE "a.flac" WAVE;TRACK 01 AUDIO;INDEX 01 00:00:00;FILE "b.flac" WAVE;TRACK 02 AUDIO;INDEX 00 00:00:00;INDEX 01 {1+};FILE "c.flac" WAVE;TRACK 03 AUDIO;INDEX 00 00:00:00;INDEX 01 {2+} | disc.cue | utf8 | 2 | | 2 3
+gaps left out, AIFF | 1.aiff=1, 2.aiff=2, 3.aiff=3 | FILE "1.aiff" AIFF;TRACK 01 AUDIO;INDEX 01 00:00:00;FILE "2.aiff" AIFF;TRACK 02 AUDIO;INDEX 01 00:00:00;FILE "3.aiff" AIFF;TRACK 03 AUDIO;INDEX 01 00:00:00 | disc.cue | utf8 | 1 | | 1 2 3
+PREGAP and POSTGAP are silence | 1.wav=1, 2.wav=23 | FILE "1.wav" WAVE;TRACK 01 AUDIO;INDEX 01 00:00:00;POSTGAP 00:00:30;FILE "2.wav" WAVE;TRACK 02 AUDIO;PREGAP 00:00:20;INDEX 01 00:00:00;TRACK 03 AUDIO;INDEX 01 {2} | disc.cue | utf8 | 1 | | 1 z30 z20 2 3
+byte-order mark, CRLF, remarks | disc.wav=123 | REM GENRE Test;CATALOG 0000000000000;FILE "disc.wav" WAVE;TRACK 01 AUDIO;ISRC ZZZZZ0000000;INDEX 01 00:00:00;TRACK 02 AUDIO;TITLE "Café";INDEX 01 {1};TRACK 03 AUDIO;INDEX 01 {12} | disc.cue | bom crlf | 2 | Café | 2 3
+Latin-1 | disc.wav=123 | FILE "disc.wav" WAVE;TRACK 01 AUDIO;INDEX 01 00:00:00;TRACK 02 AUDIO;TITLE "Café";PERFORMER "Zoë";INDEX 01 {1};TRACK 03 AUDIO;INDEX 01 {12} | disc.cue | latin1 | 2 | Café | 2 3
+lower-case keywords, unknown ones skipped | disc.flac=123 | file "disc.flac" wave;  track 01 audio;flags dcp;index 01 00:00:00;track 02 audio;title Tones;frobnicate 7;index 01 {1};Track 03 Audio;Index 01 {12} | disc.cue | utf8 | 2 | Tones | 2 3
+the .wav named, the .flac there | disc.flac=123 | FILE "disc.wav" WAVE;TRACK 01 AUDIO;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 01 {1};TRACK 03 AUDIO;INDEX 01 {12} | disc.cue | utf8 | 2 | | 2 3
+a .bin opened alone | disc.bin=123 | FILE "DISC.BIN" BINARY;TRACK 01 AUDIO;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 01 {1};TRACK 03 AUDIO;INDEX 01 {12} | disc.bin | utf8 | 2 | | 2 3
+a WAV called BINARY | disc.wav=123 | FILE "disc.wav" BINARY;TRACK 01 AUDIO;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 01 {1};TRACK 03 AUDIO;INDEX 01 {12} | disc.cue | utf8 | 1 | | 1 2 3
+MOTOROLA, big-endian | disc.bin=123:be | FILE "disc.bin" MOTOROLA;TRACK 01 AUDIO;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 01 {1};TRACK 03 AUDIO;INDEX 01 {12} | disc.cue | utf8 | 1 | | 1 2 3
+pre-emphasis, de-emphasised | disc.flac=123 | FILE "disc.flac" WAVE;TRACK 01 AUDIO;INDEX 01 00:00:00;TRACK 02 AUDIO;FLAGS PRE;INDEX 01 {1};TRACK 03 AUDIO;INDEX 01 {12} | disc.cue | utf8 | 1 | | 1 ~2 3
+)");
+    }
+
+    void ripsPlayAsTheDisc()
+    {
+        QTemporaryDir rip;
+        for (const QString& file : cellList(cell("files"))) {
+            const QStringList parts = file.split(QRegularExpression("[=:]"));
+            std::string pcm = pieces(parts[1]);
+            if (parts.value(2) == "be")
+                for (std::size_t n = 0; n < pcm.size(); n += 2)
+                    std::swap(pcm[n], pcm[n + 1]);
+            writeAudio(rip.filePath(parts[0]), samples(pcm));
+        }
+        QString cue = cell("cue");
+        for (const auto& match : QRegularExpression("\\{(\\S+?)\\}").globalMatch(cue))
+            cue.replace(match.captured(0), msf(int(pieces(match.captured(1)).size() / Sector)));
+        const QString form = cell("form");
+        cue.replace(';', form.contains("crlf") ? "\r\n" : "\n");
+        writeText(rip.filePath("disc.cue"), (form.contains("bom") ? "\xef\xbb\xbf" : "") +
+                                                (form == "latin1" ? cue.toLatin1() : cue.toUtf8()));
+
+        Player p;
+        QVERIFY(p.open(rip.filePath(cell("open"))));
+        const int from = cell("from").toInt();
+        if (from == 0)
+            p.player.pressPrevious();
+        for (int n = 1; n < from; ++n)
+            p.player.pressNext();
+        QCOMPARE(p.display(), QString::asprintf("%02d 00:00", from));
+        if (!cell("title").isEmpty())
+            QCOMPARE(QString::fromStdString(p.player.transport().currentTrack().title),
+                     cell("title"));
+        p.player.pressPlay();
+        QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::Stopped, 10000);
+
+        std::string heard;
+        for (const QString& token : cell("heard").split(' ')) {
+            if (token.startsWith('z')) {
+                heard += std::string(std::size_t(token.mid(1).toInt()) * Sector, '\0');
+            } else if (token.startsWith('~')) {
+                std::string pcm = piece(token.mid(1));
+                DeEmphasis().process(reinterpret_cast<int16_t*>(pcm.data()), pcm.size() / 4);
+                heard += pcm;
+            } else {
+                heard += piece(token);
+            }
+        }
+        QVERIFY(p.recording.toStdString() == heard);
+    }
+
+    void badImagesSayWhyAndTheDiscPlaysOn_data()
+    {
+        addTextRows("kind reason", R"(
+a folder as the cue sheet | folder | bad.cue: it is not a regular file
+a pipe | fifo | it is not a regular file
+a device | /dev/zero | it is not a regular file
+an empty file | empty | no TRACK in it
+100 MB of junk | junk | larger than 1 MB
+a file that is not there | missing | gone.wav is not there
+a file that is not audio | text | notes.wav is not audio
+a FLAC cut short | cut | bad.flac is damaged or cut short
+a FLAC with a broken header | broken | bad.flac is not audio
+48 kHz | 48k | bad.wav is 48000 Hz, not 44100 Hz
+24-bit | 24bit | bad.wav is 24-bit, not 16-bit
+mono | mono | bad.wav is mono, not stereo
+more than 99 tracks | 100 tracks | line 200: track numbers must rise from 1 to 99
+an INDEX past its file's end | past the end | TRACK 02 has an INDEX past the end of bad.wav
+times going backwards | backwards | line 7: INDEX goes back in time
+a line of 5 KB | long line | line 2: longer than 4096 bytes
+an audio file without its cue sheet | alone | there is no cue sheet lonely.cue beside it
+)");
+    }
+
+    void badImagesSayWhyAndTheDiscPlaysOn()
+    {
+        QTemporaryDir dir;
+        const QString kind = cell("kind");
+        QString path = dir.filePath("bad.cue");
+        QByteArray cue = "FILE \"bad.wav\" WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n";
+        const std::vector<int16_t> second(44100 * 2, 1000);
+        if (kind == "folder") {
+            QVERIFY(QDir(dir.path()).mkdir("bad.cue"));
+        } else if (kind == "fifo") {
+            QVERIFY(::mkfifo(qPrintable(path), 0600) == 0);
+        } else if (kind.startsWith('/')) {
+            path = kind;
+        } else if (kind == "junk") {
+            QFile junk(path);
+            QVERIFY(junk.open(QIODevice::WriteOnly) && junk.resize(100 << 20));
+        } else if (kind == "missing" || kind == "text") {
+            cue.replace("bad.wav", kind == "text" ? "notes.wav" : "gone.wav");
+            writeText(dir.filePath("notes.wav"), "These are no sounds.\n");
+        } else if (kind == "cut" || kind == "broken") {
+            cue.replace("bad.wav", "bad.flac");
+            writeAudio(dir.filePath("bad.flac"), std::vector<int16_t>(44100 * 20, 0x1234));
+            QFile flac(dir.filePath("bad.flac"));
+            QVERIFY(flac.open(QIODevice::ReadWrite));
+            if (kind == "cut")
+                flac.resize(flac.size() / 2);
+            else
+                flac.write(QByteArray(40, '\xff'));
+        } else if (kind == "48k" || kind == "24bit" || kind == "mono") {
+            writeAudio(dir.filePath("bad.wav"), second,
+                       SF_FORMAT_WAV | (kind == "24bit" ? SF_FORMAT_PCM_24 : SF_FORMAT_PCM_16),
+                       kind == "48k" ? 48000 : 44100, kind == "mono" ? 1 : 2);
+        } else if (kind == "100 tracks" || kind == "past the end" || kind == "backwards") {
+            writeAudio(dir.filePath("bad.wav"), second);
+            const int tracks = kind == "100 tracks" ? 100 : kind == "backwards" ? 3 : 2;
+            for (int n = 2; n <= tracks; ++n)
+                cue += QString("TRACK %1 AUDIO\nINDEX 01 00:0%2:00\n")
+                           .arg(n, 2, 10, QChar('0'))
+                           .arg(kind == "backwards" && n == 3 ? 1 : 2)
+                           .toLatin1();
+        } else if (kind == "long line") {
+            cue.insert(cue.indexOf('\n') + 1, "REM " + QByteArray(5000, 'x') + "\n");
+        } else if (kind == "alone") {
+            path = dir.filePath("lonely.flac");
+            writeAudio(path, second);
+        }
+        if (!QFileInfo::exists(path) && kind != "empty")
+            writeText(path, cue);
+        else if (kind == "empty")
+            writeText(path, {});
+
+        Player p;
+        QVERIFY(p.open(m_long));
+        p.player.pressPlay();
+        QTRY_VERIFY(p.recording.size() > 10 * Sector);
+        p.player.openImage(path);
+        QTRY_COMPARE(p.display(), QStringLiteral("Bad image"));
+        QVERIFY(p.player.transport().details().ends_with(cell("reason").toStdString()));
+        QCOMPARE(p.state(), State::Playing);
+        const qsizetype heard = p.recording.size();
+        QTRY_VERIFY(p.recording.size() > heard + 10 * Sector);
+        QVERIFY(m_longPcm.starts_with(p.recording.toStdString()));
+    }
+
+    void mangledSheetsAreReadOrRefusedNeverBelieved()
+    {
+        // Good sheets of each shape, changed a little at a time, thousands of times over.
+        const std::vector<std::string> sheets{
+            "FILE \"a.flac\" WAVE\nTRACK 01 AUDIO\nINDEX 00 00:00:00\nINDEX 01 00:01:00\n"
+            "TRACK 02 AUDIO\nINDEX 01 00:05:00\nTRACK 03 MODE1/2048\nINDEX 01 00:09:00\n",
+            "REM X\nFILE \"1.wav\" WAVE\n track 01 audio\n index 01 00:00:00\n POSTGAP "
+            "00:00:30\nTRACK 02 AUDIO\nTITLE \"Two\"\nINDEX 00 00:04:00\nFILE \"2.wav\" "
+            "WAVE\nINDEX 01 00:00:00\nTRACK 03 AUDIO\nPREGAP 00:00:20\nFLAGS PRE\nINDEX 01 "
+            "00:02:00\n"};
+        std::mt19937 random(20261207);
+        const auto pick = [&](std::size_t n) {
+            return std::size_t(random() % std::max<std::size_t>(n, 1));
+        };
+        int read = 0;
+        for (int round = 0; round < 20000; ++round) {
+            std::string text = sheets[pick(sheets.size())];
+            for (std::size_t changes = 1 + pick(4); changes > 0; --changes) {
+                const std::size_t at = pick(text.size());
+                switch (pick(4)) {
+                case 0:
+                    text[at] = char(random());
+                    break;
+                case 1:
+                    text.erase(at, pick(20));
+                    break;
+                case 2:
+                    text.insert(at, text.substr(pick(text.size()), pick(40)));
+                    break;
+                default:
+                    text.insert(at, std::to_string(random() % 100000));
+                }
+            }
+            const auto parsed = CueSheet::parse(text);
+            const auto* sheet = std::get_if<CueSheet>(&parsed);
+            if (!sheet)
+                continue;
+            QVERIFY(!sheet->tracks.empty() && sheet->tracks.back().number <= 99);
+            std::vector<int> lengths;
+            for (std::size_t n = 0; n < sheet->files.size(); ++n)
+                lengths.push_back(int(pick(20000)));
+            const auto built = ImageLayout::build(*sheet, lengths);
+            const auto* layout = std::get_if<ImageLayout>(&built);
+            if (!layout)
+                continue;
+            ++read;
+            // Every sector comes from somewhere within its file, and every track lies on the disc.
+            int next = 0;
+            for (const ImageLayout::Segment& segment : layout->segments) {
+                QCOMPARE(segment.firstSector, next);
+                QVERIFY(segment.sectorCount > 0);
+                QVERIFY(segment.file == ImageLayout::Segment::Silence ||
+                        segment.fileSector + segment.sectorCount <=
+                            lengths[std::size_t(segment.file)]);
+                next = segment.endSector();
+            }
+            QCOMPARE(layout->toc.leadOut, next);
+            for (const TrackInfo& track : layout->toc.tracks)
+                QVERIFY(track.firstSector >= 0 && track.sectorCount >= 0 &&
+                        track.endSector() <= next);
+        }
+        qInfo() << read << "of 20000 mangled sheets still made a disc";
+        QVERIFY(read > 1000);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDiscImage)
+#include "tst_discimage.moc"
