@@ -6,6 +6,7 @@
 #include "platform/SystemColours.h"
 
 #include <QIcon>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -60,6 +61,7 @@ void MainWindow::setupWindow()
 
     // The picture covers the whole client area; nothing of Qt's own background shows.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAcceptDrops(true);
     move(StoredLayout::Position);
     setFixedSize(StoredLayout::ClientSize);
 }
@@ -95,10 +97,7 @@ void MainWindow::setupWiring()
     connect(m_animationTimer, &IntervalTimer::tick, this, [this] { m_pacing.tick(); });
     connect(m_aboutButton, &QPushButton::clicked, this, [this] { m_messages.about(); });
     connect(m_exitButton, &QPushButton::clicked, this, [this] { m_messages.exit(); });
-    connect(m_loadButton, &QPushButton::clicked, this, [this] {
-        m_playerPanel->setDeviceType(QString::fromLatin1(CdPlayerPanel::CdAudio));
-        m_playerPanel->setCommand(QString::fromLatin1(CdPlayerPanel::Open));
-    });
+    connect(m_loadButton, &QPushButton::clicked, this, &MainWindow::load);
     connect(m_playerPanel, &CdPlayerPanel::startNotification, this,
             &MainWindow::panelStartNotification);
     connect(m_playerPanel, &CdPlayerPanel::stopNotification, this,
@@ -107,6 +106,42 @@ void MainWindow::setupWiring()
     m_settleTimeout.setSingleShot(true);
     m_settleTimeout.setInterval(SettleTimeoutMs);
     connect(&m_settleTimeout, &QTimer::timeout, this, &MainWindow::settle);
+}
+
+void MainWindow::load()
+{
+    m_playerPanel->setDeviceType(QString::fromLatin1(CdPlayerPanel::CdAudio));
+    m_playerPanel->setCommand(QString::fromLatin1(CdPlayerPanel::Open));
+}
+
+namespace {
+/// The one local file a drag carries, or nothing.
+QString droppedFile(const QMimeData* data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+}
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString file = droppedFile(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    m_playerPanel->openImage(file);
 }
 
 void MainWindow::panelStartNotification(int /*argument*/)

@@ -46,6 +46,8 @@ Q_SIGNALS:
     void fullScreenAnimationChanged(bool running);
 
 public Q_SLOTS:
+    /// What the Load button does: opens the CD audio device through the panel.
+    void load();
     /// The panel's start and stop notifications; their argument is ignored.
     void panelStartNotification(int argument);
     void panelStopNotification(int argument);
@@ -56,6 +58,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    /// One local file dropped anywhere on the window opens as a disc image; anything else is
+    /// refused while it is dragged.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void setupWindow();

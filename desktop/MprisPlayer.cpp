@@ -4,6 +4,7 @@
 
 #include <QDBusMessage>
 #include <QStringList>
+#include <QUrl>
 
 #include <limits>
 
@@ -13,14 +14,6 @@ using State = Transport::State;
 MprisPlayer::MprisPlayer(QObject* service, CdPlayerPanel& panel, const QDBusConnection& connection)
     : QDBusAbstractAdaptor(service), m_panel(panel), m_connection(connection)
 {
-}
-
-void MprisPlayer::update()
-{
-    const bool opening = m_panel.player().transport().state() == State::Opening;
-    if (opening && !m_opening)
-        ++m_disc;
-    m_opening = opening;
 }
 
 QString MprisPlayer::playbackStatus() const
@@ -38,7 +31,7 @@ QString MprisPlayer::playbackStatus() const
 QDBusObjectPath MprisPlayer::trackId() const
 {
     return QDBusObjectPath(QStringLiteral("/org/halcyra/Spindella/Disc%1/Track%2")
-                               .arg(m_disc)
+                               .arg(m_panel.player().transport().discsLoaded())
                                .arg(m_panel.player().transport().track()));
 }
 
@@ -161,9 +154,16 @@ void MprisPlayer::seekTo(qlonglong position)
     Q_EMIT Seeked(this->position());
 }
 
-void MprisPlayer::OpenUri(const QString& /*uri*/, const QDBusMessage& message)
+void MprisPlayer::OpenUri(const QString& uri, const QDBusMessage& message)
 {
+    // A path is taken as the file it names, as some tools send one for a file not there.
+    const QUrl url =
+        uri.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(uri) : QUrl(uri, QUrl::StrictMode);
+    if (url.isLocalFile()) {
+        m_panel.openImage(url.toLocalFile());
+        return;
+    }
     message.setDelayedReply(true);
     m_connection.send(message.createErrorReply(QDBusError::NotSupported,
-                                               tr("Spindella plays only the disc in the drive.")));
+                                               tr("Spindella opens disc images from files only.")));
 }

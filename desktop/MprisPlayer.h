@@ -43,9 +43,6 @@ public:
     bool canSeek() const;
     bool canControl() const { return true; }
 
-    /// Follows the player: a new disc gives its tracks new ids.
-    void update();
-
 public Q_SLOTS:
     void Next();
     void Previous();
@@ -66,6 +63,4 @@ private:
 
     CdPlayerPanel& m_panel;
     QDBusConnection m_connection;
-    int m_disc = 0;
-    bool m_opening = false;
 };

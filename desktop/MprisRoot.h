@@ -16,8 +16,8 @@ class MprisRoot : public QDBusAbstractAdaptor {
     Q_PROPERTY(bool CanSetFullscreen READ always)
     Q_PROPERTY(bool Fullscreen READ fullscreen WRITE setFullscreen)
     Q_PROPERTY(bool HasTrackList READ never)
-    Q_PROPERTY(QStringList SupportedUriSchemes READ none)
-    Q_PROPERTY(QStringList SupportedMimeTypes READ none)
+    Q_PROPERTY(QStringList SupportedUriSchemes READ uriSchemes)
+    Q_PROPERTY(QStringList SupportedMimeTypes READ mimeTypes)
 
 public:
     MprisRoot(QObject* service, MainWindow& window);
@@ -26,7 +26,9 @@ public:
     QString desktopEntry() const;
     bool always() const { return true; }
     bool never() const { return false; }
-    QStringList none() const { return {}; }
+    /// Disc images, opened through OpenUri.
+    QStringList uriSchemes() const { return {QStringLiteral("file")}; }
+    QStringList mimeTypes() const { return {QStringLiteral("application/x-cue")}; }
     bool fullscreen() const;
     void setFullscreen(bool fullscreen);
 

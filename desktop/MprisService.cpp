@@ -39,7 +39,6 @@ MprisService::MprisService(MainWindow& window, const QDBusConnection& connection
     CdPlayerPanel& panel = window.playerPanel();
     m_root = new MprisRoot(this, window);
     m_player = new MprisPlayer(this, panel, m_connection);
-    m_player->update();
     m_rootState = readProperties(m_root);
     m_playerState = readProperties(m_player);
     connect(&panel.player(), &CdPlayer::changed, this, &MprisService::publishChanges);
@@ -59,7 +58,7 @@ bool MprisService::registerOnBus()
     if (!m_connection.isConnected() ||
         !m_connection.registerObject(QString::fromLatin1(ObjectPath), this))
         return false;
-    const QString name = QStringLiteral("org.mpris.MediaPlayer2.spindella");
+    const QString name = QString::fromLatin1(ServiceName);
     for (const QString& candidate :
          {name, name + QStringLiteral(".instance%1").arg(QCoreApplication::applicationPid())}) {
         if (m_connection.registerService(candidate)) {
@@ -73,7 +72,6 @@ bool MprisService::registerOnBus()
 
 void MprisService::publishChanges()
 {
-    m_player->update();
     publish(m_root, m_rootState);
     publish(m_player, m_playerState);
 }

@@ -15,6 +15,7 @@ class MprisService : public QObject {
 
 public:
     static constexpr char ObjectPath[] = "/org/mpris/MediaPlayer2";
+    static constexpr char ServiceName[] = "org.mpris.MediaPlayer2.spindella";
 
     MprisService(MainWindow& window, const QDBusConnection& connection, QObject* parent = nullptr);
     ~MprisService() override;

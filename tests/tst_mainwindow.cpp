@@ -3,6 +3,7 @@
 #include "support/PlayerWindow.h"
 
 #include <QAccessible>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -141,6 +142,33 @@ private slots:
         const int stoppedAt = f.random.drawn;
         QTest::qWait(100);
         QCOMPARE(f.random.drawn, stoppedAt);
+    }
+
+    void oneLocalFileDroppedPlaysInTheDrivesPlace()
+    {
+        PlayerWindow rig;
+        QVERIFY(rig.showAndWait());
+        QMimeData data;
+        const auto drag = [&](const QList<QUrl>& urls, const QString& text) {
+            data.setUrls(urls);
+            data.setText(text);
+            QDragEnterEvent enter(QPoint(20, 250), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(&rig.window, &enter);
+            return enter.isAccepted();
+        };
+        const QUrl image = QUrl::fromLocalFile(QString::fromStdString(m_disc.cuePath));
+        QVERIFY(!drag({image, image}, {}));
+        QVERIFY(!drag({QUrl("https://example.org/disc.cue")}, {}));
+        QVERIFY(!drag({}, "disc.cue"));
+        QVERIFY(drag({image}, {}));
+        QDropEvent drop(QPointF(20, 250), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&rig.window, &drop);
+        // Played at once, and Play's start notification starts the animation.
+        QTRY_VERIFY(!rig.recording.isEmpty());
+        QCOMPARE(rig.interval(), 20);
+        rig.button("ejectButton")->click();
+        QCOMPARE(rig.display()->text(), QStringLiteral("Press Load"));
+        QVERIFY(rig.display()->isEnabled());
     }
 
     void clickAfterALoneDoubleClickEventStillCounts()

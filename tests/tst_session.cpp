@@ -170,7 +170,18 @@ private slots:
         call(Player, "Next");
         QCOMPARE(property(Player, "Metadata").toMap().value("xesam:title").toString(), "Track 2");
         QVERIFY(trackId() != id.value<QDBusObjectPath>());
-        QCOMPARE(call(Player, "OpenUri", {"file:///x.ogg"}).type(), QDBusMessage::ErrorMessage);
+
+        // Files open as disc images and play; anything else is refused and changes nothing.
+        QCOMPARE(property(Root, "SupportedUriSchemes").toStringList(), QStringList{"file"});
+        QCOMPARE(property(Root, "SupportedMimeTypes").toStringList(),
+                 QStringList{"application/x-cue"});
+        QCOMPARE(call(Player, "OpenUri", {"https://example.org/x.cue"}).errorName(),
+                 "org.freedesktop.DBus.Error.NotSupported");
+        QCOMPARE(property(Player, "Metadata").toMap().value("xesam:trackNumber").toInt(), 2);
+        call(Player, "OpenUri",
+             {QUrl::fromLocalFile(QString::fromStdString(m_disc.cuePath)).toString()});
+        QTRY_COMPARE(property(Player, "PlaybackStatus").toString(), "Playing");
+        QCOMPARE(property(Player, "Metadata").toMap().value("xesam:trackNumber").toInt(), 1);
     }
 
     void methodsPressThePanelsButtons_data()
@@ -220,7 +231,7 @@ stop, stopped | click, Stop | Stopped | 1 | yes |
         call(Player, "Play");
         setProperty(Player, "Volume", 0.25);
         QCOMPARE(m_rig->output->volume(), 0.25);
-        QCOMPARE(announced("Volume"), "0.25");
+        QTRY_COMPARE(announced("Volume"), "0.25");
     }
 
     void seeksObeyOnlyTheCurrentTrack_data()

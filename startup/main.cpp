@@ -1,0 +1,34 @@
+#include "app/MainWindow.h"
+#include "cdaudio/CdPlayerPanel.h"
+#include "desktop/DesktopSession.h"
+#include "desktop/HandOver.h"
+#include "platform/Application.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/RandomSequence.h"
+#include "startup/CommandLine.h"
+
+#include <QDir>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    Application app(argc, argv);
+    const CommandLine line = CommandLine::parse(app.arguments(), QDir::currentPath());
+    if (!line.complaint.isEmpty())
+        std::fprintf(stderr, "Spindella: %s\n", qPrintable(line.complaint));
+    if (line.open == CommandLine::Open::Image &&
+        HandOver::toRunningPlayer(QDBusConnection::sessionBus(), line.path))
+        return 0;
+
+    QtMessageBoxes boxes;
+    MainWindow window(RandomSequence::process(), boxes, app);
+    DesktopSession session(window, QDBusConnection::sessionBus());
+    QObject::connect(&app, &Application::ending, &session, &DesktopSession::end);
+    window.show();
+    if (line.open == CommandLine::Open::Image)
+        window.playerPanel().openImage(line.path);
+    else if (line.open == CommandLine::Open::Drive)
+        window.load();
+    return app.exec();
+}
