@@ -27,6 +27,7 @@ Transport::Transport(PlaybackControl& playback) : m_playback(playback) {}
 void Transport::opening()
 {
     m_refusal.clear();
+    m_resume = Resume::Nothing;
     if (m_state == State::Playing || m_state == State::Paused)
         m_playback.stop();
     m_state = State::Opening;
@@ -54,6 +55,8 @@ void Transport::discLoaded(const DiscToc& toc)
     if (m_state == State::Playing || m_state == State::Paused)
         m_playback.stop();
     ++m_discsLoaded;
+    m_resume = Resume::Nothing;
+    m_outputLetGo = false;
     m_toc = toc;
     m_audio = toc.audioTracks();
     m_index = firstIndex();
@@ -101,19 +104,28 @@ int Transport::playEnd() const
 void Transport::play()
 {
     m_refusal.clear();
-    if (m_state == State::Paused) {
+    if (m_state == State::Paused && !m_outputLetGo) {
         m_playback.resume();
         m_state = State::Playing;
     } else if (m_state == State::Stopped || m_state == State::NoSound ||
-               m_state == State::ReadError) {
-        m_state = State::Playing;
-        m_playback.start(current().firstSector + m_elapsed, playEnd());
+               m_state == State::ReadError || m_state == State::Paused) {
+        startHere();
     }
+}
+
+void Transport::startHere()
+{
+    m_resume = Resume::Nothing;
+    m_outputLetGo = false;
+    m_state = State::Playing;
+    m_playback.start(current().firstSector + m_elapsed, playEnd());
 }
 
 void Transport::pause()
 {
     m_refusal.clear();
+    // The user's word wins over a sound server coming back.
+    m_resume = Resume::Nothing;
     if (m_state == State::Playing) {
         m_playback.pause();
         m_state = State::Paused;
@@ -123,10 +135,12 @@ void Transport::pause()
 void Transport::stop()
 {
     m_refusal.clear();
-    if (m_state == State::Playing || m_state == State::Paused) {
+    if (m_state == State::Playing || m_state == State::Paused || isAwaitingSound()) {
         m_playback.stop();
         m_state = State::Stopped;
     }
+    m_resume = Resume::Nothing;
+    m_outputLetGo = false;
     if (hasDisc())
         m_elapsed = 0;
 }
@@ -140,6 +154,7 @@ void Transport::goTo(int index)
     else if (m_state == State::Paused) {
         m_playback.stop();
         m_state = State::Stopped;
+        m_outputLetGo = false;
     }
 }
 
@@ -162,6 +177,8 @@ void Transport::next()
 void Transport::eject()
 {
     m_refusal.clear();
+    m_resume = Resume::Nothing;
+    m_outputLetGo = false;
     if (m_state == State::Closed || m_state == State::NoDrive || m_state == State::Opening)
         return;
     if (m_state == State::Playing || m_state == State::Paused)
@@ -188,6 +205,7 @@ void Transport::seek(int sectorInTrack)
         sectorInTrack = 0;
     }
     m_elapsed = std::max(sectorInTrack, 0);
+    m_outputLetGo = false;
     m_playback.start(current().firstSector + m_elapsed, playEnd());
     // A paused track stays paused at its new place.
     if (m_state == State::Paused)
@@ -238,8 +256,34 @@ void Transport::readError()
 void Transport::noSound()
 {
     if (m_state == State::Playing || m_state == State::Paused) {
+        m_resume = m_state == State::Playing ? Resume::Playing : Resume::Paused;
         m_playback.stop();
         m_state = State::NoSound;
+        m_outputLetGo = false;
+    }
+}
+
+void Transport::soundBack()
+{
+    if (m_state != State::NoSound || !isAwaitingSound())
+        return;
+    if (m_resume == Resume::Playing) {
+        startHere();
+    } else {
+        m_resume = Resume::Nothing;
+        m_state = State::Paused;
+        m_outputLetGo = true;
+    }
+}
+
+void Transport::pauseAndLetGo()
+{
+    if (m_resume == Resume::Playing)
+        m_resume = Resume::Paused;
+    if (m_state == State::Playing || m_state == State::Paused) {
+        m_playback.stop();
+        m_state = State::Paused;
+        m_outputLetGo = true;
     }
 }
 
@@ -261,6 +305,8 @@ Transport::Buttons Transport::buttons() const
     case State::ReadError:
         b.previous = m_index > 0;
         b.play = true;
+        // Awaiting the sound server, as if playing: Pause and Stop cancel the wait.
+        b.pause = b.stop = isAwaitingSound();
         b.next = notLast;
         b.eject = true;
         break;

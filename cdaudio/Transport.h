@@ -59,7 +59,18 @@ public:
     void position(int sector);
     void endOfDisc();
     void readError();
+    /// The sound output failed (the sound server went away). Until it answers again, or the
+    /// user says otherwise, the player awaits it to go on as it was: playing, or paused.
     void noSound();
+    /// The sound server answers again.
+    void soundBack();
+    void stopAwaitingSound() { m_resume = Resume::Nothing; }
+    bool isAwaitingSound() const { return m_resume != Resume::Nothing; }
+    /// The output the disc played on went away (headphones unplugged): pause, and play later on
+    /// whatever output the desktop uses then.
+    void outputGone() { pauseAndLetGo(); }
+    /// The computer is about to sleep: pause, so nothing plays when it wakes.
+    void sleep() { pauseAndLetGo(); }
 
     State state() const { return m_state; }
     /// The current track's number: 0 for a hidden track before track 1, or without a disc.
@@ -83,6 +94,9 @@ private:
     int playEnd() const;
     void goTo(int index);
     void stopAtDiscEnd();
+    void pauseAndLetGo();
+    /// Starts playing the current track from where it stands.
+    void startHere();
 
     PlaybackControl& m_playback;
     State m_state = State::Closed;
@@ -92,4 +106,8 @@ private:
     int m_elapsed = 0;
     std::string m_refusal;
     int m_discsLoaded = 0;
+    /// How playing goes on once the sound server is back.
+    enum class Resume { Nothing, Playing, Paused } m_resume = Resume::Nothing;
+    /// Paused with no sound output open: Play opens one.
+    bool m_outputLetGo = false;
 };

@@ -50,6 +50,7 @@ struct Rig {
         toc.tracks[0].title = "First";
         toc.tracks[0].performer = "Singer";
         toc.tracks[0].preEmphasis = true;
+        toc.fromImage = disc == "image";
         if (disc == "enhanced")
             toc.tracks.push_back({4, 4500 + DiscToc::SessionGap, 750, false, false, {}, {}, {}});
         if (disc != "none")
@@ -59,18 +60,30 @@ struct Rig {
     void apply(const QString& steps)
     {
         using Step = void (Transport::*)();
-        const std::map<QString, Step> actions{
-            {"play", &Transport::play},       {"pause", &Transport::pause},
-            {"stop", &Transport::stop},       {"previous", &Transport::previous},
-            {"next", &Transport::next},       {"eject", &Transport::eject},
-            {"end", &Transport::endOfDisc},   {"readerror", &Transport::readError},
-            {"nosound", &Transport::noSound}, {"nodrive", &Transport::noDrive},
-            {"nodisc", &Transport::noDisc}};
+        const std::map<QString, Step> actions{{"play", &Transport::play},
+                                              {"pause", &Transport::pause},
+                                              {"stop", &Transport::stop},
+                                              {"previous", &Transport::previous},
+                                              {"next", &Transport::next},
+                                              {"eject", &Transport::eject},
+                                              {"end", &Transport::endOfDisc},
+                                              {"readerror", &Transport::readError},
+                                              {"nosound", &Transport::noSound},
+                                              {"nodrive", &Transport::noDrive},
+                                              {"nodisc", &Transport::noDisc},
+                                              {"soundback", &Transport::soundBack},
+                                              {"unplugged", &Transport::outputGone},
+                                              {"sleep", &Transport::sleep},
+                                              {"gaveup", &Transport::stopAwaitingSound}};
         for (const QString& step : cellList(steps)) {
             const QString verb = step.section(' ', 0, 0);
             const int value = step.section(' ', 1, 1).toInt();
             if (verb == "seek")
                 transport.seek(value);
+            else if (verb == "refused")
+                transport.imageRefused("bad.cue: no TRACK in it");
+            else if (verb == "load")
+                transport.discLoaded(tracks(2));
             else if (verb == "at")
                 transport.position(value);
             else {
@@ -136,8 +149,28 @@ play after eject | plain | eject, play | NoDisc | 0 | -----E | eject | No disc
 no disc while playing | plain | play, nodisc | NoDisc | 0 | -----E | start 0-4500, stop | No disc
 read error | plain | play, readerror | ReadError | 1 | -P--NE | start 0-4500, stop | Read error
 play after a read error | plain | play, readerror, play | Playing | 1 | R-ASNE | start 0-4500, stop, start 0-4500 | 01 00:00
-no sound | plain | play, nosound | NoSound | 1 | -P--NE | start 0-4500, stop | No sound
+no sound: the sound server awaited | plain | play, nosound | NoSound | 1 | -PASNE | start 0-4500, stop | No sound
 play after no sound goes on | plain | play, at 300, nosound, play | Playing | 1 | R-ASNE | start 0-4500, stop, start 300-4500 | 01 00:04
+the server back: on where it stopped | plain | play, at 300, nosound, soundback | Playing | 1 | R-ASNE | start 0-4500, stop, start 300-4500 | 01 00:04
+paused when it went: paused once back | plain | play, at 300, pause, nosound, soundback | Paused | 1 | RP-SNE | start 0-4500, pause, stop | 01 00:04
+back paused, Play plays | plain | play, at 300, pause, nosound, soundback, play | Playing | 1 | R-ASNE | start 0-4500, pause, stop, start 300-4500 | 01 00:04
+Pause while it is away: no return | plain | play, nosound, pause, soundback | NoSound | 1 | -P--NE | start 0-4500, stop | No sound
+Stop while it is away: no return | plain | play, at 300, nosound, stop, soundback | Stopped | 1 | -P--NE | start 0-4500, stop, stop | 01 00:00
+Eject while it is away: no return | plain | play, nosound, eject, soundback | NoDisc | 0 | -----E | start 0-4500, stop, eject | No disc
+a minute without it: no return | plain | play, nosound, gaveup, soundback | NoSound | 1 | -P--NE | start 0-4500, stop | No sound
+next while it is away: back on the next track | plain | play, nosound, next, soundback | Playing | 2 | R-ASNE | start 0-4500, stop, start 750-4500 | 02 00:00
+back without having gone: nothing | plain | play, soundback | Playing | 1 | R-ASNE | start 0-4500 | 01 00:00
+headphones unplugged: paused | plain | play, at 300, unplugged | Paused | 1 | RP-SNE | start 0-4500, stop | 01 00:04
+unplugged, Play opens a new output | plain | play, at 300, unplugged, play | Playing | 1 | R-ASNE | start 0-4500, stop, start 300-4500 | 01 00:04
+unplugged while paused | plain | play, pause, unplugged, play | Playing | 1 | R-ASNE | start 0-4500, pause, stop, start 0-4500 | 01 00:00
+unplugged while stopped: nothing | plain | unplugged | Stopped | 1 | -P--NE | | 01 00:00
+sleep: paused | plain | play, at 300, sleep | Paused | 1 | RP-SNE | start 0-4500, stop | 01 00:04
+sleep while it is away: paused once back | plain | play, nosound, sleep, soundback | Paused | 1 | RP-SNE | start 0-4500, stop | 01 00:00
+sleep while paused, seek there | plain | play, pause, sleep, seek 375 | Paused | 1 | RP-SNE | start 0-4500, pause, stop, start 375-4500, pause | 01 00:05
+a refused image over a playing disc | plain | play, at 300, refused | Playing | 1 | R-ASNE | start 0-4500 | Bad image
+a button forgets the refusal | plain | play, refused, pause | Paused | 1 | RP-SNE | start 0-4500, pause | 01 00:00
+an image loaded while playing stops the disc | plain | play, load | Stopped | 1 | -P--NE | start 0-4500, stop | 01 00:00
+image: eject lets it go | image | play, eject | Closed | 0 | ------ | start 0-4500, stop, eject | Press Load
 seek within the track | plain | play, seek 375 | Playing | 1 | R-ASNE | start 0-4500, start 375-4500 | 01 00:05
 seek while paused | plain | play, pause, seek 375 | Paused | 1 | RP-SNE | start 0-4500, pause, start 375-4500, pause | 01 00:05
 seek before the start | plain | play, at 100, seek -1 | Playing | 1 | R-ASNE | start 0-4500, start 0-4500 | 01 00:00
