@@ -77,8 +77,15 @@ std::variant<ImageLayout, std::string> ImageLayout::build(const CueSheet& sheet,
         track.title = source.title;
         track.performer = source.performer;
         track.songwriter = source.songwriter;
+        // A raw image read across an enhanced CD holds the gap before the data's session: it
+        // is no music. A file of its own for each track holds none.
+        const bool gapBefore =
+            t + 1 < sheet.tracks.size() && source.audio && !sheet.tracks[t + 1].audio &&
+            sheet.tracks[t + 1].start().file == source.start().file &&
+            sheet.files[std::size_t(source.start().file)].type != CueSheet::FileType::Other;
+        if (gapBefore && track.sectorCount > DiscToc::SessionGap)
+            track.sectorCount -= DiscToc::SessionGap;
         toc.tracks.push_back(track);
     }
-    toc.leaveOutSessionGaps();
     return layout;
 }

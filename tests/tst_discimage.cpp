@@ -200,6 +200,34 @@ pre-emphasis, de-emphasised | disc.flac=123 | FILE "disc.flac" WAVE;TRACK 01 AUD
         QVERIFY(p.recording.toStdString() == heard);
     }
 
+    void anEnhancedCdsImagePlaysItsMusicOnly()
+    {
+        DiscImage::Design design;
+        design.tracks = {{440, 1.0, 0.5}, {660, 1.0, 0.5}, {0, 2.0, 0, "Data", {}, false, true}};
+        const DiscImage disc = DiscImage::write(m_dir.path().toStdString(), "enhanced", design);
+        Player p;
+        QVERIFY(p.open(QString::fromStdString(disc.cuePath)));
+        QVERIFY(p.player.transport().details().ends_with("\n2 tracks, 00:02"));
+        p.player.pressPlay();
+        QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::Stopped, 10000);
+        QVERIFY(p.recording.toStdString() ==
+                disc.pcm(0, disc.trackStarts[2] - DiscToc::SessionGap));
+    }
+
+    void aFileCutShortWhilePlayingEndsInReadError()
+    {
+        QTemporaryDir dir;
+        writeAudio(dir.filePath("cut.wav"), samples(m_longPcm));
+        writeText(dir.filePath("cut.cue"),
+                  "FILE cut.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n");
+        Player p;
+        QVERIFY(p.open(dir.filePath("cut.cue")));
+        p.player.pressPlay();
+        QTRY_VERIFY(p.recording.size() > 10 * Sector);
+        QVERIFY(QFile::resize(dir.filePath("cut.wav"), 44));
+        QTRY_COMPARE_WITH_TIMEOUT(p.state(), State::ReadError, 10000);
+    }
+
     void badImagesSayWhyAndTheDiscPlaysOn_data()
     {
         addTextRows("kind reason", R"(
