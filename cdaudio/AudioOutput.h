@@ -22,8 +22,10 @@ public:
     virtual void setVolume(double volume) = 0;
 
 Q_SIGNALS:
-    /// The output went away while playing.
+    /// The output went away while playing (the sound server is gone).
     void failed();
+    /// The device the sound was heard on went away; the sound server moved it elsewhere.
+    void deviceLost();
     /// The output played all it was given.
     void drained();
 };

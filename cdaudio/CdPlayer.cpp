@@ -4,6 +4,7 @@
 #include "cdaudio/ThreadHandOff.h"
 #include "discimage/ImageDiscSource.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -15,6 +16,9 @@ namespace {
 constexpr int PositionIntervalMs = 200;
 /// How long a refused image is told of over a disc that goes on.
 constexpr int RefusalShownMs = 5000;
+/// How often a sound server that went away is asked after, and for how long.
+constexpr int SoundCheckMs = 250;
+constexpr int SoundAwaitedMs = 60000;
 } // namespace
 
 CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QObject* parent)
@@ -45,6 +49,11 @@ CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QO
 
     m_positionTimer.setInterval(PositionIntervalMs);
     connect(&m_positionTimer, &QTimer::timeout, this, &CdPlayer::updatePosition);
+    m_soundCheck.setInterval(SoundCheckMs);
+    connect(&m_soundCheck, &QTimer::timeout, this, &CdPlayer::checkForSound);
+    m_soundDeadline.setSingleShot(true);
+    m_soundDeadline.setInterval(SoundAwaitedMs);
+    connect(&m_soundDeadline, &QTimer::timeout, this, &CdPlayer::stopAwaitingSound);
     m_refusalTimer.setSingleShot(true);
     m_refusalTimer.setInterval(RefusalShownMs);
     connect(&m_refusalTimer, &QTimer::timeout, this, [this] {
@@ -195,6 +204,7 @@ void CdPlayer::start(int firstSector, int endSector)
         return;
     }
     connect(m_output.get(), &AudioOutput::failed, this, &CdPlayer::onOutputFailed);
+    connect(m_output.get(), &AudioOutput::deviceLost, this, &CdPlayer::onDeviceLost);
     connect(m_output.get(), &AudioOutput::drained, this, &CdPlayer::updatePosition);
     m_positionTimer.start();
 }
@@ -241,7 +251,55 @@ void CdPlayer::onReadFailed(quint64 generation)
 
 void CdPlayer::onOutputFailed()
 {
+    // The position stays where it was last seen: a failed output counts nothing played.
     m_transport.noSound();
+    if (m_transport.isAwaitingSound() && !m_soundCheck.isActive()) {
+        m_soundCheck.start();
+        m_soundDeadline.start();
+    }
+    Q_EMIT changed();
+}
+
+void CdPlayer::checkForSound()
+{
+    if (!m_transport.isAwaitingSound()) {
+        stopAwaitingSound();
+        return;
+    }
+    // A sound server is back when an output opens again; this one plays nothing.
+    QBuffer nothing;
+    nothing.open(QIODevice::ReadOnly);
+    const std::unique_ptr<AudioOutput> probe = m_outputs ? m_outputs() : nullptr;
+    if (!probe || !probe->start(&nothing))
+        return;
+    probe->stop();
+    m_soundCheck.stop();
+    m_soundDeadline.stop();
+    m_transport.soundBack();
+    Q_EMIT changed();
+}
+
+void CdPlayer::stopAwaitingSound()
+{
+    m_soundCheck.stop();
+    m_soundDeadline.stop();
+    if (m_transport.isAwaitingSound()) {
+        m_transport.stopAwaitingSound();
+        Q_EMIT changed();
+    }
+}
+
+void CdPlayer::onDeviceLost()
+{
+    updatePosition();
+    m_transport.outputGone();
+    Q_EMIT changed();
+}
+
+void CdPlayer::prepareForSleep()
+{
+    updatePosition();
+    m_transport.sleep();
     Q_EMIT changed();
 }
 

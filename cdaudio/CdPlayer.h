@@ -51,6 +51,8 @@ public:
     double volume() const { return m_volume; }
     /// Linear, clamped to 0 to 1; kept for every output to come.
     void setVolume(double volume);
+    /// The computer is about to sleep: a playing disc pauses, and stays paused on waking.
+    void prepareForSleep();
 
 Q_SIGNALS:
     /// The state, the position or the disc changed.
@@ -72,6 +74,10 @@ private:
     void onImageRefused(const QString& why);
     void updatePosition();
     void onOutputFailed();
+    void onDeviceLost();
+    /// While the sound server is awaited: whether it answers again.
+    void checkForSound();
+    void stopAwaitingSound();
 
     std::unique_ptr<DiscSource> m_source;
     OutputFactory m_outputs;
@@ -83,6 +89,8 @@ private:
     std::unique_ptr<AudioOutput> m_output;
     QTimer m_positionTimer;
     QTimer m_refusalTimer;
+    QTimer m_soundCheck;
+    QTimer m_soundDeadline;
     QString m_imagePath;
     int m_startSector = 0;
     int m_endSector = 0;

@@ -5,7 +5,19 @@
 #include <QAudioSink>
 #include <QMediaDevices>
 
-QtAudioOutput::QtAudioOutput(QObject* parent) : AudioOutput(parent) {}
+#include <algorithm>
+
+namespace {
+// Qt 6.4 never announces outputs coming and going (measured with PulseAudio 16), though its
+// list of them stays current; a look this often pauses well within half a second.
+constexpr int DeviceWatchMs = 100;
+} // namespace
+
+QtAudioOutput::QtAudioOutput(QObject* parent) : AudioOutput(parent)
+{
+    m_deviceWatch.setInterval(DeviceWatchMs);
+    connect(&m_deviceWatch, &QTimer::timeout, this, &QtAudioOutput::watchDevice);
+}
 
 QtAudioOutput::~QtAudioOutput()
 {
@@ -43,7 +55,25 @@ bool QtAudioOutput::start(QIODevice* source)
         m_sink.reset();
         return false;
     }
+    m_device = device.id();
+    m_deviceWatch.start();
     return true;
+}
+
+void QtAudioOutput::watchDevice()
+{
+    // By id: Qt 6.4 tells two descriptions of one device apart once its list was rebuilt.
+    const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
+    if (std::none_of(outputs.begin(), outputs.end(),
+                     [&](const QAudioDevice& output) { return output.id() == m_device; })) {
+        m_deviceWatch.stop();
+        Q_EMIT deviceLost();
+        return;
+    }
+    // The device is still there, so a new default is one the stream went on to.
+    const QAudioDevice current = QMediaDevices::defaultAudioOutput();
+    if (!current.isNull())
+        m_device = current.id();
 }
 
 void QtAudioOutput::suspend()
@@ -60,6 +90,7 @@ void QtAudioOutput::resume()
 
 void QtAudioOutput::stop()
 {
+    m_deviceWatch.stop();
     if (m_sink) {
         m_sink->disconnect(this);
         m_sink->stop();

@@ -2,6 +2,9 @@
 
 #include "cdaudio/AudioOutput.h"
 
+#include <QByteArray>
+#include <QTimer>
+
 #include <memory>
 
 class QAudioSink;
@@ -22,7 +25,12 @@ public:
     void setVolume(double volume) override;
 
 private:
+    void watchDevice();
+
     std::unique_ptr<QAudioSink> m_sink;
+    /// Where the sound is heard: the desktop's default output, which the stream follows.
+    QByteArray m_device;
+    QTimer m_deviceWatch;
     QIODevice* m_source = nullptr;
     double m_volume = 1.0;
 };

@@ -1,10 +1,13 @@
-// Track 1 of a generated disc image played through a real PulseAudio server (started by
-// scripts/with-pulse with a null sink) and recorded from the sink's monitor.
+// A generated disc image played through a real PulseAudio server (started by scripts/with-pulse
+// with a null sink) and recorded from the sink's monitor; the server stopped and started again,
+// and a second output plugged in and pulled out.
 #include "cdaudio/CdPlayerPanel.h"
 #include "cdaudio/CdioDiscSource.h"
 #include "cdaudio/QtAudioOutput.h"
 #include "support/DiscImage.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -30,6 +33,56 @@ QByteArray withoutSilence(QByteArray pcm)
     return pcm;
 }
 
+/// A panel on a disc of one long tone, playing through the sound server.
+struct Playing {
+    QTemporaryDir dir;
+    DiscImage disc;
+    CdPlayerPanel panel;
+
+    Playing()
+        : disc(DiscImage::write(dir.path().toStdString(), "long", longTone())),
+          panel(std::make_unique<CdioDiscSource>(std::vector<std::string>{disc.cuePath}),
+                [] { return std::make_unique<QtAudioOutput>(); })
+    {
+        panel.setDeviceType("CDaudio");
+        panel.setCommand("Open");
+    }
+    static DiscImage::Design longTone()
+    {
+        DiscImage::Design design;
+        design.tracks = {{440, 40, 0.5}};
+        return design;
+    }
+    Transport::State state() { return panel.player().transport().state(); }
+    bool play()
+    {
+        return QTest::qWaitFor([&] { return state() == Transport::State::Stopped; }) &&
+               (panel.press(CdPlayerPanel::Button::Play),
+                QTest::qWaitFor([&] { return panel.player().positionUSecs() >= 1000000; }));
+    }
+};
+
+/// Runs a command of the sound server's; its output.
+QString pactl(const QStringList& arguments)
+{
+    QProcess process;
+    process.start("pactl", arguments);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+/// Non-silent stereo frames in a WAV recording.
+qsizetype soundFrames(const QString& path)
+{
+    QFile wav(path);
+    wav.open(QIODevice::ReadOnly);
+    const QByteArray pcm = wav.readAll().mid(44);
+    qsizetype frames = 0;
+    for (qsizetype at = 0; at + 4 <= pcm.size(); at += 4)
+        frames += pcm.mid(at, 4) != QByteArray(4, '\0');
+    return frames;
+}
+
 /// The samples at half volume, as the sound output scales them: halved toward zero.
 QByteArray halved(const std::string& pcm)
 {
@@ -46,6 +99,13 @@ class TestSoundEndToEnd : public QObject {
     Q_OBJECT
 
 private slots:
+    void init()
+    {
+        // A test before may have left the sound server stopped.
+        if (pactl({"info"}).isEmpty())
+            QCOMPARE(QProcess::execute(START_PULSE), 0);
+    }
+
     void playsTrackOneThroughTheSoundServer()
     {
         QTemporaryDir dir;
@@ -96,11 +156,78 @@ private slots:
         QTest::mouseClick(button("pauseButton"), Qt::LeftButton);
         QTest::qWait(1500);
         QCOMPARE(display->text(), QStringLiteral("01 00:00"));
+    }
 
-        // The sound server going away while playing is shown plainly.
-        QTest::mouseClick(button("playButton"), Qt::LeftButton);
+    void goesOnWhenTheSoundServerComesBack_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<Transport::State>("after");
+        QTest::newRow("playing: plays on by itself") << "" << Transport::State::Playing;
+        QTest::newRow("paused: stays paused") << "pause" << Transport::State::Paused;
+        QTest::newRow("Stop while it is away: stays stopped")
+            << "stop" << Transport::State::Stopped;
+    }
+
+    void goesOnWhenTheSoundServerComesBack()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(Transport::State, after);
+        Playing p;
+        QVERIFY(p.play());
+        if (meanwhile == "pause")
+            p.panel.press(CdPlayerPanel::Button::Pause);
+        const qint64 stoppedAt = p.panel.player().positionUSecs();
         QCOMPARE(QProcess::execute("pactl", {"exit"}), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(display->text(), QStringLiteral("No sound"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(p.state(), Transport::State::NoSound, 5000);
+        if (meanwhile == "stop")
+            p.panel.press(CdPlayerPanel::Button::Stop);
+        QTest::qWait(1000);
+        QCOMPARE(QProcess::execute(START_PULSE), 0);
+        QElapsedTimer back;
+        back.start();
+        QTRY_COMPARE_WITH_TIMEOUT(p.state(), after, 5000);
+        qInfo() << "back after" << back.elapsed() << "ms, at"
+                << (p.panel.player().positionUSecs() - stoppedAt) / 1000 << "ms from where it went";
+        if (after != Transport::State::Stopped)
+            QVERIFY(std::abs(p.panel.player().positionUSecs() - stoppedAt) <= 1000000);
+        QTest::qWait(600);
+        QCOMPARE(p.state(), after);
+        if (after == Transport::State::Paused) {
+            p.panel.press(CdPlayerPanel::Button::Play);
+            QTRY_VERIFY(p.panel.player().positionUSecs() > stoppedAt + 300000);
+        }
+    }
+
+    void followsANewDefaultAndPausesWhenItsOutputGoes()
+    {
+        Playing p;
+        QVERIFY(p.play());
+        // Headphones plugged in: the desktop makes them the default, and the sound follows.
+        const QString phones = pactl({"load-module", "module-null-sink", "sink_name=phones",
+                                      "rate=44100", "channels=2", "norewinds=1"});
+        QCOMPARE(QProcess::execute("pactl", {"set-default-sink", "phones"}), 0);
+        QTRY_VERIFY(pactl({"list", "short", "sink-inputs"}).split('\t').value(1) ==
+                    pactl({"list", "short", "sinks"}).split('\n').last().section('\t', 0, 0));
+        QTest::qWait(500);
+        QCOMPARE(p.state(), Transport::State::Playing);
+
+        // Pulled out: the server moves the sound back to the speakers, where little may play.
+        QProcess speakers;
+        const QString heard = QDir(p.dir.path()).filePath("speakers.wav");
+        speakers.start("parecord", {"--device=test.monitor", "--file-format=wav", "--format=s16le",
+                                    "--rate=44100", "--channels=2", heard});
+        QVERIFY(speakers.waitForStarted());
+        QTest::qWait(500);
+        QCOMPARE(QProcess::execute("pactl", {"unload-module", phones}), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(p.state(), Transport::State::Paused, 5000);
+        QTest::qWait(1000);
+        ::kill(pid_t(speakers.processId()), SIGINT);
+        QVERIFY(speakers.waitForFinished(5000));
+        qInfo() << soundFrames(heard) << "frames reached the speakers";
+        QVERIFY(soundFrames(heard) <= 44100 / 2);
+        // Play plays where the desktop plays now.
+        p.panel.press(CdPlayerPanel::Button::Play);
+        QTRY_COMPARE(p.state(), Transport::State::Playing);
     }
 };
 
