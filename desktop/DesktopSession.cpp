@@ -1,15 +1,18 @@
 #include "desktop/DesktopSession.h"
 
 #include "app/MainWindow.h"
+#include "cdaudio/CdPlayerPanel.h"
 #include "desktop/IdleInhibitor.h"
 #include "desktop/MprisService.h"
+#include "desktop/SleepInhibitor.h"
 
 #include <cstdio>
 
 DesktopSession::DesktopSession(MainWindow& window, const QDBusConnection& connection,
-                               QObject* parent)
+                               const QDBusConnection& systemBus, QObject* parent)
     : QObject(parent)
 {
+    new SleepInhibitor(window.playerPanel().player(), systemBus, this);
     if (!connection.isConnected()) {
         std::fprintf(stderr, "Spindella: no session bus, so no media keys or media controls\n");
         return;

@@ -7,13 +7,15 @@ class IdleInhibitor;
 class MainWindow;
 class MprisService;
 
-/// The program's side of the desktop session: its media-player service and the screen kept
-/// awake while the animation fills it. Without a session bus the program runs as before.
+/// The program's side of the desktop session: its media-player service, the screen kept awake
+/// while the animation fills it, and sleep held back while a disc plays. Without the buses the
+/// program runs as before.
 class DesktopSession : public QObject {
     Q_OBJECT
 
 public:
-    DesktopSession(MainWindow& window, const QDBusConnection& connection,
+    DesktopSession(MainWindow& window, const QDBusConnection& sessionBus,
+                   const QDBusConnection& systemBus = QDBusConnection(QString()),
                    QObject* parent = nullptr);
     ~DesktopSession() override;
 

@@ -44,7 +44,7 @@ void IdleInhibitor::inhibit()
         if (reply.isError())
             askPortal();
         else
-            m_inhibition.answered(IdleInhibition::Hold{reply.value(), {}});
+            m_inhibition.answered(Inhibition::Hold{reply.value(), {}});
     });
 }
 
@@ -61,11 +61,11 @@ void IdleInhibitor::askPortal()
         if (reply.isError())
             m_inhibition.answered(std::nullopt);
         else
-            m_inhibition.answered(IdleInhibition::Hold{0, reply.value().path().toStdString()});
+            m_inhibition.answered(Inhibition::Hold{0, reply.value().path().toStdString()});
     });
 }
 
-QDBusMessage IdleInhibitor::releaseMessage(const IdleInhibition::Hold& hold) const
+QDBusMessage IdleInhibitor::releaseMessage(const Inhibition::Hold& hold) const
 {
     if (!hold.request.empty())
         return QDBusMessage::createMethodCall(PortalService, QString::fromStdString(hold.request),
@@ -77,7 +77,7 @@ QDBusMessage IdleInhibitor::releaseMessage(const IdleInhibition::Hold& hold) con
     return call;
 }
 
-void IdleInhibitor::release(const IdleInhibition::Hold& hold)
+void IdleInhibitor::release(const Inhibition::Hold& hold)
 {
     m_connection.asyncCall(releaseMessage(hold));
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "desktop/IdleInhibition.h"
+#include "desktop/Inhibition.h"
 
 #include <QDBusConnection>
 #include <QObject>
 
 /// Keeps the desktop from blanking the screen through the session bus: the screen saver's own
 /// service where the session has one, else the desktop portal. No service, no hold, no word.
-class IdleInhibitor : public QObject, private IdleInhibition::Service {
+class IdleInhibitor : public QObject, private Inhibition::Service {
     Q_OBJECT
 
 public:
@@ -21,10 +21,10 @@ public:
 
 private:
     void inhibit() override;
-    void release(const IdleInhibition::Hold& hold) override;
+    void release(const Inhibition::Hold& hold) override;
     void askPortal();
-    QDBusMessage releaseMessage(const IdleInhibition::Hold& hold) const;
+    QDBusMessage releaseMessage(const Inhibition::Hold& hold) const;
 
     QDBusConnection m_connection;
-    IdleInhibition m_inhibition;
+    Inhibition m_inhibition;
 };

@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
 
     QtMessageBoxes boxes;
     MainWindow window(RandomSequence::process(), boxes, app);
-    DesktopSession session(window, QDBusConnection::sessionBus());
+    DesktopSession session(window, QDBusConnection::sessionBus(), QDBusConnection::systemBus());
     QObject::connect(&app, &Application::ending, &session, &DesktopSession::end);
     window.show();
     if (line.open == CommandLine::Open::Image)

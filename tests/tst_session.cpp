@@ -29,7 +29,8 @@ struct Rig : PlayerWindow {
     std::unique_ptr<DesktopSession> session;
 
     Rig(const std::string& image, const QDBusConnection& connection)
-        : PlayerWindow({image}), session(std::make_unique<DesktopSession>(window, connection))
+        : PlayerWindow({image}), session(std::make_unique<DesktopSession>(
+                                     window, connection, QDBusConnection::systemBus()))
     {
         load();
     }
@@ -94,15 +95,29 @@ class TestSession : public QObject {
         }
         return values.join(", ");
     }
-    /// A stand-in desktop service: a python3-dbusmock template from mocks/, logging its calls.
+    /// A stand-in desktop service: a python3-dbusmock template from mocks/, logging its calls;
+    /// or, for logind, python3-dbusmock's own on the system bus.
     bool startMock(const QString& service, const QString& busName)
     {
         QProcess& mock = m_mocks[service];
+        const bool system = service == "logind";
         if (mock.state() == QProcess::NotRunning)
             mock.start("/usr/bin/python3",
-                       {"-m", "dbusmock", "--session", "-l", m_dir.filePath(service + ".log"), "-t",
-                        QFINDTESTDATA("mocks/" + service + ".py")});
-        return QTest::qWaitFor([&] { return m_client.interface()->isServiceRegistered(busName); });
+                       {"-m", "dbusmock", system ? "--system" : "--session", "-l",
+                        m_dir.filePath(service + ".log"), "-t",
+                        system ? service : QFINDTESTDATA("mocks/" + service + ".py")});
+        const QDBusConnection bus = system ? QDBusConnection::systemBus() : m_client;
+        return QTest::qWaitFor([&] { return bus.interface()->isServiceRegistered(busName); });
+    }
+    /// What the stand-in logind was asked or told, as gdbus shows it.
+    static QString logind(const QString& method, const QStringList& arguments = {})
+    {
+        QProcess gdbus;
+        gdbus.start("gdbus", QStringList{"call", "--system", "-d", "org.freedesktop.login1", "-o",
+                                         "/org/freedesktop/login1", "-m", method} +
+                                 arguments);
+        gdbus.waitForFinished();
+        return QString::fromUtf8(gdbus.readAllStandardOutput()).trimmed();
     }
     /// What a stand-in service was asked, without the times.
     QStringList mockCalls(const QString& name)
@@ -291,6 +306,28 @@ seek as far as can be | Seek | | max | 2 | 0
             QTRY_VERIFY(rig->window.isFullScreenMode() && rig->animating());
             rig->session->end();
         }
+    }
+
+    void sleepComesAfterThePauseAndWakingPlaysNothing()
+    {
+        QVERIFY(startMock("logind", "org.freedesktop.login1"));
+        const QString lock = "[('sleep', 'Spindella', 'Playing a disc', 'delay', uint32 1000, "
+                             "uint32 123456)]";
+        const auto prepareForSleep = [](const char* sleeping) {
+            logind("org.freedesktop.DBus.Mock.EmitSignal",
+                   {"org.freedesktop.login1.Manager", "PrepareForSleep", "b", sleeping});
+        };
+        QCOMPARE(logind("org.freedesktop.login1.Manager.ListInhibitors"), "(@a(ssssuu) [],)");
+        call(Player, "Play");
+        QTRY_COMPARE(logind("org.freedesktop.login1.Manager.ListInhibitors"), "(" + lock + ",)");
+        prepareForSleep("[<true>]");
+        QTRY_COMPARE(property(Player, "PlaybackStatus").toString(), "Paused");
+        QTRY_COMPARE(logind("org.freedesktop.login1.Manager.ListInhibitors"), "(@a(ssssuu) [],)");
+        prepareForSleep("[<false>]");
+        QTest::qWait(300);
+        QCOMPARE(property(Player, "PlaybackStatus").toString(), "Paused");
+        call(Player, "Play");
+        QTRY_COMPARE(logind("org.freedesktop.login1.Manager.ListInhibitors"), "(" + lock + ",)");
     }
 
     void cleanupTestCase()

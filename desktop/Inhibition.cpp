@@ -1,12 +1,12 @@
-#include "desktop/IdleInhibition.h"
+#include "desktop/Inhibition.h"
 
-void IdleInhibition::setWanted(bool wanted)
+void Inhibition::setWanted(bool wanted)
 {
     m_wanted = wanted;
     settle();
 }
 
-void IdleInhibition::answered(const std::optional<Hold>& hold)
+void Inhibition::answered(const std::optional<Hold>& hold)
 {
     m_asking = false;
     m_hold = hold;
@@ -16,13 +16,13 @@ void IdleInhibition::answered(const std::optional<Hold>& hold)
     settle();
 }
 
-std::optional<IdleInhibition::Hold> IdleInhibition::take()
+std::optional<Inhibition::Hold> Inhibition::take()
 {
     m_wanted = false;
     return std::exchange(m_hold, std::nullopt);
 }
 
-void IdleInhibition::settle()
+void Inhibition::settle()
 {
     if (m_asking)
         return;

@@ -5,12 +5,14 @@
 #include <string>
 #include <utility>
 
-/// One hold on the desktop's idle blanking, taken while it is wanted. Taking it is asynchronous:
-/// whatever happens while the desktop is answering, at most one hold is ever taken, and a hold
-/// that comes back unwanted is let go at once.
-class IdleInhibition {
+/// One hold on something the desktop would do by itself (blank the screen, go to sleep), taken
+/// while it is wanted. Taking it is asynchronous: whatever happens while the desktop is
+/// answering, at most one hold is ever taken, and a hold that comes back unwanted is let go at
+/// once.
+class Inhibition {
 public:
-    /// What the desktop handed out: a screen-saver cookie, or a portal request to close.
+    /// What the desktop handed out: a screen-saver cookie or a lock's file descriptor, or a
+    /// portal request to close.
     struct Hold {
         std::uint32_t cookie = 0;
         std::string request;
@@ -20,12 +22,12 @@ public:
     class Service {
     public:
         virtual ~Service() = default;
-        /// Asks for a hold; the answer comes back through IdleInhibition::answered().
+        /// Asks for a hold; the answer comes back through Inhibition::answered().
         virtual void inhibit() = 0;
         virtual void release(const Hold& hold) = 0;
     };
 
-    explicit IdleInhibition(Service& service) : m_service(service) {}
+    explicit Inhibition(Service& service) : m_service(service) {}
 
     void setWanted(bool wanted);
     /// The answer to inhibit(): nothing when the desktop refused or has no such service.

@@ -1,4 +1,4 @@
-#include "desktop/IdleInhibition.h"
+#include "desktop/Inhibition.h"
 #include "support/TextTable.h"
 
 #include <QtTest>
@@ -6,12 +6,12 @@
 namespace {
 
 /// A desktop that notes what it is asked; its answers are events of the table.
-class FakeDesktop final : public IdleInhibition::Service {
+class FakeDesktop final : public Inhibition::Service {
 public:
     QStringList log;
     void inhibit() override { log << "inhibit"; }
-    void release(const IdleInhibition::Hold& hold) override { log << "release " + name(hold); }
-    static QString name(const IdleInhibition::Hold& hold)
+    void release(const Inhibition::Hold& hold) override { log << "release " + name(hold); }
+    static QString name(const Inhibition::Hold& hold)
     {
         return hold.request.empty() ? QString::number(hold.cookie)
                                     : QString::fromStdString(hold.request);
@@ -20,7 +20,7 @@ public:
 
 } // namespace
 
-class TestIdleInhibition : public QObject {
+class TestInhibition : public QObject {
     Q_OBJECT
 
 private slots:
@@ -44,7 +44,7 @@ nothing to take | end | taken nothing | no
     void oneHoldAtMost()
     {
         FakeDesktop desktop;
-        IdleInhibition inhibition(desktop);
+        Inhibition inhibition(desktop);
         for (const QString& event : cellList(cell("events"))) {
             const QString value = event.section(' ', 1);
             if (event == "want" || event == "unwant")
@@ -52,9 +52,8 @@ nothing to take | end | taken nothing | no
             else if (event == "refused")
                 inhibition.answered(std::nullopt);
             else if (event.startsWith("granted"))
-                inhibition.answered(value.startsWith('/')
-                                        ? IdleInhibition::Hold{0, value.toStdString()}
-                                        : IdleInhibition::Hold{value.toUInt(), {}});
+                inhibition.answered(value.startsWith('/') ? Inhibition::Hold{0, value.toStdString()}
+                                                          : Inhibition::Hold{value.toUInt(), {}});
             else if (const auto hold = inhibition.take())
                 desktop.log << "taken " + FakeDesktop::name(*hold);
             else
@@ -65,5 +64,5 @@ nothing to take | end | taken nothing | no
     }
 };
 
-QTEST_APPLESS_MAIN(TestIdleInhibition)
-#include "tst_idleinhibition.moc"
+QTEST_APPLESS_MAIN(TestInhibition)
+#include "tst_inhibition.moc"
