@@ -3,7 +3,7 @@
 // and the process's CPU use while playing, reader and output together.
 #include "cdaudio/CdPlayer.h"
 #include "cdaudio/CdioDiscSource.h"
-#include "cdaudio/QtAudioOutput.h"
+#include "cdaudio/PulseAudioOutput.h"
 #include "support/DiscImage.h"
 
 #include <QCoreApplication>
@@ -59,7 +59,7 @@ int main(int argc, char** argv)
     design.tracks = {{440, 30, 0.5, {}}, {660, 30, 0.5, {}}};
     const DiscImage disc = DiscImage::write(dir.path().toStdString(), "bench", design);
     CdPlayer thePlayer(std::make_unique<CdioDiscSource>(std::vector<std::string>{disc.cuePath}),
-                       [] { return std::make_unique<QtAudioOutput>(); });
+                       [] { return std::make_unique<PulseAudioOutput>(); });
     player = &thePlayer;
     thePlayer.open();
     while (thePlayer.transport().state() != Transport::State::Stopped)

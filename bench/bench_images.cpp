@@ -4,7 +4,7 @@
 // resident memory while each plays.
 #include "cdaudio/CdPlayer.h"
 #include "cdaudio/CdioDiscSource.h"
-#include "cdaudio/QtAudioOutput.h"
+#include "cdaudio/PulseAudioOutput.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -47,7 +47,7 @@ double residentMegabytes()
 std::unique_ptr<CdPlayer> makePlayer(std::vector<std::string> drives)
 {
     auto player = std::make_unique<CdPlayer>(std::make_unique<CdioDiscSource>(std::move(drives)),
-                                             [] { return std::make_unique<QtAudioOutput>(); });
+                                             [] { return std::make_unique<PulseAudioOutput>(); });
     // As the panel does: an opened image plays at once.
     QObject::connect(player.get(), &CdPlayer::imageOpened, player.get(), &CdPlayer::pressPlay);
     return player;

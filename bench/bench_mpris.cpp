@@ -4,7 +4,7 @@
 #include "app/MainWindow.h"
 #include "cdaudio/CdPlayerPanel.h"
 #include "cdaudio/CdioDiscSource.h"
-#include "cdaudio/QtAudioOutput.h"
+#include "cdaudio/PulseAudioOutput.h"
 #include "desktop/DesktopSession.h"
 #include "platform/RandomSequence.h"
 #include "support/DiscImage.h"
@@ -55,7 +55,7 @@ int main(int argc, char** argv)
     design.tracks = {{440, 30, 0.5, {}}, {660, 30, 0.5, {}}};
     const DiscImage disc = DiscImage::write(dir.path().toStdString(), "bench", design);
     panel = new CdPlayerPanel(std::make_unique<CdioDiscSource>(std::vector{disc.cuePath}),
-                              [] { return std::make_unique<QtAudioOutput>(); });
+                              [] { return std::make_unique<PulseAudioOutput>(); });
     RandomSequence random;
     FakeServices services;
     MainWindow window(random, services, services, panel);

@@ -7,7 +7,7 @@
 #include "app/MainWindow.h"
 #include "cdaudio/CdPlayerPanel.h"
 #include "cdaudio/CdioDiscSource.h"
-#include "cdaudio/QtAudioOutput.h"
+#include "cdaudio/PulseAudioOutput.h"
 #include "platform/Application.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/RandomSequence.h"
@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
 
     QtMessageBoxes boxes;
     auto* panel = new CdPlayerPanel(std::make_unique<CdioDiscSource>(std::vector<std::string>{cue}),
-                                    [] { return std::make_unique<QtAudioOutput>(); });
+                                    [] { return std::make_unique<PulseAudioOutput>(); });
     MainWindow window(RandomSequence::process(), boxes, app, panel);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

@@ -40,7 +40,6 @@ CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QO
         },
         Qt::DirectConnection);
     connect(m_worker, &DiscWorker::opened, this, &CdPlayer::onOpened);
-    connect(m_worker, &DiscWorker::dataWritten, &m_stream, &PcmStream::dataArrived);
     connect(m_worker, &DiscWorker::readFailed, this, &CdPlayer::onReadFailed);
     connect(m_worker, &DiscWorker::imageRefused, this, &CdPlayer::onImageRefused);
     connect(this, &CdPlayer::readRequested, m_worker, &DiscWorker::startReading);

@@ -1,7 +1,7 @@
 #include "cdaudio/CdPlayerPanel.h"
 
 #include "cdaudio/CdioDiscSource.h"
-#include "cdaudio/QtAudioOutput.h"
+#include "cdaudio/PulseAudioOutput.h"
 #include "cdaudio/TransportIcons.h"
 
 #include <QLabel>
@@ -31,7 +31,7 @@ constexpr std::array<ButtonDesign, 6> Design{{
 
 std::unique_ptr<AudioOutput> desktopOutput()
 {
-    return std::make_unique<QtAudioOutput>();
+    return std::make_unique<PulseAudioOutput>();
 }
 
 } // namespace

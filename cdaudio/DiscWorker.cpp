@@ -207,13 +207,9 @@ void DiscWorker::readAhead()
         m_next += skip;
         m_deEmphasising = false;
     }
-    ThreadHandOff::release(&m_ring);
-    Q_EMIT dataWritten();
     if (m_next >= m_end) {
         m_readTimer.stop();
         m_ring.finish(m_generation);
-        ThreadHandOff::release(&m_ring);
-        Q_EMIT readingFinished(m_generation);
     }
 }
 

@@ -51,8 +51,6 @@ public Q_SLOTS:
 Q_SIGNALS:
     void opened(DiscWorker::Found found, const DiscToc& toc);
     void imageRefused(const QString& why);
-    void dataWritten();
-    void readingFinished(quint64 generation);
     void readFailed(quint64 generation);
 
 private:

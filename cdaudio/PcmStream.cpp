@@ -14,18 +14,9 @@ bool PcmStream::atEnd() const
     return m_ring.finished() && m_ring.available() == 0;
 }
 
-void PcmStream::dataArrived()
-{
-    if (m_starved) {
-        m_starved = false;
-        Q_EMIT readyRead();
-    }
-}
-
 void PcmStream::restart()
 {
     m_delivering = false;
-    m_starved = false;
 }
 
 qint64 PcmStream::readData(char* data, qint64 maxSize)
@@ -33,10 +24,8 @@ qint64 PcmStream::readData(char* data, qint64 maxSize)
     // Whole stereo frames only, so the channels never swap.
     const qint64 frames = maxSize / 4 * 4;
     const auto got = qint64(m_ring.read(data, std::size_t(frames)));
-    if (got == 0) {
-        m_starved = true;
+    if (got == 0)
         return 0;
-    }
     if (!m_delivering) {
         m_delivering = true;
         Q_EMIT firstData();

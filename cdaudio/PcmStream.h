@@ -5,7 +5,7 @@
 class RingBuffer;
 
 /// The sound output's side of the ring buffer: it only copies, so the output never waits for
-/// the drive. Running dry before the end is an underrun; the stream says when data is back.
+/// the drive. Running dry before the end is an underrun: the output reads nothing and asks again.
 class PcmStream : public QIODevice {
     Q_OBJECT
 
@@ -16,8 +16,6 @@ public:
     qint64 bytesAvailable() const override;
     bool atEnd() const override;
 
-    /// The reader wrote more; wakes an output that ran dry.
-    void dataArrived();
     /// The next bytes delivered are a new start's first.
     void restart();
 
@@ -32,5 +30,4 @@ protected:
 private:
     RingBuffer& m_ring;
     bool m_delivering = false;
-    bool m_starved = false;
 };

@@ -1,4 +1,4 @@
-#include "cdaudio/QtAudioOutput.h"
+#include "cdaudio/PulseAudioOutput.h"
 #include "support/DiscImage.h"
 #include "support/PlayerWindow.h"
 
@@ -74,7 +74,7 @@ private slots:
     {
         // This test runs where no sound server can be found.
         CdPlayerPanel panel(std::make_unique<CdioDiscSource>(std::vector{m_disc.cuePath}),
-                            [] { return std::make_unique<QtAudioOutput>(); });
+                            [] { return std::make_unique<PulseAudioOutput>(); });
         // Unknown device types and commands are programming errors.
         QVERIFY_THROWS_EXCEPTION(std::logic_error, panel.setCommand("Open"));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, panel.setDeviceType("WaveAudio"));

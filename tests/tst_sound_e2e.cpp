@@ -3,7 +3,7 @@
 // and a second output plugged in and pulled out.
 #include "cdaudio/CdPlayerPanel.h"
 #include "cdaudio/CdioDiscSource.h"
-#include "cdaudio/QtAudioOutput.h"
+#include "cdaudio/PulseAudioOutput.h"
 #include "support/DiscImage.h"
 
 #include <QDir>
@@ -42,7 +42,7 @@ struct Playing {
     Playing()
         : disc(DiscImage::write(dir.path().toStdString(), "long", longTone())),
           panel(std::make_unique<CdioDiscSource>(std::vector<std::string>{disc.cuePath}),
-                [] { return std::make_unique<QtAudioOutput>(); })
+                [] { return std::make_unique<PulseAudioOutput>(); })
     {
         panel.setDeviceType("CDaudio");
         panel.setCommand("Open");
@@ -115,7 +115,7 @@ private slots:
 
         CdPlayerPanel panel(
             std::make_unique<CdioDiscSource>(std::vector<std::string>{disc.cuePath}),
-            [] { return std::make_unique<QtAudioOutput>(); });
+            [] { return std::make_unique<PulseAudioOutput>(); });
         auto* display = panel.findChild<QLabel*>("display");
         const auto button = [&](const char* name) {
             return panel.findChild<QToolButton*>(name);

@@ -1,0 +1,281 @@
+#include "cdaudio/PulseAudioOutput.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIODevice>
+
+#include <pulse/pulseaudio.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int BytesPerSecond = 44100 * 4;
+/// Sound kept at the server: enough to ride out a busy moment, little enough to stop at once.
+constexpr uint32_t TargetBytes = BytesPerSecond / 5;
+constexpr pa_usec_t PumpUSecs = 10000;
+/// A server that does not answer at all is no server.
+constexpr pa_usec_t ConnectUSecs = 3000000;
+/// A sink taken away this soon after the stream left it is the one it played on.
+constexpr int64_t MoveWindowUSecs = 1000000;
+
+} // namespace
+
+PulseAudioOutput::PulseAudioOutput(QObject* parent) : AudioOutput(parent) {}
+
+PulseAudioOutput::~PulseAudioOutput()
+{
+    stop();
+}
+
+bool PulseAudioOutput::start(QIODevice* source)
+{
+    stop();
+    m_loop = pa_threaded_mainloop_new();
+    pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_loop);
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME,
+                     qPrintable(QCoreApplication::applicationName()));
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME,
+                     qPrintable(QGuiApplication::desktopFileName()));
+    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "music");
+    m_context = pa_context_new_with_proplist(api, nullptr, properties);
+    pa_proplist_free(properties);
+    pa_context_set_state_callback(
+        m_context,
+        [](pa_context*, void* self) { static_cast<PulseAudioOutput*>(self)->stateChanged(); },
+        this);
+    if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0 ||
+        pa_threaded_mainloop_start(m_loop) < 0) {
+        stop();
+        return false;
+    }
+
+    pa_threaded_mainloop_lock(m_loop);
+    m_source = source;
+    m_written = 0;
+    m_everythingPlayed = m_triggered = m_failureTold = false;
+    const bool ready = waitUntilReady();
+    if (ready) {
+        m_sink = pa_stream_get_device_index(m_stream);
+        m_movedAt = 0;
+        pa_context_set_subscribe_callback(
+            m_context,
+            [](pa_context*, pa_subscription_event_type_t event, uint32_t index, void* self) {
+                if ((event & PA_SUBSCRIPTION_EVENT_FACILITY_MASK) == PA_SUBSCRIPTION_EVENT_SINK &&
+                    (event & PA_SUBSCRIPTION_EVENT_TYPE_MASK) == PA_SUBSCRIPTION_EVENT_REMOVE)
+                    static_cast<PulseAudioOutput*>(self)->sinkRemoved(index);
+            },
+            this);
+        pa_operation_unref(
+            pa_context_subscribe(m_context, PA_SUBSCRIPTION_MASK_SINK, nullptr, nullptr));
+        m_pump = pa_context_rttime_new(
+            m_context, pa_rtclock_now() + PumpUSecs,
+            [](pa_mainloop_api*, pa_time_event*, const timeval*, void* self) {
+                static_cast<PulseAudioOutput*>(self)->pump();
+            },
+            this);
+    }
+    pa_threaded_mainloop_unlock(m_loop);
+    if (!ready)
+        stop();
+    return ready;
+}
+
+bool PulseAudioOutput::waitUntilReady()
+{
+    // A deadline on the server's own clock, so that nothing waits for ever.
+    bool late = false;
+    pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_loop);
+    struct Alarm {
+        PulseAudioOutput* output;
+        bool* late;
+    } alarm{this, &late};
+    pa_time_event* timer = pa_context_rttime_new(
+        m_context, pa_rtclock_now() + ConnectUSecs,
+        [](pa_mainloop_api*, pa_time_event*, const timeval*, void* data) {
+            auto* alarm = static_cast<Alarm*>(data);
+            *alarm->late = true;
+            pa_threaded_mainloop_signal(alarm->output->m_loop, 0);
+        },
+        &alarm);
+    bool ready = false;
+    while (!late) {
+        const pa_context_state_t context = pa_context_get_state(m_context);
+        if (!PA_CONTEXT_IS_GOOD(context))
+            break;
+        if (context == PA_CONTEXT_READY && !m_stream) {
+            pa_sample_spec format{PA_SAMPLE_S16NE, 44100, 2};
+            m_stream = pa_stream_new(m_context, "Disc", &format, nullptr);
+            pa_stream_set_state_callback(
+                m_stream,
+                [](pa_stream*, void* self) {
+                    static_cast<PulseAudioOutput*>(self)->stateChanged();
+                },
+                this);
+            pa_stream_set_moved_callback(
+                m_stream,
+                [](pa_stream*, void* self) { static_cast<PulseAudioOutput*>(self)->moved(); },
+                this);
+            pa_buffer_attr buffer{uint32_t(-1), TargetBytes, uint32_t(-1), uint32_t(-1),
+                                  uint32_t(-1)};
+            const auto flags =
+                pa_stream_flags_t(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
+            if (pa_stream_connect_playback(m_stream, nullptr, &buffer, flags, nullptr, nullptr) < 0)
+                break;
+            continue;
+        }
+        if (m_stream) {
+            const pa_stream_state_t stream = pa_stream_get_state(m_stream);
+            if (stream == PA_STREAM_READY) {
+                ready = true;
+                break;
+            }
+            if (!PA_STREAM_IS_GOOD(stream))
+                break;
+        }
+        pa_threaded_mainloop_wait(m_loop);
+    }
+    api->time_free(timer);
+    return ready;
+}
+
+void PulseAudioOutput::stateChanged()
+{
+    pa_threaded_mainloop_signal(m_loop, 0);
+    const bool failed = !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context)) ||
+                        (m_stream && !PA_STREAM_IS_GOOD(pa_stream_get_state(m_stream)));
+    // Only once playing: a failure to start is start()'s answer.
+    if (failed && m_pump && !m_failureTold) {
+        m_failureTold = true;
+        tell(&AudioOutput::failed);
+    }
+}
+
+void PulseAudioOutput::moved()
+{
+    m_formerSink = m_sink;
+    m_sink = pa_stream_get_device_index(m_stream);
+    m_movedAt = int64_t(pa_rtclock_now());
+}
+
+void PulseAudioOutput::sinkRemoved(uint32_t index)
+{
+    // The server moves the stream away before it removes the sink.
+    const bool recently = int64_t(pa_rtclock_now()) - m_movedAt < MoveWindowUSecs;
+    if (index == m_sink || (recently && index == m_formerSink))
+        tell(&AudioOutput::deviceLost);
+}
+
+void PulseAudioOutput::pump()
+{
+    pa_context_rttime_restart(m_context, m_pump, pa_rtclock_now() + PumpUSecs);
+    if (!m_source || pa_stream_get_state(m_stream) != PA_STREAM_READY)
+        return;
+    const std::size_t writable = pa_stream_writable_size(m_stream) / 4 * 4;
+    m_chunk.resize(writable);
+    const qint64 got = writable > 0 ? m_source->read(m_chunk.data(), qint64(writable)) : 0;
+    if (got > 0) {
+        const double volume = m_volume;
+        if (volume < 1.0) {
+            auto* samples = reinterpret_cast<int16_t*>(m_chunk.data());
+            for (qint64 n = 0; n < got / 2; ++n)
+                samples[n] = int16_t(samples[n] * volume);
+        }
+        pa_stream_write(m_stream, m_chunk.data(), std::size_t(got), nullptr, 0, PA_SEEK_RELATIVE);
+        m_written += got;
+        return;
+    }
+    if (!m_source->atEnd() || m_everythingPlayed)
+        return;
+    // A stream shorter than the server's buffer would otherwise wait to fill it.
+    if (!m_triggered) {
+        m_triggered = true;
+        pa_operation_unref(pa_stream_trigger(m_stream, nullptr, nullptr));
+    }
+    if (playedLocked() >= m_written * 1000000 / BytesPerSecond) {
+        m_everythingPlayed = true;
+        tell(&AudioOutput::drained);
+    }
+}
+
+void PulseAudioOutput::tell(void (AudioOutput::*signal)())
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, signal] {
+            Q_EMIT(this->*signal)
+            ();
+        },
+        Qt::QueuedConnection);
+}
+
+void PulseAudioOutput::suspend()
+{
+    if (!m_loop)
+        return;
+    pa_threaded_mainloop_lock(m_loop);
+    pa_operation_unref(pa_stream_cork(m_stream, 1, nullptr, nullptr));
+    pa_threaded_mainloop_unlock(m_loop);
+}
+
+void PulseAudioOutput::resume()
+{
+    if (!m_loop)
+        return;
+    pa_threaded_mainloop_lock(m_loop);
+    pa_operation_unref(pa_stream_cork(m_stream, 0, nullptr, nullptr));
+    pa_threaded_mainloop_unlock(m_loop);
+}
+
+void PulseAudioOutput::stop()
+{
+    if (!m_loop)
+        return;
+    pa_threaded_mainloop_lock(m_loop);
+    m_source = nullptr;
+    if (m_pump)
+        pa_threaded_mainloop_get_api(m_loop)->time_free(m_pump);
+    m_pump = nullptr;
+    if (m_stream) {
+        pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+        pa_stream_set_moved_callback(m_stream, nullptr, nullptr);
+        pa_stream_disconnect(m_stream);
+        pa_stream_unref(m_stream);
+        m_stream = nullptr;
+    }
+    pa_context_set_state_callback(m_context, nullptr, nullptr);
+    pa_context_set_subscribe_callback(m_context, nullptr, nullptr);
+    pa_context_disconnect(m_context);
+    pa_context_unref(m_context);
+    m_context = nullptr;
+    pa_threaded_mainloop_unlock(m_loop);
+    pa_threaded_mainloop_stop(m_loop);
+    pa_threaded_mainloop_free(m_loop);
+    m_loop = nullptr;
+}
+
+qint64 PulseAudioOutput::playedLocked() const
+{
+    pa_usec_t played = 0;
+    if (m_everythingPlayed)
+        return m_written * 1000000 / BytesPerSecond;
+    if (pa_stream_get_time(m_stream, &played) < 0)
+        return 0;
+    return std::min<qint64>(qint64(played), m_written * 1000000 / BytesPerSecond);
+}
+
+qint64 PulseAudioOutput::playedUSecs() const
+{
+    if (!m_loop)
+        return 0;
+    pa_threaded_mainloop_lock(m_loop);
+    const qint64 played = playedLocked();
+    pa_threaded_mainloop_unlock(m_loop);
+    return played;
+}
+
+void PulseAudioOutput::setVolume(double volume)
+{
+    m_volume = volume;
+}

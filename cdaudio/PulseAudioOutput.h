@@ -1,0 +1,59 @@
+#pragma once
+
+#include "cdaudio/AudioOutput.h"
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+typedef struct pa_threaded_mainloop pa_threaded_mainloop;
+typedef struct pa_context pa_context;
+typedef struct pa_stream pa_stream;
+typedef struct pa_time_event pa_time_event;
+
+/// Sound through the desktop's sound server: PulseAudio, or PipeWire in its place. Each start
+/// is a connection of its own, so a server that restarted is heard at once. The stream goes
+/// where the desktop's default output goes; the device it plays on going away is told apart.
+class PulseAudioOutput final : public AudioOutput {
+    Q_OBJECT
+
+public:
+    explicit PulseAudioOutput(QObject* parent = nullptr);
+    ~PulseAudioOutput() override;
+
+    bool start(QIODevice* source) override;
+    void suspend() override;
+    void resume() override;
+    void stop() override;
+    qint64 playedUSecs() const override;
+    void setVolume(double volume) override;
+
+private:
+    // On the server connection's own thread, its lock held.
+    void pump();
+    void stateChanged();
+    void moved();
+    void sinkRemoved(uint32_t index);
+    qint64 playedLocked() const;
+    /// Says something to whoever listens, on their own thread.
+    void tell(void (AudioOutput::*signal)());
+
+    /// Waits on the lock until the connection and the stream are ready, or one failed.
+    bool waitUntilReady();
+
+    pa_threaded_mainloop* m_loop = nullptr;
+    pa_context* m_context = nullptr;
+    pa_stream* m_stream = nullptr;
+    pa_time_event* m_pump = nullptr;
+    QIODevice* m_source = nullptr;
+    std::vector<char> m_chunk;
+    qint64 m_written = 0;
+    bool m_everythingPlayed = false;
+    bool m_triggered = false;
+    bool m_failureTold = false;
+    /// The sink the stream plays on, and the one it was moved from, with when.
+    uint32_t m_sink = 0;
+    uint32_t m_formerSink = 0;
+    int64_t m_movedAt = 0;
+    std::atomic<double> m_volume{1.0};
+};
