@@ -86,12 +86,10 @@ void CdPlayer::open()
 void CdPlayer::openImage(const QString& path)
 {
     m_imagePath = path;
-    auto image = std::make_shared<ImageDiscSource>(path.toStdString());
+    m_worker->requestImage(std::make_shared<ImageDiscSource>(path.toStdString()),
+                           path.toStdString());
     ThreadHandOff::release(&m_ring);
-    QMetaObject::invokeMethod(
-        m_worker,
-        [worker = m_worker, image, path = path.toStdString()] { worker->openImage(image, path); },
-        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_worker, &DiscWorker::openRequestedImage, Qt::QueuedConnection);
 }
 
 void CdPlayer::onImageRefused(const QString& why)

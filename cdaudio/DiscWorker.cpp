@@ -6,6 +6,7 @@
 #include "cdaudio/ThreadHandOff.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int ReadIntervalMs = 10;
@@ -71,8 +72,24 @@ void DiscWorker::open()
     take(std::move(chosen));
 }
 
-void DiscWorker::openImage(const std::shared_ptr<DiscSource>& image, const std::string& path)
+void DiscWorker::requestImage(std::shared_ptr<DiscSource> image, std::string path)
 {
+    std::lock_guard lock(m_requestMutex);
+    m_requestedImage = std::move(image);
+    m_requestedPath = std::move(path);
+}
+
+void DiscWorker::openRequestedImage()
+{
+    std::shared_ptr<DiscSource> image;
+    std::string path;
+    {
+        std::lock_guard lock(m_requestMutex);
+        image = std::exchange(m_requestedImage, nullptr);
+        path = std::move(m_requestedPath);
+    }
+    if (!image)
+        return; // an earlier call took it
     ThreadHandOff::acquire(&m_ring);
     std::unique_ptr<DiscReader> reader = image->open(path);
     if (!reader) {

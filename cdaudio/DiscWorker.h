@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <mutex>
 #include <vector>
 
 class DiscReader;
@@ -40,8 +41,10 @@ public:
 public Q_SLOTS:
     /// Opens the first drive with an audio disc, else the first drive with any disc.
     void open();
-    /// Puts the image in the drive's place; one that cannot be opened changes nothing.
-    void openImage(const std::shared_ptr<DiscSource>& image, const std::string& path);
+    /// Takes note of an image to open next, from any thread; the latest note wins.
+    void requestImage(std::shared_ptr<DiscSource> image, std::string path);
+    /// Puts the image asked for in the drive's place; one that cannot be opened changes nothing.
+    void openRequestedImage();
     void startReading(int firstSector, int endSector, quint64 generation);
     void stopReading();
     void eject();
@@ -67,6 +70,10 @@ private:
     std::unique_ptr<DiscReader> m_reader;
     /// The image in the drive's place, if one is.
     std::shared_ptr<DiscSource> m_image;
+    /// The image asked for, handed over from the interface thread.
+    std::mutex m_requestMutex;
+    std::shared_ptr<DiscSource> m_requestedImage;
+    std::string m_requestedPath;
     DiscToc m_toc;
     std::vector<TrackInfo> m_audio;
     bool m_speedLimited = false;
