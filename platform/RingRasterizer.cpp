@@ -89,15 +89,32 @@ void RingRasterizer::drawRing(const PixelBuffer& buffer, double cx, double cy, d
     // The root never falls short, so no row the ring reaches lies beyond `outer`.
     const int top = std::max(cj - int(outer), 0);
     const int bottom = std::min(cj + int(outer), buffer.height - 1);
-    for (int j = top; j <= bottom; ++j) {
-        const double dd = double(j - cj) * (j - cj);
-        const int k = outerReach(dd, bounds.outer2);
-        const int m = holeReach(dd, bounds.inner2);
-        const int left = std::max(ci - k, 0);
-        const int right = std::min(ci + k, buffer.width - 1);
-        uint32_t* row = buffer.bits + std::ptrdiff_t(j) * buffer.stride;
-        // Either side of the hole; a row that misses the hole (m = -1) meets at the centre.
-        fill(row, left, std::min(ci - m - 1, right), pixel);
-        fill(row, std::max(ci + m + 1, left), right, pixel);
-    }
+    // Away from the centre row the reaches only shrink, so each half of the ring takes one root
+    // for its first row and steps down from there, with the very checks the roots end with.
+    const auto half = [&](int first, int last, int step) {
+        int k = -1, m = -1;
+        for (int j = first; j != last + step; j += step) {
+            const double dd = double(j - cj) * (j - cj);
+            if (j == first) {
+                k = outerReach(dd, bounds.outer2);
+                m = holeReach(dd, bounds.inner2);
+            }
+            while (k >= 0 && double(k) * k + dd > bounds.outer2)
+                --k;
+            while (m >= 0 && double(m) * m + dd >= bounds.inner2)
+                --m;
+            if (k < 0)
+                return;
+            const int left = std::max(ci - k, 0);
+            const int right = std::min(ci + k, buffer.width - 1);
+            uint32_t* row = buffer.bits + std::ptrdiff_t(j) * buffer.stride;
+            // Either side of the hole; a row that misses the hole (m = -1) meets at the centre.
+            fill(row, left, std::min(ci - m - 1, right), pixel);
+            fill(row, std::max(ci + m + 1, left), right, pixel);
+        }
+    };
+    if (std::min(cj, bottom) >= top)
+        half(std::min(cj, bottom), top, -1);
+    if (bottom >= std::max(cj + 1, top))
+        half(std::max(cj + 1, top), bottom, 1);
 }
