@@ -33,7 +33,7 @@ constexpr int SettleTimeoutMs = 1000;
 
 MainWindow::MainWindow(RandomSource& random, MessageBoxes& boxes, ProgramEnd& end,
                        CdPlayerPanel* panel, QWidget* parent)
-    : QWidget(parent), m_burst(m_surface, random), m_pacing(*this), m_modes(*this, m_pacing),
+    : QWidget(parent), m_burst(m_picture, random), m_pacing(*this), m_modes(*this, m_pacing),
       m_messages(boxes, end), m_playerPanel(panel)
 {
     setupWindow();
@@ -64,6 +64,7 @@ void MainWindow::setupWindow()
     setAcceptDrops(true);
     move(StoredLayout::Position);
     setFixedSize(StoredLayout::ClientSize);
+    m_picture.setLogicalSize(size());
 }
 
 void MainWindow::setupControls()
@@ -291,7 +292,7 @@ void MainWindow::setBackgroundColour(Colour colour)
 void MainWindow::drawCircleBurst()
 {
     m_burst.drawCircleBurst();
-    update(m_surface.takeDirtyRect());
+    update(m_picture.recordedArea());
 }
 
 void MainWindow::applyWindowMode()
@@ -348,16 +349,9 @@ void MainWindow::settle()
     update();
 }
 
-void MainWindow::eraseAndRepaint()
-{
-    m_surface.erase(size(), devicePixelRatioF(), toQColor(m_backgroundColour, palette()));
-    m_burst.drawCircleBurst();
-    m_surface.takeDirtyRect();
-    m_erasePending = false;
-}
-
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
+    m_picture.setLogicalSize(size());
     m_erasePending = true;
     if (m_settling && size() == m_settleSize)
         settle();
@@ -367,20 +361,16 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 void MainWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const bool stale = m_erasePending || m_surface.logicalSize() != size() ||
-                       m_surface.devicePixelRatio() != devicePixelRatioF();
-    if (stale && m_settling) {
-        painter.fillRect(event->rect(), toQColor(m_backgroundColour, palette()));
-        return;
+    if (m_picture.beginPaint(*this, painter) || m_erasePending) {
+        m_picture.erase(toQColor(m_backgroundColour, palette()));
+        m_erasePending = true;
+        // Between a change of mode and the window's new size no burst is drawn.
+        if (!m_settling) {
+            m_burst.drawCircleBurst();
+            m_erasePending = false;
+            if (event->rect() != rect())
+                update();
+        }
     }
-    if (stale) {
-        eraseAndRepaint();
-        if (event->rect() != rect())
-            update();
-    }
-    const QRect area = event->rect();
-    const qreal ratio = m_surface.devicePixelRatio();
-    painter.drawImage(
-        area, m_surface.image(),
-        QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
+    m_picture.endPaint(painter, event->region());
 }

@@ -5,7 +5,7 @@
 #include "animation/CircleBurst.h"
 #include "animation/DisplayModes.h"
 #include "messages/MessageHandlers.h"
-#include "platform/ImageSurface.h"
+#include "platform/WindowPicture.h"
 
 #include <QRect>
 #include <QTimer>
@@ -29,7 +29,7 @@ public:
                CdPlayerPanel* panel = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    const ImageSurface& surface() const { return m_surface; }
+    const ImageSurface& surface() const { return m_picture.pixels(); }
     ClickInterval clickInterval() const { return m_pacing.clickInterval(); }
     CdPlayerPanel& playerPanel() const { return *m_playerPanel; }
 
@@ -86,10 +86,8 @@ private:
     /// Brings the real window to the requested state and border once the handler is done.
     void applyWindowMode();
     void settle();
-    /// The system's erase: picture cleared to the background, then the repaint's burst.
-    void eraseAndRepaint();
 
-    ImageSurface m_surface;
+    WindowPicture m_picture;
     CircleBurst m_burst;
     AnimationPacing m_pacing;
     DisplayModes m_modes;

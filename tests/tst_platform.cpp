@@ -135,26 +135,27 @@ products floored in double, not float | 0x1.666666p-1 | 7 | 10
         }
     }
 
-    void dirtyRectHoldsEveryChangedPixelAndLittleMore()
+    void footprintHoldsEveryChangedPixelAndLittleMore()
     {
         RandomSequence random;
+        const QSize size(300, 200);
         for (const qreal ratio : {1.0, 2.0}) {
             ImageSurface surface;
-            CircleBurst burst(surface, random);
             for (int n = 0; n < 20; ++n) {
-                surface.erase(QSize(300, 200), ratio, Background);
-                QCOMPARE(surface.takeDirtyRect(), QRect(0, 0, 300, 200));
-                QVERIFY(surface.takeDirtyRect().isEmpty());
-                burst.drawRandomCircle();
+                surface.erase(size, ratio, Background);
+                const float x = random.next() * 4500, y = random.next() * 3000;
+                const float radius = random.next() * 1500;
+                surface.setPenWidth(int16_t(1 + random.next() * 10));
+                surface.drawCircle(x, y, radius);
                 const QImage& image = surface.image();
-                QRect changed; // in logical pixels, as the dirty rectangle is
-                for (int y = 0; y < image.height(); ++y)
-                    for (int x = 0; x < image.width(); ++x)
-                        if (image.pixel(x, y) != Background.rgb())
-                            changed |= QRect(int(x / ratio), int(y / ratio), 1, 1);
-                const QRect dirty = surface.takeDirtyRect();
-                const QRect slack = changed.adjusted(-2, -2, 2, 2) & QRect(0, 0, 300, 200);
-                QVERIFY2(dirty.contains(changed) && slack.contains(dirty),
+                QRect changed; // in logical pixels, as the footprint is
+                for (int py = 0; py < image.height(); ++py)
+                    for (int px = 0; px < image.width(); ++px)
+                        if (image.pixel(px, py) != Background.rgb())
+                            changed |= QRect(int(px / ratio), int(py / ratio), 1, 1);
+                const QRect area = ImageSurface::footprint(x, y, radius, surface.penWidth(), size);
+                const QRect slack = changed.adjusted(-2, -2, 2, 2) & QRect(QPoint(0, 0), size);
+                QVERIFY2(area.contains(changed) && slack.contains(area),
                          qPrintable(QStringLiteral("ratio %1 circle %2").arg(ratio).arg(n)));
             }
         }
