@@ -6,6 +6,7 @@
 #include "platform/QtMessageBoxes.h"
 #include "platform/RandomSequence.h"
 #include "startup/CommandLine.h"
+#include "startup/ScreenSaverHack.h"
 
 #include <QDir>
 
@@ -13,6 +14,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (ScreenSaverHack::isAskedFor(argc, argv))
+        return ScreenSaverHack::run(argc, argv);
     Application app(argc, argv);
     const CommandLine line = CommandLine::parse(app.arguments(), QDir::currentPath());
     if (!line.complaint.isEmpty())

@@ -10,6 +10,7 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 grep -qx "Exec=spindella %U" "$prefix/share/applications/$id.desktop"
 grep -qx "Name=Spindella Cd Player" "$prefix/share/applications/$id.desktop"
 grep -qx "MimeType=x-content/audio-cdda;application/x-cue;" "$prefix/share/applications/$id.desktop"
+grep -q '<command arg="-root"/>' "$prefix/share/xscreensaver/config/spindella.xml"
 for size in 32 64 128 256; do
     icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
     test "$(identify -format '%wx%h' "$icon")" = "${size}x${size}"
