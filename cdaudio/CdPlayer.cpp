@@ -293,6 +293,12 @@ void CdPlayer::onDeviceLost()
     Q_EMIT changed();
 }
 
+void CdPlayer::renameDisc(const DiscToc& named)
+{
+    m_transport.rename(named);
+    Q_EMIT changed();
+}
+
 void CdPlayer::prepareForSleep()
 {
     updatePosition();

@@ -53,6 +53,8 @@ public:
     void setVolume(double volume);
     /// The computer is about to sleep: a playing disc pauses, and stays paused on waking.
     void prepareForSleep();
+    /// New names for the disc in place; nothing else changes.
+    void renameDisc(const DiscToc& named);
 
 Q_SIGNALS:
     /// The state, the position or the disc changed.

@@ -11,7 +11,7 @@ std::vector<TrackInfo> DiscToc::audioTracks() const
 {
     std::vector<TrackInfo> audio;
     if (hiddenSectors > 0)
-        audio.push_back({0, 0, hiddenSectors, true, false, {}, {}, {}});
+        audio.push_back({0, 0, hiddenSectors, true, false, {}, {}, {}, {}});
     for (const TrackInfo& track : tracks)
         if (track.audio)
             audio.push_back(track);

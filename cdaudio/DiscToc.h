@@ -13,6 +13,8 @@ struct TrackInfo {
     std::string title;
     std::string performer;
     std::string songwriter;
+    /// The MusicBrainz recording, where the disc was found there.
+    std::string musicBrainzTrackId;
 
     int endSector() const { return firstSector + sectorCount; }
     /// The CD-Text title, else what the player calls the track.
@@ -45,6 +47,11 @@ struct DiscToc {
     int hiddenSectors = 0;
     /// An image standing in for a disc: ejecting it just lets it go.
     bool fromImage = false;
+    // Where the disc was found on MusicBrainz: its release, and its cover as a local file.
+    std::string releaseDate;
+    int discNumber = 0;
+    std::string musicBrainzAlbumId;
+    std::string artUrl;
 
     /// The playable tracks in order: the hidden track as number 0 where there is one.
     std::vector<TrackInfo> audioTracks() const;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
 std::string clock(int sectors)
@@ -62,6 +63,22 @@ void Transport::discLoaded(const DiscToc& toc)
     m_index = firstIndex();
     m_elapsed = 0;
     m_state = m_audio.empty() ? State::NoAudio : State::Stopped;
+}
+
+void Transport::rename(const DiscToc& named)
+{
+    const auto place = [](const DiscToc& toc) {
+        std::vector<std::pair<int, int>> tracks;
+        for (const TrackInfo& track : toc.tracks)
+            tracks.emplace_back(track.firstSector, track.sectorCount);
+        return std::make_pair(tracks, toc.hiddenSectors);
+    };
+    if (!hasDisc() || place(named) != place(m_toc))
+        return;
+    m_toc = named;
+    const int index = m_index;
+    m_audio = named.audioTracks();
+    m_index = index;
 }
 
 void Transport::imageRefused(std::string why)

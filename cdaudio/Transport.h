@@ -39,6 +39,9 @@ public:
     void noDrive();
     void noDisc();
     void discLoaded(const DiscToc& toc);
+    /// New names for the disc in place (its titles, performers and where it was found): where
+    /// its tracks lie and how it plays do not change.
+    void rename(const DiscToc& named);
     /// An image that could not be opened: the display says so, with why in its details, until
     /// the next button or disc; whatever plays goes on.
     void imageRefused(std::string why);

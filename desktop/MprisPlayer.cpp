@@ -49,11 +49,26 @@ QVariantMap MprisPlayer::metadata() const
         {QStringLiteral("xesam:trackNumber"), number},
     };
     map.insert(QStringLiteral("xesam:title"), QString::fromStdString(track.displayTitle()));
-    if (!toc.title.empty())
-        map.insert(QStringLiteral("xesam:album"), QString::fromStdString(toc.title));
     const std::string& artist = track.performer.empty() ? toc.performer : track.performer;
-    if (!artist.empty())
-        map.insert(QStringLiteral("xesam:artist"), QStringList{QString::fromStdString(artist)});
+    // Only what is known goes out: an empty name is no name.
+    const auto text = [&map](const char* key, const std::string& value) {
+        if (!value.empty())
+            map.insert(QLatin1String(key), QString::fromStdString(value));
+    };
+    const auto list = [&map](const char* key, const std::string& value) {
+        if (!value.empty())
+            map.insert(QLatin1String(key), QStringList{QString::fromStdString(value)});
+    };
+    text("xesam:album", toc.title);
+    list("xesam:artist", artist);
+    list("xesam:albumArtist", toc.performer);
+    list("xesam:composer", track.songwriter);
+    text("xesam:contentCreated", toc.releaseDate);
+    text("xesam:musicBrainzTrackID", track.musicBrainzTrackId);
+    text("xesam:musicBrainzAlbumID", toc.musicBrainzAlbumId);
+    text("mpris:artUrl", toc.artUrl);
+    if (toc.discNumber > 0)
+        map.insert(QStringLiteral("xesam:discNumber"), toc.discNumber);
     return map;
 }
 

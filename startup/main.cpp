@@ -2,6 +2,7 @@
 #include "cdaudio/CdPlayerPanel.h"
 #include "desktop/DesktopSession.h"
 #include "desktop/HandOver.h"
+#include "discnames/DiscNamer.h"
 #include "platform/Application.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/RandomSequence.h"
@@ -27,6 +28,7 @@ int main(int argc, char* argv[])
     QtMessageBoxes boxes;
     MainWindow window(RandomSequence::process(), boxes, app);
     DesktopSession session(window, QDBusConnection::sessionBus(), QDBusConnection::systemBus());
+    DiscNamer namer(window.playerPanel().player());
     QObject::connect(&app, &Application::ending, &session, &DesktopSession::end);
     window.show();
     if (line.open == CommandLine::Open::Image)

@@ -28,7 +28,7 @@ DiscToc tracks(int count, int hidden = 0)
     DiscToc toc;
     int start = hidden;
     for (int n = 1; n <= count; ++n) {
-        toc.tracks.push_back({n, start, n * 750, true, false, {}, {}, {}});
+        toc.tracks.push_back({n, start, n * 750, true, false, {}, {}, {}, {}});
         start += n * 750;
     }
     toc.hiddenSectors = hidden;
@@ -52,7 +52,7 @@ struct Rig {
         toc.tracks[0].preEmphasis = true;
         toc.fromImage = disc == "image";
         if (disc == "enhanced")
-            toc.tracks.push_back({4, 4500 + DiscToc::SessionGap, 750, false, false, {}, {}, {}});
+            toc.tracks.push_back({4, 4500 + DiscToc::SessionGap, 750, false, false, {}, {}, {}, {}});
         if (disc != "none")
             transport.discLoaded(toc);
     }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "cdaudio/DiscToc.h"
+
+#include <QJsonObject>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+/// The names a disc has on MusicBrainz: its release, the medium that is this disc, and its
+/// tracks in order from track 1.
+struct DiscNames {
+    struct Track {
+        std::string title;
+        std::string artist;
+        std::string recordingId;
+    };
+
+    /// Found by the disc's own ID; otherwise by its track lengths.
+    bool exact = false;
+    std::string releaseId;
+    std::string album;
+    std::string albumArtist;
+    std::string date;
+    int discNumber = 0;
+    /// The release has a front cover to be had.
+    bool frontCover = false;
+    std::vector<Track> tracks;
+
+    /// The disc with these names: those of an exact match stand, CD-Text filling what they
+    /// lack; those of a match by track lengths only fill what CD-Text lacks.
+    DiscToc applyTo(DiscToc disc) const;
+
+    QJsonObject toJson() const;
+    /// Names written by toJson(), or by anybody: each field checked, nonsense left out.
+    static std::optional<DiscNames> fromJson(const QJsonObject& json);
+
+    /// A MusicBrainz id: 36 characters of lower-case hex digits and hyphens.
+    static bool isMbid(const QString& text);
+};

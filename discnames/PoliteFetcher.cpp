@@ -1,0 +1,100 @@
+#include "discnames/PoliteFetcher.h"
+
+#include "VersionRecord.h"
+
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 SpacingMs = 1000;
+/// A busy server's own word on when to come back is heeded up to this.
+constexpr qint64 LongestWaitMs = 10000;
+
+qint64 now()
+{
+    return QDeadlineTimer::current().deadline();
+}
+
+QString serverOf(const QUrl& url)
+{
+    return url.scheme() + QLatin1String("://") + url.host() + QLatin1Char(':') +
+           QString::number(url.port(-1));
+}
+
+} // namespace
+
+PoliteFetcher::PoliteFetcher(QObject* parent) : QObject(parent) {}
+
+void PoliteFetcher::get(const QUrl& url, qint64 mostBytes, Done done)
+{
+    schedule({url, mostBytes, std::move(done), 0});
+}
+
+void PoliteFetcher::cancelAll()
+{
+    ++m_generation;
+    for (QNetworkReply* reply : m_network.findChildren<QNetworkReply*>())
+        reply->abort();
+}
+
+void PoliteFetcher::schedule(Request request, qint64 notBeforeMs)
+{
+    qint64& next = m_nextAllowed[serverOf(request.url)];
+    const qint64 at = std::max({now(), next, notBeforeMs});
+    next = at + SpacingMs;
+    QTimer::singleShot(int(at - now()), this, [this, request, generation = m_generation] {
+        if (generation == m_generation)
+            send(request);
+    });
+}
+
+void PoliteFetcher::send(const Request& request)
+{
+    QNetworkRequest asked(request.url);
+    asked.setHeader(QNetworkRequest::UserAgentHeader,
+                    QStringLiteral("Spindella/%1 ( %2 )")
+                        .arg(QLatin1String(VersionRecord::FileVersion),
+                             QLatin1String(VersionRecord::Homepage)));
+    asked.setRawHeader("Accept", "application/json, image/*");
+    asked.setTransferTimeout(TimeoutMs);
+    QNetworkReply* reply = m_network.get(asked);
+    // More than asked for is never read: the answer is dropped as soon as it says so.
+    connect(reply, &QNetworkReply::downloadProgress, reply,
+            [reply, most = request.mostBytes](qint64 received, qint64 total) {
+                if (received > most || total > most)
+                    reply->abort();
+            });
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply, request, generation = m_generation] {
+                reply->deleteLater();
+                if (generation == m_generation)
+                    finished(reply, request);
+            });
+}
+
+void PoliteFetcher::finished(QNetworkReply* reply, const Request& request)
+{
+    Answer answer;
+    answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (answer.status == 503 && request.retries < Retries) {
+        const qint64 wait = std::clamp<qint64>(reply->rawHeader("Retry-After").toLongLong() * 1000,
+                                               SpacingMs, LongestWaitMs);
+        Request again = request;
+        ++again.retries;
+        schedule(again, now() + wait);
+        return;
+    }
+    const bool whole = reply->error() == QNetworkReply::NoError ||
+                       reply->error() == QNetworkReply::ContentNotFoundError;
+    if (!whole || reply->bytesAvailable() > request.mostBytes)
+        answer.status = 0;
+    else
+        answer.body = reply->read(request.mostBytes);
+    request.done(answer);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QUrl>
+
+#include <functional>
+
+class QNetworkReply;
+
+/// Fetches from web services as a good client of free ones: the program's name and home page
+/// in every request, at most one request a second to each server, a busy answer (503) waited
+/// out and asked again at most three times, nothing that takes longer than 10 s and nothing
+/// larger than asked for.
+class PoliteFetcher : public QObject {
+    Q_OBJECT
+
+public:
+    /// The HTTP status, 0 when there was no answer (offline, refused, too slow, too large).
+    struct Answer {
+        int status = 0;
+        QByteArray body;
+    };
+    using Done = std::function<void(const Answer&)>;
+
+    static constexpr int TimeoutMs = 10000;
+    static constexpr int Retries = 3;
+
+    explicit PoliteFetcher(QObject* parent = nullptr);
+
+    /// Fetches `url`, following redirects, and tells `done` once.
+    void get(const QUrl& url, qint64 mostBytes, Done done);
+    /// Forgets every fetch not yet answered; their `done` is never told.
+    void cancelAll();
+
+private:
+    struct Request {
+        QUrl url;
+        qint64 mostBytes = 0;
+        Done done;
+        int retries = 0;
+    };
+    /// Sends when the server's second allows it.
+    void schedule(Request request, qint64 notBeforeMs = 0);
+    void send(const Request& request);
+    void finished(QNetworkReply* reply, const Request& request);
+
+    QNetworkAccessManager m_network;
+    /// When each server may be asked next, on the monotonic clock.
+    QHash<QString, qint64> m_nextAllowed;
+    quint64 m_generation = 0;
+};
