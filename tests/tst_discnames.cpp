@@ -1,10 +1,12 @@
 // Names and covers for discs from a stand-in for MusicBrainz and the Cover Art Archive: a local
 // server answering from fixture files shaped as the real service answers, driving the real
 // player, its tooltip and its media-player service on a private session bus.
+#include "cdaudio/CdText.h"
 #include "cdaudio/CdioDiscSource.h"
 #include "desktop/DesktopSession.h"
 #include "discnames/DiscIdentifier.h"
 #include "discnames/DiscNamer.h"
+#include "discnames/MusicBrainzAnswer.h"
 #include "support/DiscImage.h"
 #include "support/PlayerWindow.h"
 #include "support/TextTable.h"
@@ -12,11 +14,15 @@
 #include <QDBusConnectionInterface>
 #include <QDBusPendingCall>
 #include <QDBusVariant>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
+#include <random>
 
 namespace {
 
@@ -215,6 +221,62 @@ busy at first, then found | busy:two-releases | | | 01 One - The Rings feat. Cir
         for (const QJsonObject& request : asked)
             QCOMPARE(request["agent"].toString(),
                      "Spindella/1.00.0001 ( https://spindella.example.org/ )");
+    }
+
+    void mangledAnswersGiveSoundNamesOrNone()
+    {
+        // The fixtures' answers with values swapped for others of any type, many times over.
+        std::mt19937 random(20261207);
+        const QList<QJsonValue> odd{QJsonValue(),
+                                    true,
+                                    -1,
+                                    1e300,
+                                    QString(5000, QChar(0x2603)),
+                                    QJsonArray{1, "x"},
+                                    QJsonObject{{"id", "@DISCID@"}},
+                                    "aaaaaaaa-0000-4000-8000-00000000000z",
+                                    "9999-99-99"};
+        std::function<QJsonValue(const QJsonValue&)> mangle = [&](const QJsonValue& value) {
+            if (random() % 12 == 0)
+                return odd[qsizetype(random() % odd.size())];
+            if (value.isArray()) {
+                QJsonArray array;
+                for (const QJsonValue& item : value.toArray())
+                    array.append(mangle(item));
+                return QJsonValue(array);
+            }
+            QJsonObject object = value.toObject();
+            for (auto it = object.begin(); it != object.end(); ++it)
+                it.value() = mangle(it.value());
+            return value.isObject() ? QJsonValue(object) : value;
+        };
+        const MusicBrainzAnswer::Disc disc{"0123456789abcdefghijklmnop-_", {}, {14000, 5000, 5000}};
+        int named = 0;
+        for (const char* fixture : {"two-releases", "two-discs", "fuzzy", "wrong-types"}) {
+            QFile file(QFINDTESTDATA(QString("data/musicbrainz/%1.json").arg(fixture)));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray text = file.readAll()
+                                        .replace("@DISCID@", disc.id.c_str())
+                                        .replace("@LENGTH1@", "14000")
+                                        .replace("@LENGTH2@", "5000")
+                                        .replace("@LENGTH3@", "5000");
+            const QJsonObject answer = QJsonDocument::fromJson(text).object();
+            QVERIFY(!answer.isEmpty());
+            for (int round = 0; round < 500; ++round) {
+                const auto names = MusicBrainzAnswer::namesFor(
+                    QJsonDocument(mangle(answer).toObject()).toJson(), disc);
+                if (!names)
+                    continue;
+                ++named;
+                QVERIFY(DiscNames::isMbid(QString::fromStdString(names->releaseId)));
+                QVERIFY(names->tracks.size() <= 99 && names->album.size() <= 400);
+                for (const DiscNames::Track& track : names->tracks)
+                    QVERIFY(CdText::isUtf8(track.title) && track.title.size() <= 400 &&
+                            (track.recordingId.empty() ||
+                             DiscNames::isMbid(QString::fromStdString(track.recordingId))));
+            }
+        }
+        QVERIFY(named > 200);
     }
 
     void quietWhenTheServiceKnowsNothingOrSaysTooMuch_data()
