@@ -4,7 +4,8 @@
 Usage: musicbrainz.py FIXTURES ROUTES LOG
 
 It prints its port on the first line of standard output. Each disc ID is routed to a scenario
-by the JSON file ROUTES, read afresh for every request: {"<disc id>": "<scenario>"}. A scenario
+by the JSON file ROUTES, read afresh for every request: {"<disc id>": "<scenario>"}, "*" for
+any other. A scenario
 names a fixture in FIXTURES (answered for the disc ID, and for the lookup by track lengths when
 the route is "<exact>/<fuzzy>"), or is one of: "unknown" (404), "busy:<scenario>" (503 for the
 first request, then the scenario), "slow" (answers after 15 s), "huge" (3 MB of JSON). In
@@ -57,7 +58,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
     def disc(self, disc_id, toc):
         with open(ROUTES) as routes:
-            scenario = json.load(routes).get(disc_id, "unknown")
+            table = json.load(routes)
+        scenario = table.get(disc_id, table.get("*", "unknown"))
         if scenario.startswith("busy:"):
             if disc_id not in busy_seen:
                 busy_seen.add(disc_id)
