@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -22,6 +23,16 @@ inline void spin(int milliseconds)
     QEventLoop loop;
     QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+/// The program's share of one core while its event loop runs for `milliseconds`, in percent.
+inline double cpuPercentOver(int milliseconds)
+{
+    const double before = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    spin(milliseconds);
+    return 100 * (cpuSeconds() - before) / (double(wall.nsecsElapsed()) / 1e9);
 }
 
 } // namespace ProcessClock

@@ -36,11 +36,7 @@ void cpuWhilePlaying(benchmark::State& state)
     for (auto _ : state) {
         player->pressPlay();
         spin(500);
-        const double before = cpuSeconds();
-        QElapsedTimer wall;
-        wall.start();
-        spin(10000);
-        state.counters["cpu_percent"] = 100 * (cpuSeconds() - before) / (wall.nsecsElapsed() / 1e9);
+        state.counters["cpu_percent"] = ProcessClock::cpuPercentOver(10000);
         state.counters["still_playing"] = player->transport().state() == Transport::State::Playing;
         player->pressStop();
     }

@@ -65,11 +65,7 @@ void measurePlaying(benchmark::State& state, CdPlayer& player)
 {
     for (auto _ : state) {
         spin(1000);
-        const double before = cpuSeconds();
-        QElapsedTimer wall;
-        wall.start();
-        spin(10000);
-        state.counters["cpu_percent"] = 100 * (cpuSeconds() - before) / (wall.nsecsElapsed() / 1e9);
+        state.counters["cpu_percent"] = ProcessClock::cpuPercentOver(10000);
         state.counters["rss_mb"] = residentMegabytes();
         state.counters["still_playing"] = player.transport().state() == Transport::State::Playing;
     }

@@ -7,6 +7,7 @@
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -202,29 +203,25 @@ void PulseAudioOutput::pump()
 void PulseAudioOutput::tell(void (AudioOutput::*signal)())
 {
     QMetaObject::invokeMethod(
-        this,
-        [this, signal] {
-            Q_EMIT(this->*signal)
-            ();
-        },
-        Qt::QueuedConnection);
+        this, [this, signal] { std::invoke(signal, this); }, Qt::QueuedConnection);
 }
 
 void PulseAudioOutput::suspend()
 {
-    if (!m_loop)
-        return;
-    pa_threaded_mainloop_lock(m_loop);
-    pa_operation_unref(pa_stream_cork(m_stream, 1, nullptr, nullptr));
-    pa_threaded_mainloop_unlock(m_loop);
+    cork(true);
 }
 
 void PulseAudioOutput::resume()
 {
+    cork(false);
+}
+
+void PulseAudioOutput::cork(bool corked)
+{
     if (!m_loop)
         return;
     pa_threaded_mainloop_lock(m_loop);
-    pa_operation_unref(pa_stream_cork(m_stream, 0, nullptr, nullptr));
+    pa_operation_unref(pa_stream_cork(m_stream, corked, nullptr, nullptr));
     pa_threaded_mainloop_unlock(m_loop);
 }
 

@@ -40,6 +40,7 @@ private:
 
     /// Waits on the lock until the connection and the stream are ready, or one failed.
     bool waitUntilReady();
+    void cork(bool corked);
 
     pa_threaded_mainloop* m_loop = nullptr;
     pa_context* m_context = nullptr;
