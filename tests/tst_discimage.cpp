@@ -147,6 +147,7 @@ lower-case keywords, unknown ones skipped | disc.flac=123 | file "disc.flac" wav
 the .wav named, the .flac there | disc.flac=123 | FILE "disc.wav" WAVE;TRACK 01 AUDIO;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 01 {1};TRACK 03 AUDIO;INDEX 01 {12} | disc.cue | utf8 | 2 | | 2 3
 a .bin opened alone | disc.bin=123 | FILE "DISC.BIN" BINARY;TRACK 01 AUDIO;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 01 {1};TRACK 03 AUDIO;INDEX 01 {12} | disc.bin | utf8 | 2 | | 2 3
 a WAV called BINARY | disc.wav=123 | FILE "disc.wav" BINARY;TRACK 01 AUDIO;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 01 {1};TRACK 03 AUDIO;INDEX 01 {12} | disc.cue | utf8 | 1 | | 1 2 3
+an AIFF called BINARY | disc.aiff=123 | FILE "disc.aiff" BINARY;TRACK 01 AUDIO;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 01 {1};TRACK 03 AUDIO;INDEX 01 {12} | disc.cue | utf8 | 1 | | 1 2 3
 MOTOROLA, big-endian | disc.bin=123:be | FILE "disc.bin" MOTOROLA;TRACK 01 AUDIO;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 01 {1};TRACK 03 AUDIO;INDEX 01 {12} | disc.cue | utf8 | 1 | | 1 2 3
 pre-emphasis, de-emphasised | disc.flac=123 | FILE "disc.flac" WAVE;TRACK 01 AUDIO;INDEX 01 00:00:00;TRACK 02 AUDIO;FLAGS PRE;INDEX 01 {1};TRACK 03 AUDIO;INDEX 01 {12} | disc.cue | utf8 | 1 | | 1 ~2 3
 )");
