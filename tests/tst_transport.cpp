@@ -52,7 +52,8 @@ struct Rig {
         toc.tracks[0].preEmphasis = true;
         toc.fromImage = disc == "image";
         if (disc == "enhanced")
-            toc.tracks.push_back({4, 4500 + DiscToc::SessionGap, 750, false, false, {}, {}, {}, {}});
+            toc.tracks.push_back(
+                {4, 4500 + DiscToc::SessionGap, 750, false, false, {}, {}, {}, {}});
         if (disc != "none")
             transport.discLoaded(toc);
     }
