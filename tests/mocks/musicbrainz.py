@@ -5,10 +5,10 @@ Usage: musicbrainz.py FIXTURES ROUTES LOG
 
 It prints its port on the first line of standard output. Each disc ID is routed to a scenario
 by the JSON file ROUTES, read afresh for every request: {"<disc id>": "<scenario>"}, "*" for
-any other. A scenario
-names a fixture in FIXTURES (answered for the disc ID, and for the lookup by track lengths when
-the route is "<exact>/<fuzzy>"), or is one of: "unknown" (404), "busy:<scenario>" (503 for the
-first request, then the scenario), "slow" (answers after 15 s), "huge" (3 MB of JSON). In
+any other. A scenario names a fixture in FIXTURES (answered for the disc ID, and for the lookup
+by track lengths when the route is "<exact>/<fuzzy>"), or is one of: "unknown" (404),
+"busy:<scenario>" (503 for the first request, then the scenario), "slow" (answers after 15 s),
+"huge" (3 MB of JSON). In
 fixtures "@DISCID@" stands for the disc ID asked for, "@LENGTHn@" for the length in ms of track
 n from the toc= of the lookup by track lengths. Covers: /release/<mbid>/front-500 redirects to
 /images/<mbid>, answered from FIXTURES/<mbid>.png where there is one. Every request is logged to
