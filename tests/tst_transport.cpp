@@ -75,7 +75,8 @@ struct Rig {
                                               {"soundback", &Transport::soundBack},
                                               {"unplugged", &Transport::outputGone},
                                               {"sleep", &Transport::sleep},
-                                              {"gaveup", &Transport::stopAwaitingSound}};
+                                              {"gaveup", &Transport::stopAwaitingSound},
+                                              {"opening", &Transport::opening}};
         for (const QString& step : cellList(steps)) {
             const QString verb = step.section(' ', 0, 0);
             const int value = step.section(' ', 1, 1).toInt();
@@ -187,6 +188,10 @@ hidden: unreadable, skipped | hidden | previous, play, readerror | Playing | 1 |
 hidden: the end returns to 1 | hidden | previous, play, end | Stopped | 1 | RP--NE | start 0-4800, stop | 01 00:00
 full: the last of 99 tracks | full | next 98 | Stopped | 99 | RP---E | | 99 00:00
 enhanced: data is no track | enhanced | next, next, next | Stopped | 3 | RP---E | | 03 00:00
+full: the clock's minutes | full | next 11, play, at 58350 | Playing | 12 | R-ASNE | start 49500-3712500 | 12 01:58
+Load while playing stops the disc | plain | play, opening | Opening | 1 | ------ | start 0-4500, stop | Opening
+Load while paused stops the disc | plain | play, pause, opening | Opening | 1 | ------ | start 0-4500, pause, stop | Opening
+Load while stopped asks nothing | plain | opening | Opening | 1 | ------ | | Opening
 enhanced: plays to its audio | enhanced | play | Playing | 1 | R-ASNE | start 0-4500 | 01 00:00
 )");
     }
