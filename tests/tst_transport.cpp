@@ -150,7 +150,7 @@ eject while stopped | plain | eject | NoDisc | 0 | -----E | eject | No disc
 play after eject | plain | eject, play | NoDisc | 0 | -----E | eject | No disc
 no disc while playing | plain | play, nodisc | NoDisc | 0 | -----E | start 0-4500, stop | No disc
 read error | plain | play, readerror | ReadError | 1 | -P--NE | start 0-4500, stop | Read error
-play after a read error | plain | play, readerror, play | Playing | 1 | R-ASNE | start 0-4500, stop, start 0-4500 | 01 00:00
+play after a read error | plain | play, at 300, readerror, play | Playing | 1 | R-ASNE | start 0-4500, stop, start 0-4500 | 01 00:00
 no sound: the sound server awaited | plain | play, nosound | NoSound | 1 | -PASNE | start 0-4500, stop | No sound
 play after no sound goes on | plain | play, at 300, nosound, play | Playing | 1 | R-ASNE | start 0-4500, stop, start 300-4500 | 01 00:04
 the server back: on where it stopped | plain | play, at 300, nosound, soundback | Playing | 1 | R-ASNE | start 0-4500, stop, start 300-4500 | 01 00:04
