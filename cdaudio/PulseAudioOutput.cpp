@@ -194,7 +194,7 @@ void PulseAudioOutput::pump()
         m_triggered = true;
         pa_operation_unref(pa_stream_trigger(m_stream, nullptr, nullptr));
     }
-    if (playedLocked() >= m_written * 1000000 / BytesPerSecond) {
+    if (playedLocked() >= writtenUSecs()) {
         m_everythingPlayed = true;
         tell(&AudioOutput::drained);
     }
@@ -252,14 +252,19 @@ void PulseAudioOutput::stop()
     m_loop = nullptr;
 }
 
+qint64 PulseAudioOutput::writtenUSecs() const
+{
+    return m_written * 1000000 / BytesPerSecond;
+}
+
 qint64 PulseAudioOutput::playedLocked() const
 {
     pa_usec_t played = 0;
     if (m_everythingPlayed)
-        return m_written * 1000000 / BytesPerSecond;
+        return writtenUSecs();
     if (pa_stream_get_time(m_stream, &played) < 0)
         return 0;
-    return std::min<qint64>(qint64(played), m_written * 1000000 / BytesPerSecond);
+    return std::min<qint64>(qint64(played), writtenUSecs());
 }
 
 qint64 PulseAudioOutput::playedUSecs() const

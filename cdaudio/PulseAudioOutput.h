@@ -35,6 +35,7 @@ private:
     void moved();
     void sinkRemoved(uint32_t index);
     qint64 playedLocked() const;
+    qint64 writtenUSecs() const;
     /// Says something to whoever listens, on their own thread.
     void tell(void (AudioOutput::*signal)());
 

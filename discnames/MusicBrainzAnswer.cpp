@@ -32,13 +32,13 @@ std::string text(const QJsonValue& value)
 }
 
 /// An artist credit as it reads: each name followed by its join phrase.
-std::string credit(const QJsonValue& value)
+QString credit(const QJsonValue& value)
 {
     QString joined;
     for (const QJsonValue& part : firstOf(value.toArray(), 20))
         joined += part.toObject().value("name").toString() +
                   part.toObject().value("joinphrase").toString();
-    return CdText::clean(joined.toUtf8().constData());
+    return joined;
 }
 
 QJsonArray tracksOf(const QJsonObject& medium)
@@ -111,11 +111,12 @@ std::optional<DiscNames> MusicBrainzAnswer::namesFor(const QByteArray& answer, c
             return rank(a, disc.cdTextTitle) < rank(b, disc.cdTextTitle);
         });
 
+    // Every field is checked and cleaned once, where the cache's are too.
     QJsonObject names{
         {"exact", !exact.empty()},
         {"releaseId", best.release.value("id")},
-        {"album", QString::fromStdString(text(best.release.value("title")))},
-        {"albumArtist", QString::fromStdString(credit(best.release.value("artist-credit")))},
+        {"album", best.release.value("title")},
+        {"albumArtist", credit(best.release.value("artist-credit"))},
         {"date", best.release.value("date")},
         {"discNumber", best.medium.value("position")},
         {"frontCover", best.release.value("cover-art-archive").toObject().value("front")}};
@@ -126,8 +127,8 @@ std::optional<DiscNames> MusicBrainzAnswer::namesFor(const QByteArray& answer, c
                                        ? track.value("artist-credit")
                                        : track.value("recording").toObject().value("artist-credit");
         tracks.append(
-            QJsonObject{{"title", QString::fromStdString(text(track.value("title")))},
-                        {"artist", QString::fromStdString(credit(artists))},
+            QJsonObject{{"title", track.value("title")},
+                        {"artist", credit(artists)},
                         {"recordingId", track.value("recording").toObject().value("id")}});
     }
     names.insert("tracks", tracks);
