@@ -28,6 +28,7 @@ CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QO
 {
     qRegisterMetaType<DiscToc>("DiscToc");
     m_stream.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    m_nothing.open(QIODevice::ReadOnly);
 
     m_worker = new DiscWorker(*m_source, m_ring);
     m_worker->moveToThread(&m_thread);
@@ -47,7 +48,7 @@ CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QO
     m_thread.start();
 
     m_positionTimer.setInterval(PositionIntervalMs);
-    connect(&m_positionTimer, &QTimer::timeout, this, &CdPlayer::updatePosition);
+    connect(&m_positionTimer, &QTimer::timeout, this, [this] { updatePosition(); });
     m_soundCheck.setInterval(SoundCheckMs);
     connect(&m_soundCheck, &QTimer::timeout, this, &CdPlayer::checkForSound);
     m_soundDeadline.setSingleShot(true);
@@ -63,6 +64,7 @@ CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QO
 
 CdPlayer::~CdPlayer()
 {
+    dropProbe();
     if (m_output)
         m_output->stop();
     m_thread.quit();
@@ -192,17 +194,21 @@ void CdPlayer::start(int firstSector, int endSector)
     Q_EMIT readRequested(firstSector, endSector, m_generation);
 
     m_output = m_outputs ? m_outputs() : nullptr;
-    if (m_output)
-        m_output->setVolume(m_volume);
-    if (!m_output || !m_output->start(&m_stream)) {
-        m_output.reset();
+    if (!m_output) {
         // Told after the press that started it has finished.
         QMetaObject::invokeMethod(this, &CdPlayer::onOutputFailed, Qt::QueuedConnection);
         return;
     }
+    m_output->setVolume(m_volume);
     connect(m_output.get(), &AudioOutput::failed, this, &CdPlayer::onOutputFailed);
     connect(m_output.get(), &AudioOutput::deviceLost, this, &CdPlayer::onDeviceLost);
-    connect(m_output.get(), &AudioOutput::drained, this, &CdPlayer::updatePosition);
+    connect(m_output.get(), &AudioOutput::drained, this, &CdPlayer::onDrained);
+    if (!m_output->start(&m_stream)) {
+        m_output->disconnect(this);
+        m_output.reset();
+        QMetaObject::invokeMethod(this, &CdPlayer::onOutputFailed, Qt::QueuedConnection);
+        return;
+    }
     m_positionTimer.start();
 }
 
@@ -263,21 +269,37 @@ void CdPlayer::checkForSound()
         stopAwaitingSound();
         return;
     }
+    if (m_probe)
+        return; // the last one is still asking
     // A sound server is back when an output opens again; this one plays nothing.
-    QBuffer nothing;
-    nothing.open(QIODevice::ReadOnly);
-    const std::unique_ptr<AudioOutput> probe = m_outputs ? m_outputs() : nullptr;
-    if (!probe || !probe->start(&nothing))
+    m_probe.reset(m_outputs ? m_outputs().release() : nullptr);
+    if (!m_probe)
         return;
-    probe->stop();
-    m_soundCheck.stop();
-    m_soundDeadline.stop();
-    m_transport.soundBack();
-    Q_EMIT changed();
+    connect(m_probe.get(), &AudioOutput::ready, this, [this] {
+        dropProbe();
+        m_soundCheck.stop();
+        m_soundDeadline.stop();
+        m_transport.soundBack();
+        Q_EMIT changed();
+    });
+    connect(m_probe.get(), &AudioOutput::failed, this, &CdPlayer::dropProbe);
+    if (!m_probe->start(&m_nothing))
+        dropProbe();
+}
+
+void CdPlayer::dropProbe()
+{
+    if (!m_probe)
+        return;
+    m_probe->disconnect(this);
+    m_probe->stop();
+    // It may be telling its news right now.
+    m_probe.release()->deleteLater();
 }
 
 void CdPlayer::stopAwaitingSound()
 {
+    dropProbe();
     m_soundCheck.stop();
     m_soundDeadline.stop();
     if (m_transport.isAwaitingSound()) {
@@ -306,13 +328,19 @@ void CdPlayer::prepareForSleep()
     Q_EMIT changed();
 }
 
-void CdPlayer::updatePosition()
+void CdPlayer::onDrained()
+{
+    updatePosition(true);
+}
+
+void CdPlayer::updatePosition(bool drained)
 {
     if (!m_output)
         return;
     const qint64 played = m_output->playedUSecs();
     const qint64 length = DiscToc::usecs(m_endSector - m_startSector);
-    if (m_ring.finished() && m_ring.available() == 0 && played >= length) {
+    // The output's clock may lag or stall short of the end; its word that all was heard counts.
+    if (m_ring.finished() && m_ring.available() == 0 && (drained || played >= length)) {
         m_transport.endOfDisc();
     } else {
         const int sector = m_startSector + int(DiscToc::sectors(played));

@@ -7,6 +7,7 @@
 #include "cdaudio/RingBuffer.h"
 #include "cdaudio/Transport.h"
 
+#include <QBuffer>
 #include <QObject>
 #include <QThread>
 #include <QTimer>
@@ -74,12 +75,14 @@ private:
     void onOpened(DiscWorker::Found found, const DiscToc& toc);
     void onReadFailed(quint64 generation);
     void onImageRefused(const QString& why);
-    void updatePosition();
+    void onDrained();
+    void updatePosition(bool drained = false);
     void onOutputFailed();
     void onDeviceLost();
     /// While the sound server is awaited: whether it answers again.
     void checkForSound();
     void stopAwaitingSound();
+    void dropProbe();
 
     std::unique_ptr<DiscSource> m_source;
     OutputFactory m_outputs;
@@ -89,6 +92,9 @@ private:
     QThread m_thread;
     DiscWorker* m_worker = nullptr;
     std::unique_ptr<AudioOutput> m_output;
+    /// An output opened only to learn whether the sound server answers again.
+    std::unique_ptr<AudioOutput> m_probe;
+    QBuffer m_nothing;
     QTimer m_positionTimer;
     QTimer m_refusalTimer;
     QTimer m_soundCheck;

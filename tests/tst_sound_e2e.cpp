@@ -158,6 +158,64 @@ private slots:
         QCOMPARE(display->text(), QStringLiteral("01 00:00"));
     }
 
+    void everyPlayReachesTheDiscsEnd()
+    {
+        // Two busy processes keep both cores loaded, so the server runs late and dry as on a
+        // busy desktop; the end must still be reached every time.
+        std::vector<std::unique_ptr<QProcess>> load;
+        for (int n = 0; n < 2; ++n) {
+            load.push_back(std::make_unique<QProcess>());
+            load.back()->start("sh", {"-c", "while :; do :; done"});
+        }
+        QTemporaryDir dir;
+        DiscImage::Design design;
+        design.tracks = {{440, 0.4, 0.5}, {660, 0.3, 0.5}};
+        const DiscImage disc = DiscImage::write(dir.path().toStdString(), "short", design);
+        CdPlayerPanel panel(
+            std::make_unique<CdioDiscSource>(std::vector<std::string>{disc.cuePath}),
+            [] { return std::make_unique<PulseAudioOutput>(); });
+        panel.setDeviceType("CDaudio");
+        panel.setCommand("Open");
+        const auto state = [&] {
+            return panel.player().transport().state();
+        };
+        QTRY_COMPARE(state(), Transport::State::Stopped);
+        int reached = 0;
+        for (int play = 0; play < 20; ++play) {
+            panel.press(CdPlayerPanel::Button::Play);
+            if (QTest::qWaitFor([&] { return state() == Transport::State::Stopped; }, 3000))
+                ++reached;
+            else
+                panel.press(CdPlayerPanel::Button::Stop);
+        }
+        for (auto& process : load)
+            process->kill();
+        QCOMPARE(reached, 20);
+    }
+
+    void aHungSoundServerNeverHoldsTheWindowUp()
+    {
+        Playing p;
+        QTRY_COMPARE(p.state(), Transport::State::Stopped);
+        QFile pidFile(qEnvironmentVariable("XDG_RUNTIME_DIR") + "/pulse/pid");
+        QVERIFY(pidFile.open(QIODevice::ReadOnly));
+        const auto server = pid_t(pidFile.readAll().trimmed().toInt());
+        QVERIFY(server > 0);
+        ::kill(server, SIGSTOP);
+        // Connecting gives up on a server that never answers after three seconds; none of
+        // that wait may be spent on the window's thread.
+        QElapsedTimer pressing;
+        pressing.start();
+        p.panel.press(CdPlayerPanel::Button::Play);
+        const qint64 took = pressing.elapsed();
+        QTRY_COMPARE_WITH_TIMEOUT(p.state(), Transport::State::NoSound, 6000);
+        ::kill(server, SIGCONT);
+        qInfo() << "Play took" << took << "ms against a hung server";
+        QVERIFY(took < 1000);
+        // It answers again: the disc plays.
+        QTRY_COMPARE_WITH_TIMEOUT(p.state(), Transport::State::Playing, 5000);
+    }
+
     void goesOnWhenTheSoundServerComesBack_data()
     {
         QTest::addColumn<QString>("meanwhile");
