@@ -1,0 +1,306 @@
+#include "discsave/SecureReader.h"
+
+#include "cdaudio/DiscReader.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr int SamplesPerSector = 2 * SecureReader::FramesPerSector;
+constexpr std::size_t SectorBytes = SamplesPerSector * sizeof(int16_t);
+
+long long floorDiv(long long a, long long b)
+{
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+long long ceilDiv(long long a, long long b)
+{
+    return -floorDiv(-a, b);
+}
+
+bool sameSector(const int16_t* a, const int16_t* b)
+{
+    return std::memcmp(a, b, SectorBytes) == 0;
+}
+
+void silence(int16_t* samples, long long sectors)
+{
+    std::memset(samples, 0, std::size_t(sectors) * SectorBytes);
+}
+
+} // namespace
+
+SecureReader::SecureReader(DiscReader& disc, int readOffset)
+    : m_disc(disc), m_offset(readOffset),
+      // A chunk's corrected audio straddles one sector more than the chunk when the offset is
+      // not a whole number of sectors.
+      m_test(std::size_t(ChunkSectors + 1) * SamplesPerSector),
+      m_copy(std::size_t(ChunkSectors + 1) * SamplesPerSector),
+      m_scratch(std::size_t(SectorsPerRead) * SamplesPerSector), m_probe(SamplesPerSector)
+{
+}
+
+SecureReader::Result SecureReader::read(int firstSector, int endSector, int audioEnd,
+                                        SecureReadSink& sink, const std::atomic<bool>& cancel)
+{
+    m_result = {};
+    if (firstSector < 0 || endSector < firstSector || endSector > audioEnd ||
+        audioEnd > m_disc.toc().leadOut) {
+        m_result.status = Status::BadRange;
+        return m_result;
+    }
+    m_sink = &sink;
+    m_cancel = &cancel;
+    m_audioEnd = audioEnd;
+    m_failuresInARow = 0;
+    m_witness = -1;
+
+    // The drive's sectors held in m_test and m_copy, settled; none yet.
+    long long heldFirst = std::numeric_limits<long long>::min();
+    long long heldEnd = heldFirst;
+    for (int chunk = firstSector; chunk < endSector && !stopped();) {
+        const int chunkEnd = endSector - chunk > ChunkSectors ? chunk + ChunkSectors : endSector;
+        const long long from = (long long)chunk * FramesPerSector + m_offset;
+        const long long to = (long long)chunkEnd * FramesPerSector + m_offset;
+        const long long first = floorDiv(from, FramesPerSector);
+        const long long end = ceilDiv(to, FramesPerSector);
+        long long fresh = first;
+        if (heldEnd > first) {
+            // The sector the last chunk ended in is settled already: read once, reported once.
+            const std::size_t kept = std::size_t(first - heldFirst) * SamplesPerSector;
+            const std::size_t bytes = std::size_t(heldEnd - first) * SectorBytes;
+            std::memmove(m_test.data(), m_test.data() + kept, bytes);
+            std::memmove(m_copy.data(), m_copy.data() + kept, bytes);
+            fresh = heldEnd;
+        }
+        if (!fill(first, fresh, end))
+            break;
+        heldFirst = first;
+        heldEnd = end;
+
+        const std::size_t skip = std::size_t(from - first * FramesPerSector) * 2;
+        const std::size_t frames = std::size_t(chunkEnd - chunk) * FramesPerSector;
+        sink.tested(m_test.data() + skip, frames);
+        sink.copied(m_copy.data() + skip, frames);
+        m_result.sectorsDone = chunkEnd - firstSector;
+        sink.progress(m_result.sectorsDone, endSector - firstSector);
+        chunk = chunkEnd;
+    }
+    m_sink = nullptr;
+    m_cancel = nullptr;
+    return m_result;
+}
+
+bool SecureReader::stopped()
+{
+    if (m_result.status != Status::Done)
+        return true;
+    if (m_cancel->load(std::memory_order_relaxed)) {
+        m_result.status = Status::Cancelled;
+        return true;
+    }
+    return false;
+}
+
+bool SecureReader::readDisc(int firstSector, int count, int16_t* samples)
+{
+    if (stopped())
+        return false;
+    if (m_disc.read(firstSector, count, samples)) {
+        m_failuresInARow = 0;
+        m_witness = firstSector;
+        return true;
+    }
+    if (++m_failuresInARow < FailuresBeforeDriveCheck || stopped())
+        return false;
+    // A damaged stretch fails read after read too, but there a sector read well before still
+    // reads.
+    const int probe = m_witness >= 0 ? m_witness : m_audioEnd / 2;
+    if (m_disc.read(probe, 1, m_probe.data())) {
+        m_failuresInARow = 0;
+        m_witness = probe;
+    } else {
+        m_result.status = Status::DriveGone;
+    }
+    return false;
+}
+
+void SecureReader::defeatCache(int firstSector, int endSector)
+{
+    int far = 0;
+    if (firstSector - CacheDefeatDistance >= 0)
+        far = firstSector - CacheDefeatDistance;
+    else if (endSector - 1 + CacheDefeatDistance < m_audioEnd)
+        far = endSector - 1 + CacheDefeatDistance;
+    else // a disc too short for the distance: as far as it goes
+        far = firstSector >= m_audioEnd - endSector ? 0 : m_audioEnd - 1;
+    // Its data and its failure mean nothing here.
+    readDisc(far, 1, m_probe.data());
+}
+
+bool SecureReader::readPass(int firstSector, int count, int16_t* samples, std::vector<char>& ok)
+{
+    ok.assign(std::size_t(count), 1);
+    for (int done = 0; done < count; done += SectorsPerRead) {
+        const int n = std::min(SectorsPerRead, count - done);
+        int16_t* at = samples + std::size_t(done) * SamplesPerSector;
+        if (readDisc(firstSector + done, n, at))
+            continue;
+        if (stopped())
+            return false;
+        // One bad sector fails the whole read; alone, the others may read.
+        for (int i = 0; i < n; ++i) {
+            int16_t* sector = at + std::size_t(i) * SamplesPerSector;
+            const bool read = n > 1 && readDisc(firstSector + done + i, 1, sector);
+            if (stopped())
+                return false;
+            if (!read) {
+                ok[std::size_t(done + i)] = 0;
+                silence(sector, 1);
+            }
+        }
+    }
+    return true;
+}
+
+bool SecureReader::fill(long long heldFirst, long long freshFirst, long long heldEnd)
+{
+    int16_t* test = m_test.data();
+    int16_t* copy = m_copy.data();
+    const auto at = [heldFirst](long long sector) {
+        return std::size_t(sector - heldFirst) * SamplesPerSector;
+    };
+    const long long readFirst = std::max(freshFirst, 0LL);
+    const long long readEnd = std::max(readFirst, std::min(heldEnd, (long long)m_audioEnd));
+    // Outside the disc's audio, the offset reaches into silence.
+    for (const auto& [from, to] : {std::pair(freshFirst, std::min(readFirst, heldEnd)),
+                                   std::pair(std::max(readEnd, freshFirst), heldEnd)}) {
+        if (from < to) {
+            silence(test + at(from), to - from);
+            silence(copy + at(from), to - from);
+        }
+    }
+    if (readFirst >= readEnd)
+        return true;
+    return readSecurely(int(readFirst), int(readEnd), test + at(readFirst), copy + at(readFirst));
+}
+
+bool SecureReader::readSecurely(int firstSector, int endSector, int16_t* test, int16_t* copy)
+{
+    const int count = endSector - firstSector;
+    if (!readPass(firstSector, count, test, m_testOk))
+        return false;
+    defeatCache(firstSector, endSector);
+    if (!readPass(firstSector, count, copy, m_copyOk))
+        return false;
+    const bool allRead = std::find(m_testOk.begin(), m_testOk.end(), 0) == m_testOk.end() &&
+                         std::find(m_copyOk.begin(), m_copyOk.end(), 0) == m_copyOk.end();
+    if (allRead && std::memcmp(test, copy, std::size_t(count) * SectorBytes) == 0)
+        return true;
+
+    m_unsettled.clear();
+    m_pool.clear();
+    for (int i = 0; i < count; ++i) {
+        const std::size_t at = std::size_t(i) * SamplesPerSector;
+        const bool testRead = m_testOk[std::size_t(i)];
+        const bool copyRead = m_copyOk[std::size_t(i)];
+        if (testRead && copyRead && sameSector(test + at, copy + at))
+            continue;
+        Unsettled& sector = m_unsettled.emplace_back();
+        sector.sector = firstSector + i;
+        observe(sector, testRead ? test + at : nullptr);
+        observe(sector, copyRead ? copy + at : nullptr);
+    }
+    if (!rereadUnsettled())
+        return false;
+    settleAndReport(firstSector, copy);
+    return true;
+}
+
+bool SecureReader::rereadUnsettled()
+{
+    const auto unsettled = [](const Unsettled& sector) {
+        return !sector.settled;
+    };
+    for (int round = 0; round < MaxRereads; ++round) {
+        const auto first = std::find_if(m_unsettled.begin(), m_unsettled.end(), unsettled);
+        if (first == m_unsettled.end())
+            return true;
+        const auto last = std::find_if(m_unsettled.rbegin(), m_unsettled.rend(), unsettled);
+        defeatCache(first->sector, last->sector + 1);
+        // Neighbouring unsettled sectors are read together, as a drive prefers.
+        for (auto run = first; run != m_unsettled.end();) {
+            auto runEnd = run + 1;
+            while (runEnd != m_unsettled.end() && runEnd - run < SectorsPerRead &&
+                   unsettled(*runEnd) && runEnd->sector == (runEnd - 1)->sector + 1)
+                ++runEnd;
+            const int n = int(runEnd - run);
+            const bool read = readDisc(run->sector, n, m_scratch.data());
+            for (int i = 0; i < n; ++i) {
+                if (stopped())
+                    return false;
+                const int16_t* samples = m_scratch.data() + std::size_t(i) * SamplesPerSector;
+                if (!read)
+                    samples = n > 1 && readDisc(run[i].sector, 1, m_scratch.data())
+                                  ? m_scratch.data()
+                                  : nullptr;
+                if (stopped())
+                    return false;
+                observe(run[i], samples);
+            }
+            run = std::find_if(runEnd, m_unsettled.end(), unsettled);
+        }
+    }
+    return true;
+}
+
+void SecureReader::observe(Unsettled& sector, const int16_t* samples)
+{
+    ++sector.reads;
+    if (!samples) {
+        sector.last = -1;
+        return;
+    }
+    int variant = 0;
+    const int variants = int(sector.variants.size());
+    while (variant < variants &&
+           !sameSector(m_pool.data() + sector.variants[std::size_t(variant)].poolIndex, samples))
+        ++variant;
+    if (variant == variants) {
+        sector.variants.push_back({m_pool.size(), 0});
+        m_pool.insert(m_pool.end(), samples, samples + SamplesPerSector);
+    }
+    ++sector.variants[std::size_t(variant)].count;
+    // Two reads in a row, the drive's cache pushed out between them.
+    sector.settled = sector.last == variant;
+    sector.last = variant;
+}
+
+void SecureReader::settleAndReport(int firstSector, int16_t* copy)
+{
+    for (const Unsettled& sector : m_unsettled) {
+        // Settled: the value just read twice. Otherwise the value read most often, the earliest
+        // of equals; silence where nothing read.
+        const Variant* chosen = nullptr;
+        if (sector.settled)
+            chosen = &sector.variants[std::size_t(sector.last)];
+        else
+            for (const Variant& variant : sector.variants)
+                if (!chosen || variant.count > chosen->count)
+                    chosen = &variant;
+        int16_t* at = copy + std::size_t(sector.sector - firstSector) * SamplesPerSector;
+        if (chosen)
+            std::memcpy(at, m_pool.data() + chosen->poolIndex, SectorBytes);
+        else
+            silence(at, 1);
+
+        m_sink->reread({sector.sector, sector.reads, sector.settled});
+        ++m_result.rereadSectors;
+        m_result.rereads += sector.reads - 2;
+        if (!sector.settled)
+            m_result.suspicious.push_back(sector.sector);
+    }
+}
