@@ -1,0 +1,147 @@
+#include "startup/CommandLine.h"
+#include "support/TextTable.h"
+
+#include "VersionRecord.h"
+
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+QString modeName(CommandLine::Mode mode)
+{
+    switch (mode) {
+    case CommandLine::Mode::Player:
+        return "player";
+    case CommandLine::Mode::SaveImage:
+        return "save";
+    case CommandLine::Mode::VerifyImage:
+        return "verify";
+    case CommandLine::Mode::Help:
+        return "help";
+    case CommandLine::Mode::Version:
+        return "version";
+    case CommandLine::Mode::UsageError:
+        return "usage";
+    }
+    return "?";
+}
+
+/// The data of the line's mode: what the player opens, then every path or device it holds.
+QString data(const CommandLine& line)
+{
+    QStringList parts;
+    if (line.mode() == CommandLine::Mode::Player)
+        parts << QStringList{"nothing", "drive", "image"}[int(line.open())];
+    for (const QString& part : {line.imagePath(), line.folder(), line.drive()})
+        if (!part.isEmpty())
+            parts << part;
+    return parts.join(", ");
+}
+
+CommandLine parse(const QString& arguments)
+{
+    return CommandLine::parse(QStringList{"spindella"} + arguments.split(' ', Qt::SkipEmptyParts),
+                              "/w");
+}
+
+/// Every text of the command line in capitals, to tell translated texts from the others.
+class Capitals final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* text, const char*, int) const override
+    {
+        return qstrcmp(context, "CommandLine") == 0 ? QString(text).toUpper() : QString();
+    }
+};
+
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void modes_data()
+    {
+        // "out" and "err" hold what standard output and error start with; "-" for nothing.
+        addTextRows("arguments mode data status out err", R"(
+nothing: the player alone |  | player | nothing | 0 | - | -
+a relative image | album.cue | player | image, /w/album.cue | 0 | - | -
+a file URL as file managers pass it | file:///m/a%20b.cue | player | image, /m/a b.cue | 0 | - | -
+a cdda URL opens the drive | cdda://sr0 | player | drive | 0 | - | -
+one disc at a time | a.cue b.cue | player | image, /w/a.cue | 0 | - | Spindella: one disc at a time: only a.cue is opened
+a web address is not followed | http://h/a.cue | player | nothing | 0 | - | Spindella: http://h/a.cue is neither a file nor a cdda: address
+a path like an option after -- | -- -odd.cue | player | image, /w/-odd.cue | 0 | - | -
+Qt's own options are left to Qt | -platform offscreen --style fusion -reverse a.cue | player | image, /w/a.cue | 0 | - | -
+saving into a folder | --save-image out | save | /w/out | 0 | - | -
+saving from a named drive | --save-image=/tmp/x --drive /dev/sr1 | save | /tmp/x, /dev/sr1 | 0 | - | -
+verifying an image | --verify ../a.cue | verify | /a.cue | 0 | - | -
+help, short | -h | help |  | 0 | Usage: spindella [IMAGE | -
+help wins over the rest | --verify a.cue --help | help |  | 0 | Usage: spindella [IMAGE | -
+version, short | -v | version |  | 0 | Spindella $VERSION | -
+version, long | --version | version |  | 0 | Spindella $VERSION | -
+an unknown option | --bogus | usage |  | 2 | - | Spindella: Unknown option 'bogus'.
+a path like an option without -- | -odd.cue | usage |  | 2 | - | Spindella: Unknown option 'odd.cue'.
+a missing value | --verify | usage |  | 2 | - | Spindella: Missing value after '--verify'.
+an empty folder | --save-image= | usage |  | 2 | - | Spindella: --save-image needs a path on this computer
+a web address to verify | --verify http://h/a.cue | usage |  | 2 | - | Spindella: --verify needs a path on this computer
+a drive with nothing to save | --drive /dev/sr0 | usage |  | 2 | - | Spindella: --drive goes only with --save-image
+saving and verifying at once | --save-image out --verify a.cue | usage |  | 2 | - | Spindella: --save-image and --verify do not go together
+saving with an image | --save-image out a.cue | usage |  | 2 | - | Spindella: a.cue does not go with --save-image
+verifying with the drive | --verify a.cue cdda://sr0 | usage |  | 2 | - | Spindella: cdda://sr0 does not go with --verify
+)");
+    }
+
+    void modes()
+    {
+        const CommandLine line = parse(cell("arguments"));
+        QTEST(modeName(line.mode()), "mode");
+        QTEST(data(line), "data");
+        QTEST(QString::number(line.status()), "status");
+        const auto says = [](const QString& text, const QString& expected) {
+            if (expected == "-")
+                return text.isEmpty();
+            return text.startsWith(
+                QString(expected).replace("$VERSION", VersionRecord::FileVersion));
+        };
+        QVERIFY2(says(line.output(), cell("out")), qPrintable(line.output()));
+        QVERIFY2(says(line.complaint(), cell("err")), qPrintable(line.complaint()));
+        if (line.mode() == CommandLine::Mode::UsageError)
+            QVERIFY(line.complaint().contains("\nUsage: spindella [IMAGE|URL]\n"));
+    }
+
+    void helpNamesEveryOption()
+    {
+        const QString help = parse("--help").output();
+        for (const char* option : {"--help", "--version", "--save-image FOLDER", "--drive DEVICE",
+                                   "--verify IMAGE.cue", "-root", "-window-id ID", "--"})
+            QVERIFY2(help.contains(QStringLiteral(" %1 ").arg(option)), option);
+    }
+
+    void everyTextIsTranslated_data()
+    {
+        addTextRows("arguments", R"(
+help | --help
+a usage error of its own | --drive /dev/sr0
+a complaint of the player | a.cue b.cue
+)");
+    }
+
+    void everyTextIsTranslated()
+    {
+        Capitals capitals;
+        QCoreApplication::installTranslator(&capitals);
+        const CommandLine line = parse(cell("arguments"));
+        QCoreApplication::removeTranslator(&capitals);
+        // Left as they are: option names in the help's first column, the program's name and
+        // the arguments quoted.
+        QString texts;
+        for (const QString& text : (line.output() + line.complaint()).split('\n'))
+            texts += (text.startsWith("  ") ? text.mid(24) : text) + '\n';
+        texts.remove(QRegularExpression("[Ss]pindella|a\\.cue|b\\.cue"));
+        QCOMPARE(texts, texts.toUpper());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
