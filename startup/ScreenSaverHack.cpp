@@ -47,7 +47,8 @@ int refuse(const std::string& why)
 
 bool ScreenSaverHack::isAskedFor(int argc, char** argv)
 {
-    for (int n = 1; n < argc; ++n)
+    // After "--" come images, whatever their names.
+    for (int n = 1; n < argc && std::strcmp(argv[n], "--") != 0; ++n)
         if (isOption(argv[n], "-root") || isOption(argv[n], "-window-id"))
             return true;
     return false;
@@ -57,7 +58,7 @@ int ScreenSaverHack::run(int argc, char** argv)
 {
     uint32_t window = 0;
     bool root = false;
-    for (int n = 1; n < argc; ++n) {
+    for (int n = 1; n < argc && std::strcmp(argv[n], "--") != 0; ++n) {
         if (isOption(argv[n], "-root")) {
             root = true;
         } else if (isOption(argv[n], "-window-id")) {

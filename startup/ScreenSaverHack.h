@@ -6,7 +6,7 @@
 namespace ScreenSaverHack {
 
 /// Whether the command line asks for it: -root, or -window-id ID (decimal or 0x hex), as
-/// XScreenSaver runs its hacks.
+/// XScreenSaver runs its hacks, before any "--".
 bool isAskedFor(int argc, char** argv);
 
 /// Draws until the window goes (status 0), SIGTERM or SIGINT (status 0), or says in one line why

@@ -7,23 +7,30 @@
 #include "platform/QtMessageBoxes.h"
 #include "platform/RandomSequence.h"
 #include "startup/CommandLine.h"
+#include "startup/DiscTasks.h"
 #include "startup/ScreenSaverHack.h"
 
 #include <QDir>
 
 #include <cstdio>
 
-int main(int argc, char* argv[])
+namespace {
+
+/// The arguments as the application would give them, before there is one.
+QStringList argumentsOf(int argc, char** argv)
 {
-    if (ScreenSaverHack::isAskedFor(argc, argv))
-        return ScreenSaverHack::run(argc, argv);
+    QStringList arguments;
+    for (int n = 0; n < argc; ++n)
+        arguments << QString::fromLocal8Bit(argv[n]);
+    return arguments;
+}
+
+int play(const CommandLine& line, int argc, char** argv)
+{
     Application app(argc, argv);
-    const CommandLine line = CommandLine::parse(app.arguments(), QDir::currentPath());
-    if (!line.complaint.isEmpty())
-        std::fprintf(stderr, "Spindella: %s\n", qPrintable(line.complaint));
-    if (line.open == CommandLine::Open::Image &&
-        HandOver::toRunningPlayer(QDBusConnection::sessionBus(), line.path))
-        return 0;
+    if (line.open() == CommandLine::Open::Image &&
+        HandOver::toRunningPlayer(QDBusConnection::sessionBus(), line.imagePath()))
+        return CommandLine::Success;
 
     QtMessageBoxes boxes;
     MainWindow window(RandomSequence::process(), boxes, app);
@@ -31,9 +38,34 @@ int main(int argc, char* argv[])
     DiscNamer namer(window.playerPanel().player());
     QObject::connect(&app, &Application::ending, &session, &DesktopSession::end);
     window.show();
-    if (line.open == CommandLine::Open::Image)
-        window.playerPanel().openImage(line.path);
-    else if (line.open == CommandLine::Open::Drive)
+    if (line.open() == CommandLine::Open::Image)
+        window.playerPanel().openImage(line.imagePath());
+    else if (line.open() == CommandLine::Open::Drive)
         window.load();
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (ScreenSaverHack::isAskedFor(argc, argv))
+        return ScreenSaverHack::run(argc, argv);
+    // Read before any application exists: help, version and usage errors need no display.
+    const CommandLine line = CommandLine::parse(argumentsOf(argc, argv), QDir::currentPath());
+    std::fputs(line.output().toLocal8Bit().constData(), stdout);
+    std::fputs(line.complaint().toLocal8Bit().constData(), stderr);
+    switch (line.mode()) {
+    case CommandLine::Mode::Help:
+    case CommandLine::Mode::Version:
+    case CommandLine::Mode::UsageError:
+        return line.status();
+    case CommandLine::Mode::SaveImage:
+        return saveImage(line);
+    case CommandLine::Mode::VerifyImage:
+        return verifyImage(line);
+    case CommandLine::Mode::Player:
+        break;
+    }
+    return play(line, argc, argv);
 }

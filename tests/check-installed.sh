@@ -11,6 +11,11 @@ grep -qx "Exec=spindella %U" "$prefix/share/applications/$id.desktop"
 grep -qx "Name=Spindella Cd Player" "$prefix/share/applications/$id.desktop"
 grep -qx "MimeType=x-content/audio-cdda;application/x-cue;" "$prefix/share/applications/$id.desktop"
 grep -q '<command arg="-root"/>' "$prefix/share/xscreensaver/config/spindella.xml"
+# The manual page: formatted without a single warning, for the version installed.
+man="$prefix/share/man/man1/spindella.1"
+warnings=$(groff -man -Tutf8 -ww -z "$man" 2>&1)
+[ -z "$warnings" ] || { echo "spindella.1: $warnings" >&2; exit 1; }
+grep -q '^\.TH SPINDELLA 1 .*"Spindella 1\.00\.0001"' "$man"
 for size in 32 64 128 256; do
     icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
     test "$(identify -format '%wx%h' "$icon")" = "${size}x${size}"

@@ -1,0 +1,12 @@
+#pragma once
+
+class CommandLine;
+
+// The program's tasks without a window, each run from the command line to its exit status
+// (CommandLine::Status).
+
+/// Saves the disc in the drive as an image in the command line's folder.
+int saveImage(const CommandLine& line);
+
+/// Verifies the command line's image against AccurateRip.
+int verifyImage(const CommandLine& line);

@@ -1,0 +1,145 @@
+#include "startup/CommandLine.h"
+#include "support/TextTable.h"
+
+#include "VersionRecord.h"
+
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+QString modeName(CommandLine::Mode mode)
+{
+    switch (mode) {
+    case CommandLine::Mode::Player:
+        return "player";
+    case CommandLine::Mode::SaveImage:
+        return "save";
+    case CommandLine::Mode::VerifyImage:
+        return "verify";
+    case CommandLine::Mode::Help:
+        return "help";
+    case CommandLine::Mode::Version:
+        return "version";
+    case CommandLine::Mode::UsageError:
+        return "usage";
+    }
+    return "?";
+}
+
+/// The data of the line's mode: what the player opens, then every path or device it holds.
+QString data(const CommandLine& line)
+{
+    QStringList parts;
+    if (line.mode() == CommandLine::Mode::Player)
+        parts << QStringList{"nothing", "drive", "image"}[int(line.open())];
+    for (const QString& part : {line.imagePath(), line.folder(), line.drive()})
+        if (!part.isEmpty())
+            parts << part;
+    return parts.join(", ");
+}
+
+CommandLine parse(const QString& arguments)
+{
+    return CommandLine::parse(QStringList{"spindella"} + arguments.split(' ', Qt::SkipEmptyParts),
+                              "/w");
+}
+
+/// Every text of the command line in capitals, to tell translated texts from the others.
+class Capitals final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* text, const char*, int) const override
+    {
+        return qstrcmp(context, "CommandLine") == 0 ? QString(text).toUpper() : QString();
+    }
+};
+
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void modes_data()
+    {
+        // "says" is how standard output (help, version) or standard error (the rest) starts.
+        addTextRows("arguments mode data status says", R"(
+nothing: the player alone |  | player | nothing | 0 |
+a relative image | album.cue | player | image, /w/album.cue | 0 |
+a file URL from a file manager | file:///m/a%20b.cue | player | image, /m/a b.cue | 0 |
+a cdda URL opens the drive | cdda://sr0 | player | drive | 0 |
+one disc at a time | a.cue b.cue | player | image, /w/a.cue | 0 | Spindella: one disc at a time
+a web address is not followed | http://h/a.cue | player | nothing | 0 | Spindella: http://h/a.cue is
+a path like an option after -- | -- -odd.cue | player | image, /w/-odd.cue | 0 |
+Qt's own options left to Qt | -platform x --style y -reverse a.cue | player | image, /w/a.cue | 0 |
+saving into a folder | --save-image out | save | /w/out | 0 |
+saving from a named drive | --save-image=/x --drive /dev/sr1 | save | /x, /dev/sr1 | 0 |
+verifying an image | --verify ../a.cue | verify | /a.cue | 0 |
+help, short | -h | help |  | 0 | Usage: spindella [IMAGE
+help wins over the rest | --verify a.cue --help | help |  | 0 | Usage: spindella [IMAGE
+version, short | -v | version |  | 0 | Spindella $VERSION
+version, long | --version | version |  | 0 | Spindella $VERSION
+an unknown option | --bogus | usage |  | 2 | Spindella: Unknown option 'bogus'.
+a path like an option | -odd.cue | usage |  | 2 | Spindella: Unknown option 'odd.cue'.
+a missing value | --verify | usage |  | 2 | Spindella: Missing value after '--verify'.
+an empty folder | --save-image= | usage |  | 2 | Spindella: --save-image needs a path on
+a web address to verify | --verify http://h/a.cue | usage |  | 2 | Spindella: --verify needs a path
+a drive and nothing to save | --drive /dev/sr0 | usage |  | 2 | Spindella: --drive goes only with
+saving and verifying | --save-image out --verify a.cue | usage |  | 2 | Spindella: --save-image and
+saving with an image | --save-image out a.cue | usage |  | 2 | Spindella: a.cue does not go with
+verifying with the drive | --verify a.cue cdda://sr0 | usage |  | 2 | Spindella: cdda://sr0 does
+)");
+    }
+
+    void modes()
+    {
+        const CommandLine line = parse(cell("arguments"));
+        QTEST(modeName(line.mode()), "mode");
+        QTEST(data(line), "data");
+        QTEST(QString::number(line.status()), "status");
+        const bool toOutput =
+            line.mode() == CommandLine::Mode::Help || line.mode() == CommandLine::Mode::Version;
+        const QString says = toOutput ? line.output() : line.complaint();
+        const QString expected = cell("says").replace("$VERSION", VersionRecord::FileVersion);
+        QVERIFY2(expected.isEmpty() ? says.isEmpty() : says.startsWith(expected), qPrintable(says));
+        QVERIFY(toOutput ? line.complaint().isEmpty() : line.output().isEmpty());
+        if (line.mode() == CommandLine::Mode::UsageError)
+            QVERIFY(line.complaint().contains("\nUsage: spindella [IMAGE|URL]\n"));
+    }
+
+    void helpNamesEveryOption()
+    {
+        const QString help = parse("--help").output();
+        for (const char* option : {"--help", "--version", "--save-image FOLDER", "--drive DEVICE",
+                                   "--verify IMAGE.cue", "-root", "-window-id ID", "--"})
+            QVERIFY2(help.contains(QStringLiteral(" %1 ").arg(option)), option);
+    }
+
+    void everyTextIsTranslated_data()
+    {
+        addTextRows("arguments", R"(
+help | --help
+a usage error of its own | --drive /dev/sr0
+a complaint of the player | a.cue b.cue
+)");
+    }
+
+    void everyTextIsTranslated()
+    {
+        Capitals capitals;
+        QCoreApplication::installTranslator(&capitals);
+        const CommandLine line = parse(cell("arguments"));
+        QCoreApplication::removeTranslator(&capitals);
+        // Left as they are: option names in the help's first column, the program's name and
+        // the arguments quoted.
+        QString texts;
+        for (const QString& text : (line.output() + line.complaint()).split('\n'))
+            texts += (text.startsWith("  ") ? text.mid(24) : text) + '\n';
+        texts.remove(QRegularExpression("[Ss]pindella|a\\.cue|b\\.cue"));
+        QCOMPARE(texts, texts.toUpper());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
