@@ -47,6 +47,9 @@ struct DiscToc {
     int hiddenSectors = 0;
     /// An image standing in for a disc: ejecting it just lets it go.
     bool fromImage = false;
+    /// Silence an image's sheet puts before track 1 (its PREGAP), counted in the sectors here
+    /// but not on the pressed disc, whose track 1 starts where its lead-in ends.
+    int addedPregap = 0;
     // Where the disc was found on MusicBrainz: its release, and its cover as a local file.
     std::string releaseDate;
     int discNumber = 0;

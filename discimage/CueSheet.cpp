@@ -67,6 +67,43 @@ bool time(std::string_view text, int& sectors)
     return true;
 }
 
+/// UTF-16 after its byte-order mark, as UTF-8; a lone surrogate becomes U+FFFD.
+std::string fromUtf16(std::string_view bytes, bool bigEndian)
+{
+    const auto unit = [&](std::size_t at) {
+        const auto high = uint8_t(bytes[at + (bigEndian ? 0 : 1)]);
+        const auto low = uint8_t(bytes[at + (bigEndian ? 1 : 0)]);
+        return char32_t(high << 8 | low);
+    };
+    std::string out;
+    for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
+        char32_t code = unit(at);
+        if (code >= 0xd800 && code < 0xdc00 && at + 3 < bytes.size() && unit(at + 2) >= 0xdc00 &&
+            unit(at + 2) < 0xe000) {
+            code = 0x10000 + ((code - 0xd800) << 10) + (unit(at + 2) - 0xdc00);
+            at += 2;
+        } else if (code >= 0xd800 && code < 0xe000) {
+            code = 0xfffd;
+        }
+        if (code < 0x80) {
+            out += char(code);
+        } else if (code < 0x800) {
+            out += char(0xc0 | code >> 6);
+            out += char(0x80 | (code & 0x3f));
+        } else if (code < 0x10000) {
+            out += char(0xe0 | code >> 12);
+            out += char(0x80 | (code >> 6 & 0x3f));
+            out += char(0x80 | (code & 0x3f));
+        } else {
+            out += char(0xf0 | code >> 18);
+            out += char(0x80 | (code >> 12 & 0x3f));
+            out += char(0x80 | (code >> 6 & 0x3f));
+            out += char(0x80 | (code & 0x3f));
+        }
+    }
+    return out;
+}
+
 std::string text(std::string_view rest)
 {
     rest = trimmed(rest);
@@ -86,11 +123,17 @@ std::variant<CueSheet, std::string> CueSheet::parse(std::string_view sheetText)
 {
     if (sheetText.size() > MaxBytes)
         return "the cue sheet is larger than 1 MB";
+    // Some Windows tools write UTF-16, always with its byte-order mark.
+    std::string converted;
+    const bool littleEndian = sheetText.starts_with("\xff\xfe");
+    if (littleEndian || sheetText.starts_with("\xfe\xff")) {
+        converted = fromUtf16(sheetText.substr(2), !littleEndian);
+        sheetText = converted;
+    }
     if (sheetText.starts_with("\xef\xbb\xbf"))
         sheetText.remove_prefix(3);
     if (sheetText.find('\0') != std::string_view::npos)
         return "this is no cue sheet: it holds binary data";
-    std::string converted;
     if (!CdText::isUtf8(sheetText)) {
         converted = CdText::fromWindows1252(sheetText);
         sheetText = converted;
@@ -107,6 +150,21 @@ std::variant<CueSheet, std::string> CueSheet::parse(std::string_view sheetText)
     const auto hasStart = [](const Track* t) {
         return !t || std::any_of(t->indexes.begin(), t->indexes.end(),
                                  [](const Index& index) { return index.number == 1; });
+    };
+    // Rippers write a data track they did not read as a placeholder, with INDEX 00 only or no
+    // index at all. It is never played, so where its INDEX 00 is, or where the sheet stands,
+    // will do for its start.
+    int trackFile = 0;
+    const auto placeData = [&](Track* t) {
+        if (!t || t->audio || hasStart(t))
+            return;
+        const int file = trackFile;
+        if (t->indexes.empty())
+            t->indexes.push_back({1, file, file == lastIndexFile ? lastIndexSector : 0});
+        else
+            t->indexes.push_back({1, t->indexes.back().file, t->indexes.back().sector});
+        lastIndexFile = t->indexes.back().file;
+        lastIndexSector = t->indexes.back().sector;
     };
 
     while (!sheetText.empty()) {
@@ -138,6 +196,7 @@ std::variant<CueSheet, std::string> CueSheet::parse(std::string_view sheetText)
         } else if (keyword == "TRACK") {
             if (sheet.files.empty())
                 return fail("TRACK before any FILE");
+            placeData(track);
             if (!hasStart(track))
                 return fail("TRACK " + std::to_string(track->number) + " has no INDEX 01");
             int n = 0;
@@ -154,6 +213,7 @@ std::variant<CueSheet, std::string> CueSheet::parse(std::string_view sheetText)
                 next.dataSectorBytes = bytes;
             sheet.tracks.push_back(next);
             track = &sheet.tracks.back();
+            trackFile = int(sheet.files.size()) - 1;
         } else if (keyword == "INDEX" || keyword == "PREGAP" || keyword == "POSTGAP" ||
                    keyword == "FLAGS") {
             if (!track)
@@ -193,6 +253,7 @@ std::variant<CueSheet, std::string> CueSheet::parse(std::string_view sheetText)
     }
     if (!track)
         return std::string("no TRACK in it");
+    placeData(track);
     if (!hasStart(track))
         return "TRACK " + std::to_string(track->number) + " has no INDEX 01";
     return sheet;

@@ -60,23 +60,38 @@ std::string findIgnoringCase(const std::string& folder, const std::vector<std::s
 }
 
 /// The file a sheet names, or the one the rip left in its place: the same name in another
-/// case, or the same base name with another audio extension.
+/// case, or the same base name with another audio extension. A path written on another
+/// computer (C:\Rips\x.wav, \\server\share\x.flac, /home/old/x.flac) is looked for beside
+/// the sheet; a relative folder first where the user copied it with the rip.
 std::string locate(const std::string& folder, std::string named)
 {
     // Sheets written on Windows separate folders with backslashes.
     std::replace(named.begin(), named.end(), '\\', '/');
-    std::string path = named.starts_with('/') ? named : folder + "/" + named;
-    if (exists(path))
-        return path;
-    const std::string name = nameOf(path);
+    const bool elsewhere = named.starts_with('/') || (named.size() > 1 && named[1] == ':');
+    const std::string written = named.starts_with('/') ? named : folder + "/" + named;
+    if (exists(written))
+        return written;
+    const std::string name = nameOf(named);
     std::vector<std::string> candidates{name};
     const std::string base = name.substr(0, name.find_last_of('.'));
     for (const char* extension : AudioExtensions)
         candidates.push_back(base + extension);
-    const std::string found = findIgnoringCase(folderOf(path), candidates);
+    std::string found;
+    if (!elsewhere) {
+        // The folders as copied from a computer that ignores case.
+        std::string within = folder;
+        for (std::size_t from = 0, slash;
+             within.size() > 0 && (slash = named.find('/', from)) != std::string::npos;
+             from = slash + 1)
+            within = findIgnoringCase(within, {named.substr(from, slash - from)});
+        if (!within.empty())
+            found = findIgnoringCase(within, candidates);
+    }
+    if (found.empty())
+        found = findIgnoringCase(folder, candidates);
     if (!found.empty())
         std::fprintf(stderr, "Spindella: the cue sheet names \"%s\"; playing \"%s\" instead\n",
-                     named.c_str(), nameOf(found).c_str());
+                     named.c_str(), found.c_str());
     return found;
 }
 
@@ -156,12 +171,16 @@ std::unique_ptr<ImageDiscReader> ImageDiscReader::open(const std::string& path, 
     for (std::size_t n = 0; n < sheet.files.size(); ++n) {
         const CueSheet::File& named = sheet.files[n];
         const std::string found = locate(folderOf(sheetPath), named.name);
-        if (found.empty()) {
+        const bool audio = holdsAudio(sheet, int(n));
+        if (found.empty() && audio) {
             error = named.name + " is not there";
             return nullptr;
         }
         files.push_back({found, named.type});
-        if (holdsAudio(sheet, int(n))) {
+        if (found.empty()) {
+            // A data track's placeholder, as rippers write it: never played, never there.
+            sectors.push_back(0);
+        } else if (audio) {
             const auto audio = AudioFile::open(found, named.type, error);
             if (!audio)
                 return nullptr;

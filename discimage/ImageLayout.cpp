@@ -3,6 +3,24 @@
 #include <cstdio>
 #include <stdexcept>
 
+namespace {
+
+/// Track `t` is data after audio: an enhanced CD's second session.
+bool sessionStarts(const CueSheet& sheet, std::size_t t)
+{
+    return t > 0 && sheet.tracks[t - 1].audio && !sheet.tracks[t].audio;
+}
+
+/// A raw image of the whole disc holds the gap before the data's session in its one file.
+bool holdsSessionGap(const CueSheet& sheet, std::size_t t)
+{
+    const int file = sheet.tracks[t - 1].start().file;
+    return sheet.tracks[t].start().file == file &&
+           sheet.files[std::size_t(file)].type != CueSheet::FileType::Other;
+}
+
+} // namespace
+
 std::variant<ImageLayout, std::string> ImageLayout::build(const CueSheet& sheet,
                                                           const std::vector<int>& fileSectors)
 {
@@ -50,11 +68,19 @@ std::variant<ImageLayout, std::string> ImageLayout::build(const CueSheet& sheet,
     std::vector<int> starts;
     for (std::size_t t = 0; t < sheet.tracks.size(); ++t) {
         const CueSheet::Track& track = sheet.tracks[t];
-        // Sound up to the track's first index, the previous track's silence after it, the gap,
-        // then this track's silence before it.
         if (!reach(track.indexes.front(), track.number) ||
-            (t > 0 && !lay(Segment::Silence, 0, sheet.tracks[t - 1].postgap)) ||
-            !reach(track.start(), track.number) || !lay(Segment::Silence, 0, track.pregap))
+            (t > 0 && !lay(Segment::Silence, 0, sheet.tracks[t - 1].postgap)))
+            return problem;
+        // An enhanced CD's data track in a file of its own: the gap before the data's session
+        // is in no file, so it is laid as silence, as on the pressed disc.
+        if (sessionStarts(sheet, t) && !holdsSessionGap(sheet, t)) {
+            const CueSheet::Index& first = track.indexes.front();
+            const int pregap =
+                track.start().file == first.file ? track.start().sector - first.sector : 0;
+            if (!lay(Segment::Silence, 0, std::max(DiscToc::SessionGap - pregap, 0)))
+                return problem;
+        }
+        if (!reach(track.start(), track.number) || !lay(Segment::Silence, 0, track.pregap))
             return problem;
         starts.push_back(int(disc));
     }
@@ -66,6 +92,7 @@ std::variant<ImageLayout, std::string> ImageLayout::build(const CueSheet& sheet,
     toc.title = sheet.title;
     toc.performer = sheet.performer;
     toc.fromImage = true;
+    toc.addedPregap = sheet.tracks.front().pregap;
     for (std::size_t t = 0; t < sheet.tracks.size(); ++t) {
         const CueSheet::Track& source = sheet.tracks[t];
         TrackInfo track;
@@ -77,13 +104,10 @@ std::variant<ImageLayout, std::string> ImageLayout::build(const CueSheet& sheet,
         track.title = source.title;
         track.performer = source.performer;
         track.songwriter = source.songwriter;
-        // A raw image read across an enhanced CD holds the gap before the data's session: it
-        // is no music. A file of its own for each track holds none.
-        const bool gapBefore =
-            t + 1 < sheet.tracks.size() && source.audio && !sheet.tracks[t + 1].audio &&
-            sheet.tracks[t + 1].start().file == source.start().file &&
-            sheet.files[std::size_t(source.start().file)].type != CueSheet::FileType::Other;
-        if (gapBefore && track.sectorCount > DiscToc::SessionGap)
+        // The gap before an enhanced CD's data session, held by a raw image or laid above, is
+        // no music.
+        if (t + 1 < sheet.tracks.size() && sessionStarts(sheet, t + 1) &&
+            track.sectorCount > DiscToc::SessionGap)
             track.sectorCount -= DiscToc::SessionGap;
         toc.tracks.push_back(track);
     }
