@@ -12,27 +12,34 @@ constexpr int LeadIn = 150;
 
 DiscIdentifier DiscIdentifier::of(const DiscToc& disc)
 {
+    // The pressed disc's table: every track up to the last audio one, data in track 1 of a
+    // mixed-mode disc included; an enhanced CD's data session is left out, its audio ending
+    // where that session's gap begins. A data track with no place (a rip's placeholder) is none.
+    const auto last = std::find_if(disc.tracks.rbegin(), disc.tracks.rend(),
+                                   [](const TrackInfo& t) { return t.audio; });
     int offsets[100] = {};
-    int first = 0, last = 0;
-    for (std::size_t n = 0; n < disc.tracks.size(); ++n) {
-        const TrackInfo& track = disc.tracks[n];
-        if (!track.audio || track.number < 1 || track.number > 99)
+    int first = 0, lastNumber = 0;
+    const int shift = LeadIn - disc.addedPregap;
+    for (auto track = disc.tracks.begin(); last != disc.tracks.rend() && track != last.base();
+         ++track) {
+        if (track->number < 1 || track->number > 99 || (!track->audio && track->sectorCount <= 0))
             continue;
         if (first == 0)
-            first = track.number;
-        last = track.number;
-        offsets[track.number] = track.firstSector + LeadIn;
-        const bool dataNext = n + 1 < disc.tracks.size() && !disc.tracks[n + 1].audio;
+            first = track->number;
+        lastNumber = track->number;
+        offsets[track->number] = track->firstSector + shift;
+    }
+    if (first != 0) {
+        const bool dataNext = last.base() != disc.tracks.end();
         offsets[0] =
-            (dataNext ? disc.tracks[n + 1].firstSector - DiscToc::SessionGap : disc.leadOut) +
-            LeadIn;
+            (dataNext ? last.base()->firstSector - DiscToc::SessionGap : disc.leadOut) + shift;
     }
     DiscIdentifier made;
     if (first == 0)
         return made;
     const std::unique_ptr<DiscId, decltype(&discid_free)> computed(discid_new(), &discid_free);
     // libdiscid checks the numbers: they rise, and end within the lead-out.
-    if (!discid_put(computed.get(), first, last, offsets))
+    if (!discid_put(computed.get(), first, lastNumber, offsets))
         return made;
     made.id = discid_get_id(computed.get());
     made.toc = discid_get_toc_string(computed.get());

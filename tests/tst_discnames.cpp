@@ -4,6 +4,7 @@
 #include "cdaudio/CdText.h"
 #include "cdaudio/CdioDiscSource.h"
 #include "desktop/DesktopSession.h"
+#include "discimage/ImageDiscSource.h"
 #include "discnames/DiscIdentifier.h"
 #include "discnames/DiscNamer.h"
 #include "discnames/MusicBrainzAnswer.h"
@@ -20,6 +21,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <discid/discid.h>
 
 #include <functional>
 #include <random>
@@ -164,6 +167,50 @@ an enhanced CD: the data's session left out | 1 6 95462 150 15363 32314 46592 63
         const DiscIdentifier id = DiscIdentifier::of(disc);
         QCOMPARE(QString::fromStdString(id.id), cell("id"));
         QCOMPARE(QString::fromStdString(id.toc), cell("toc").replace(' ', '+'));
+    }
+
+    void imagesAreIdentifiedAsThePressedDisc_data()
+    {
+        // Files of silence, so many sectors long; the pressed disc's table as first track, last
+        // track, lead-out and track starts, in sectors from the lead-in, as written on its box.
+        addTextRows("files cue through pressed", R"(
+an enhanced CD, one file a track, its data in one of its own | 1.bin=1000, 2.bin=2000, data.bin=3000 | FILE 1.bin BINARY;TRACK 01 AUDIO;INDEX 01 00:00:00;FILE 2.bin BINARY;TRACK 02 AUDIO;INDEX 01 00:00:00;FILE data.bin BINARY;TRACK 03 MODE1/2352;INDEX 00 00:00:00;INDEX 01 00:02:00 | image | 1 2 3150 150 1150
+a mixed-mode disc's image | disc.bin=4000 | FILE disc.bin BINARY;TRACK 01 MODE1/2352;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 00 00:13:25;INDEX 01 00:15:25;TRACK 03 AUDIO;INDEX 01 00:33:25 | image | 1 3 4150 150 1300 2650
+a mixed-mode disc in a drive | disc.bin=4000 | FILE disc.bin BINARY;TRACK 01 MODE1/2352;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 00 00:13:25;INDEX 01 00:15:25;TRACK 03 AUDIO;INDEX 01 00:33:25 | drive | 1 3 4150 150 1300 2650
+PREGAP before track 1 | disc.bin=3000 | FILE disc.bin BINARY;TRACK 01 AUDIO;PREGAP 00:02:00;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 01 00:13:25 | image | 1 2 3150 150 1150
+)");
+    }
+
+    void imagesAreIdentifiedAsThePressedDisc()
+    {
+        QTemporaryDir dir;
+        for (const QString& file : cellList(cell("files"))) {
+            QFile bin(dir.filePath(file.section('=', 0, 0)));
+            QVERIFY(bin.open(QIODevice::WriteOnly) &&
+                    bin.resize(file.section('=', 1).toLongLong() * DiscToc::BytesPerSector));
+        }
+        const std::string cue = dir.filePath("disc.cue").toStdString();
+        QFile sheet(QString::fromStdString(cue));
+        QVERIFY(sheet.open(QIODevice::WriteOnly));
+        sheet.write(cell("cue").replace(';', '\n').toUtf8());
+        sheet.close();
+        std::unique_ptr<DiscSource> source;
+        if (cell("through") == "drive")
+            source = std::make_unique<CdioDiscSource>(std::vector<std::string>{cue});
+        else
+            source = std::make_unique<ImageDiscSource>(cue);
+        const std::unique_ptr<DiscReader> disc = source->open(cue);
+        QVERIFY(disc);
+
+        QList<int> pressed;
+        for (const QString& number : cell("pressed").split(' '))
+            pressed << number.toInt();
+        int offsets[100] = {pressed[2]};
+        for (int n = pressed[0]; n <= pressed[1]; ++n)
+            offsets[n] = pressed[3 + n - pressed[0]];
+        const std::unique_ptr<DiscId, decltype(&discid_free)> expected(discid_new(), &discid_free);
+        QVERIFY(discid_put(expected.get(), pressed[0], pressed[1], offsets));
+        QCOMPARE(DiscIdentifier::of(disc->toc()).id, std::string(discid_get_id(expected.get())));
     }
 
     void namesReachTheTooltipAndTheBus_data()
