@@ -2,6 +2,9 @@
 
 void Inhibition::setWanted(bool wanted)
 {
+    // A refusal stands until the hold is no longer wanted: asked again only when wanted anew.
+    if (!wanted)
+        m_refused = false;
     m_wanted = wanted;
     settle();
 }
@@ -10,9 +13,7 @@ void Inhibition::answered(const std::optional<Hold>& hold)
 {
     m_asking = false;
     m_hold = hold;
-    // A refusal is not asked again until the hold is wanted anew.
-    if (!hold)
-        m_wanted = false;
+    m_refused = !hold;
     settle();
 }
 
@@ -26,7 +27,7 @@ void Inhibition::settle()
 {
     if (m_asking)
         return;
-    if (m_wanted && !m_hold) {
+    if (m_wanted && !m_hold && !m_refused) {
         m_asking = true;
         m_service.inhibit();
     } else if (!m_wanted && m_hold) {

@@ -43,5 +43,6 @@ private:
     Service& m_service;
     bool m_wanted = false;
     bool m_asking = false;
+    bool m_refused = false;
     std::optional<Hold> m_hold;
 };

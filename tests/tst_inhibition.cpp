@@ -35,6 +35,7 @@ wanted twice, asked once | want, want, granted 7 | inhibit | yes
 unwanted while asking: let go on arrival | want, unwant, granted 7 | inhibit, release 7 | no
 wanted again while asking | want, unwant, want, granted 7 | inhibit | yes
 refused: not asked again | want, refused | inhibit | no
+refused, still wanted: not asked again | want, refused, want, want | inhibit | no
 refused, then wanted anew | want, refused, unwant, want | inhibit, inhibit | no
 taken at the end | want, granted 7, end | inhibit, taken 7 | no
 nothing to take | end | taken nothing | no

@@ -330,6 +330,30 @@ seek as far as can be | Seek | | max | 2 | 0
         QTRY_COMPARE(logind("org.freedesktop.login1.Manager.ListInhibitors"), "(" + lock + ",)");
     }
 
+    // Last: the stand-in logind refuses from here on.
+    void aRefusedSleepLockIsAskedForOncePerPlay()
+    {
+        QVERIFY(startMock("logind", "org.freedesktop.login1"));
+        logind("org.freedesktop.DBus.Mock.AddMethod",
+               {"org.freedesktop.login1.Manager", "Inhibit", "ssss", "h",
+                "raise dbus.exceptions.DBusException('Not allowed', "
+                "name='org.freedesktop.DBus.Error.AccessDenied')"});
+        const auto asked = [&] {
+            return mockCalls("logind").filter(QRegularExpression("^Inhibit \"")).size();
+        };
+        const qsizetype before = asked();
+        call(Player, "Play");
+        QTRY_COMPARE(asked(), before + 1);
+        // Playing goes on, and the position ticks on, a change every fifth of a second.
+        QTest::qWait(1500);
+        QCOMPARE(asked(), before + 1);
+        call(Player, "Pause");
+        call(Player, "Play");
+        QTRY_COMPARE(asked(), before + 2);
+        QTest::qWait(1000);
+        QCOMPARE(asked(), before + 2);
+    }
+
     void cleanupTestCase()
     {
         for (auto& [service, mock] : m_mocks) {
