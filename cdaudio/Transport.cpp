@@ -164,6 +164,7 @@ void Transport::stop()
 
 void Transport::goTo(int index)
 {
+    ++m_jumps;
     m_index = index;
     m_elapsed = 0;
     if (m_state == State::Playing)
@@ -213,6 +214,7 @@ void Transport::seek(int sectorInTrack)
     m_refusal.clear();
     if (m_state != State::Playing && m_state != State::Paused)
         return;
+    ++m_jumps;
     if (sectorInTrack >= current().sectorCount) {
         if (m_index + 1 >= int(m_audio.size())) {
             stopAtDiscEnd();

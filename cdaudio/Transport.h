@@ -85,6 +85,9 @@ public:
     bool hasDisc() const;
     /// Counts the discs loaded so far, so that each has tracks of its own.
     int discsLoaded() const { return m_discsLoaded; }
+    /// Counts the moves to another place than playing on would reach: seeks, restarts, tracks
+    /// chosen.
+    int jumps() const { return m_jumps; }
     Buttons buttons() const;
     std::string display() const;
     std::string details() const;
@@ -109,6 +112,7 @@ private:
     int m_elapsed = 0;
     std::string m_refusal;
     int m_discsLoaded = 0;
+    int m_jumps = 0;
     /// How playing goes on once the sound server is back.
     enum class Resume { Nothing, Playing, Paused } m_resume = Resume::Nothing;
     /// Paused with no sound output open: Play opens one.

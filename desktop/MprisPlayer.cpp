@@ -14,6 +14,18 @@ using State = Transport::State;
 MprisPlayer::MprisPlayer(QObject* service, CdPlayerPanel& panel, const QDBusConnection& connection)
     : QDBusAbstractAdaptor(service), m_panel(panel), m_connection(connection)
 {
+    connect(&m_panel.player(), &CdPlayer::changed, this, &MprisPlayer::announceJumps);
+    announceJumps();
+}
+
+void MprisPlayer::announceJumps()
+{
+    const int jumps = m_panel.player().transport().jumps();
+    const QDBusObjectPath track = trackId();
+    if (jumps != m_jumps && track == m_jumpedIn)
+        Q_EMIT Seeked(position());
+    m_jumps = jumps;
+    m_jumpedIn = track;
 }
 
 QString MprisPlayer::playbackStatus() const
@@ -158,15 +170,17 @@ void MprisPlayer::Seek(qlonglong offset)
 
 void MprisPlayer::SetPosition(const QDBusObjectPath& track, qlonglong position)
 {
-    // A request made for a track that has since changed is stale.
-    if (canSeek() && track == trackId())
-        seekTo(position);
+    // A request made for a track that has since changed is stale; one outside the track is
+    // no request at all.
+    if (!canSeek() || track != trackId() || position < 0 ||
+        position > DiscToc::usecs(m_panel.player().transport().currentTrack().sectorCount))
+        return;
+    seekTo(position);
 }
 
 void MprisPlayer::seekTo(qlonglong position)
 {
     m_panel.player().seek(position);
-    Q_EMIT Seeked(this->position());
 }
 
 void MprisPlayer::OpenUri(const QString& uri, const QDBusMessage& message)

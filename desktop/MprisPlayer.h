@@ -60,7 +60,11 @@ Q_SIGNALS:
 private:
     QDBusObjectPath trackId() const;
     void seekTo(qlonglong position);
+    /// A jump within the track is a seek to the desktop, whoever made it; a new track is not.
+    void announceJumps();
 
     CdPlayerPanel& m_panel;
     QDBusConnection m_connection;
+    int m_jumps = 0;
+    QDBusObjectPath m_jumpedIn;
 };

@@ -251,14 +251,18 @@ stop, stopped | click, Stop | Stopped | 1 | yes |
 
     void seeksObeyOnlyTheCurrentTrack_data()
     {
-        // Times in seconds; an empty track id is the current track's.
-        addTextRows("method trackId target track seeked", R"(
-set | SetPosition | | 5 | 1 | 5
-another track's id | SetPosition | /org/halcyra/Spindella/Disc1/Track2 | 5 | 1 |
-a former disc's id | SetPosition | /org/halcyra/Spindella/Disc0/Track1 | 5 | 1 |
-seek ahead | Seek | | 7 | 1 | 7
-seek back | Seek | | -1 | 1 | 0
-seek as far as can be | Seek | | max | 2 | 0
+        // Times in seconds, on a paused disc of 20 s tracks; an empty track id is the current
+        // track's. Previous starts from 3 s into the track.
+        addTextRows("method trackId target track seeked status", R"(
+set | SetPosition | | 5 | 1 | 5 | Paused
+set before the start: nothing | SetPosition | | -1 | 1 | | Paused
+set past the end: nothing | SetPosition | | 21 | 1 | | Paused
+another track's id | SetPosition | /org/halcyra/Spindella/Disc1/Track2 | 5 | 1 | | Paused
+a former disc's id | SetPosition | /org/halcyra/Spindella/Disc0/Track1 | 5 | 1 | | Paused
+seek ahead | Seek | | 7 | 1 | 7 | Paused
+seek back | Seek | | -1 | 1 | 0 | Paused
+seek as far as can be | Seek | | max | 2 | | Paused
+previous restarts the track: a jump | Previous | | 3 | 1 | 3, 0 | Stopped
 )");
     }
     void seeksObeyOnlyTheCurrentTrack()
@@ -267,14 +271,19 @@ seek as far as can be | Seek | | max | 2 | 0
         call(Player, "Play");
         call(Player, "Pause");
         m_rig->panel->player().seek(0);
+        QTest::qWait(50);
         m_changes.clear();
         const qlonglong to =
             target == "max" ? std::numeric_limits<qlonglong>::max() : target.toLongLong() * Second;
         const QDBusObjectPath id =
             cell("trackId").isEmpty() ? trackId() : QDBusObjectPath(cell("trackId"));
+        if (method == "Previous")
+            m_rig->panel->player().seek(to);
         call(Player, method,
-             method == "Seek" ? QVariantList{to} : QVariantList{QVariant::fromValue(id), to});
-        QCOMPARE(property(Player, "PlaybackStatus").toString(), "Paused");
+             method == "Seek"       ? QVariantList{to}
+             : method == "Previous" ? QVariantList{}
+                                    : QVariantList{QVariant::fromValue(id), to});
+        QTEST(property(Player, "PlaybackStatus").toString(), "status");
         QTEST(QString::number(m_rig->transport().track()), "track");
         QTEST(announced("Seeked"), "seeked");
     }
