@@ -7,8 +7,16 @@
 /// through the media-player interface and ends.
 namespace HandOver {
 
-/// Whether a Spindella already on the bus took the image at `path`; false when there is none,
-/// or it did not answer in time.
-bool toRunningPlayer(const QDBusConnection& connection, const QString& path);
+enum class Result {
+    /// No Spindella is on the bus: this one plays.
+    NoPlayer,
+    HandedOver,
+    /// One is on the bus but did not answer in time: this one must not play as well.
+    NotAnswering
+};
+
+/// Hands the image at `path` to a Spindella already on the bus, waiting for it to answer while
+/// it is busy, up to 10 s.
+Result toRunningPlayer(const QDBusConnection& connection, const QString& path);
 
 } // namespace HandOver

@@ -28,9 +28,19 @@ QStringList argumentsOf(int argc, char** argv)
 int play(const CommandLine& line, int argc, char** argv)
 {
     Application app(argc, argv);
-    if (line.open() == CommandLine::Open::Image &&
-        HandOver::toRunningPlayer(QDBusConnection::sessionBus(), line.imagePath()))
-        return CommandLine::Success;
+    if (line.open() == CommandLine::Open::Image) {
+        switch (HandOver::toRunningPlayer(QDBusConnection::sessionBus(), line.imagePath())) {
+        case HandOver::Result::HandedOver:
+            return CommandLine::Success;
+        case HandOver::Result::NotAnswering:
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QCoreApplication::translate(
+                             "CommandLine", "Spindella: Spindella is running but not answering")));
+            return CommandLine::NothingDone;
+        case HandOver::Result::NoPlayer:
+            break;
+        }
+    }
 
     QtMessageBoxes boxes;
     MainWindow window(RandomSequence::process(), boxes, app);

@@ -45,6 +45,20 @@ waitfor status Playing
 
 player open "$tmp/first.cue"
 waitfor "metadata xesam:album" "first disc"
+
+# A first one too busy to answer: the second waits, says so and ends, and never plays itself.
+kill -STOP "$app"
+set +e
+"$program" "$tmp/second.cue" >"$tmp/second.log" 2>&1
+status=$?
+set -e
+names=$(gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus \
+    -m org.freedesktop.DBus.ListNames)
+kill -CONT "$app"
+[ "$status" = 1 ] || fail "a second launch against a stuck one ended with $status"
+grep -q "running but not answering" "$tmp/second.log" || fail "the second launch said: $(cat "$tmp/second.log")"
+[ "$(grep -o 'org.mpris.MediaPlayer2.spindella[.a-z0-9]*' <<<"$names" | wc -l)" = 1 ] ||
+    fail "two players on the bus: $names"
 gdbus call --session -d org.mpris.MediaPlayer2.spindella -o /org/mpris/MediaPlayer2 -m org.mpris.MediaPlayer2.Quit >/dev/null
 wait "$app" || fail "ended with $?"
 app=
