@@ -3,7 +3,7 @@
 #include "discnames/DiscIdentifier.h"
 #include "discnames/MusicBrainzAnswer.h"
 #include "discnames/NamesCache.h"
-#include "discnames/PoliteFetcher.h"
+#include "web/PoliteFetcher.h"
 
 #include <QObject>
 #include <QUrl>

@@ -9,7 +9,8 @@ read afresh for every request: {"<dBAR file name>": "<scenario>"}, "*" for any o
 scenarios: "file:<path>" (the bytes of that file), "absent" (404), "html" (200 with a web page),
 "empty" (200 with no body), "truncated:<path>" (the file's bytes cut in the middle of its last
 record), "huge" (200 with 100 MB streamed), "trickle" (200, one byte a second),
-"busy:<scenario>" (503 with Retry-After: 1 for the first request, then the scenario). A
+"busy:<scenario>" (503 with Retry-After: 1 for the first request, then the scenario;
+"busy=<value>;<scenario>" says Retry-After: <value> instead). A
 relative path is taken from the folder of ROUTES. A file asked for under folders that are not
 its first ID's last three hexadecimal digits is absent, as on the real server.
 /accuraterip/DriveOffsets.bin is answered from the file OFFSETS, 404 without one. Every request
@@ -105,11 +106,15 @@ class Handler(http.server.BaseHTTPRequestHandler):
         with open(ROUTES) as routes:
             table = json.load(routes)
         scenario = table.get(name, table.get("*", "absent"))
-        if scenario.startswith("busy:"):
+        if scenario.startswith("busy"):
+            said = "1"
+            if scenario.startswith("busy="):
+                said, _, scenario = scenario[5:].partition(";")
+            else:
+                scenario = scenario[5:]
             if name not in busy_seen:
                 busy_seen.add(name)
-                return 503, b"", "text/plain", [("Retry-After", "1")]
-            scenario = scenario[5:]
+                return 503, b"", "text/plain", [("Retry-After", said)]
         kind, _, argument = scenario.partition(":")
         if kind == "file":
             return 200, read_file(argument)

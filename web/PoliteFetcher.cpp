@@ -1,4 +1,4 @@
-#include "discnames/PoliteFetcher.h"
+#include "web/PoliteFetcher.h"
 
 #include "VersionRecord.h"
 
@@ -62,8 +62,10 @@ void PoliteFetcher::send(const Request& request)
                         .arg(QLatin1String(VersionRecord::FileVersion),
                              QLatin1String(VersionRecord::Homepage)));
     asked.setRawHeader("Accept", "application/json, image/*");
-    asked.setTransferTimeout(TimeoutMs);
     QNetworkReply* reply = m_network.get(asked);
+    // A deadline for the whole answer: a server that trickles a byte a second never times out
+    // a timer of silence.
+    QTimer::singleShot(TimeoutMs, reply, &QNetworkReply::abort);
     // More than asked for is never read: the answer is dropped as soon as it says so.
     connect(reply, &QNetworkReply::downloadProgress, reply,
             [reply, most = request.mostBytes](qint64 received, qint64 total) {
@@ -83,11 +85,14 @@ void PoliteFetcher::finished(QNetworkReply* reply, const Request& request)
     Answer answer;
     answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (answer.status == 503 && request.retries < Retries) {
-        const qint64 wait = std::clamp<qint64>(reply->rawHeader("Retry-After").toLongLong() * 1000,
-                                               SpacingMs, LongestWaitMs);
+        // The server's word is bounded before it is believed: a number of seconds, or none.
+        bool isNumber = false;
+        const qint64 seconds = reply->rawHeader("Retry-After").trimmed().toLongLong(&isNumber);
+        const qint64 wait =
+            isNumber ? std::clamp<qint64>(seconds, 0, LongestWaitMs / 1000) * 1000 : SpacingMs;
         Request again = request;
         ++again.retries;
-        schedule(again, now() + wait);
+        schedule(again, now() + std::max(wait, SpacingMs));
         return;
     }
     const bool whole = reply->error() == QNetworkReply::NoError ||
