@@ -30,7 +30,7 @@ CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QO
     m_stream.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     m_nothing.open(QIODevice::ReadOnly);
 
-    m_worker = new DiscWorker(*m_source, m_ring);
+    m_worker = new DiscWorker(*m_source, m_ring, m_plan);
     m_worker->moveToThread(&m_thread);
     // The worker's last act on its thread, so the player may take everything back after wait().
     connect(
@@ -43,6 +43,7 @@ CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QO
     connect(m_worker, &DiscWorker::opened, this, &CdPlayer::onOpened);
     connect(m_worker, &DiscWorker::readFailed, this, &CdPlayer::onReadFailed);
     connect(m_worker, &DiscWorker::imageRefused, this, &CdPlayer::onImageRefused);
+    connect(m_worker, &DiscWorker::rangeTaken, this, &CdPlayer::onRangeTaken);
     connect(this, &CdPlayer::readRequested, m_worker, &DiscWorker::startReading);
     m_thread.setObjectName(QStringLiteral("disc reader"));
     m_thread.start();
@@ -150,6 +151,25 @@ void CdPlayer::seek(qint64 usecsIntoTrack)
     Q_EMIT changed();
 }
 
+bool CdPlayer::chooseTrack(int number)
+{
+    const bool chosen = m_transport.choose(number);
+    Q_EMIT changed();
+    return chosen;
+}
+
+void CdPlayer::setShuffle(bool shuffle)
+{
+    m_transport.setShuffle(shuffle);
+    Q_EMIT changed();
+}
+
+void CdPlayer::setRepeat(Transport::Repeat repeat)
+{
+    m_transport.setRepeat(repeat);
+    Q_EMIT changed();
+}
+
 qint64 CdPlayer::positionUSecs() const
 {
     return DiscToc::usecs(m_transport.elapsedSectors());
@@ -190,6 +210,9 @@ void CdPlayer::start(int firstSector, int endSector)
     m_stream.restart();
     m_startSector = firstSector;
     m_endSector = endSector;
+    m_rangeStartUSecs = 0;
+    m_rangesAhead.clear();
+    m_plan.restart(m_generation);
     ThreadHandOff::release(&m_ring);
     Q_EMIT readRequested(firstSector, endSector, m_generation);
 
@@ -210,6 +233,26 @@ void CdPlayer::start(int firstSector, int endSector)
         return;
     }
     m_positionTimer.start();
+}
+
+void CdPlayer::queue(int firstSector, int endSector)
+{
+    m_plan.queue(m_generation, {firstSector, endSector});
+}
+
+bool CdPlayer::requeue(int firstSector, int endSector)
+{
+    return m_plan.requeue(m_generation, {firstSector, endSector});
+}
+
+void CdPlayer::onRangeTaken(quint64 generation, int firstSector, int endSector)
+{
+    ThreadHandOff::acquire(&m_ring);
+    if (generation != m_generation)
+        return;
+    m_rangesAhead.push_back({firstSector, endSector});
+    m_transport.rangeTaken();
+    Q_EMIT changed();
 }
 
 void CdPlayer::pause()
@@ -338,12 +381,21 @@ void CdPlayer::updatePosition(bool drained)
     if (!m_output)
         return;
     const qint64 played = m_output->playedUSecs();
-    const qint64 length = DiscToc::usecs(m_endSector - m_startSector);
     // The output's clock may lag or stall short of the end; its word that all was heard counts.
-    if (m_ring.finished() && m_ring.available() == 0 && (drained || played >= length)) {
+    while (!m_rangesAhead.empty() &&
+           (drained || played - m_rangeStartUSecs >= DiscToc::usecs(m_endSector - m_startSector))) {
+        m_rangeStartUSecs += DiscToc::usecs(m_endSector - m_startSector);
+        m_startSector = m_rangesAhead.front().first;
+        m_endSector = m_rangesAhead.front().end;
+        m_rangesAhead.pop_front();
+        m_transport.rangeStarted();
+    }
+    const qint64 into = std::max<qint64>(played - m_rangeStartUSecs, 0);
+    if (m_ring.finished() && m_ring.available() == 0 &&
+        (drained || into >= DiscToc::usecs(m_endSector - m_startSector))) {
         m_transport.endOfDisc();
     } else {
-        const int sector = m_startSector + int(DiscToc::sectors(played));
+        const int sector = m_startSector + int(DiscToc::sectors(into));
         m_transport.position(std::min(sector, m_endSector - 1));
     }
     Q_EMIT changed();

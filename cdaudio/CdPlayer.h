@@ -4,6 +4,7 @@
 #include "cdaudio/DiscWorker.h"
 #include "cdaudio/PcmStream.h"
 #include "cdaudio/PlaybackControl.h"
+#include "cdaudio/PlaybackPlan.h"
 #include "cdaudio/RingBuffer.h"
 #include "cdaudio/Transport.h"
 
@@ -12,6 +13,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -47,6 +49,12 @@ public:
     void pressEject();
     /// Moves within the playing or paused track.
     void seek(qint64 usecsIntoTrack);
+    /// Plays the track numbered `number` from its start; false when the disc has none.
+    bool chooseTrack(int number);
+    void setShuffle(bool shuffle);
+    void setRepeat(Transport::Repeat repeat);
+    /// Seeds the shuffling, so that tests know the order.
+    void seedOrder(std::uint32_t seed) { m_transport.seedOrder(seed); }
     /// Microseconds into the current track.
     qint64 positionUSecs() const;
     double volume() const { return m_volume; }
@@ -67,6 +75,8 @@ Q_SIGNALS:
 
 private:
     void start(int firstSector, int endSector) override;
+    void queue(int firstSector, int endSector) override;
+    bool requeue(int firstSector, int endSector) override;
     void pause() override;
     void resume() override;
     void stop() override;
@@ -74,6 +84,7 @@ private:
 
     void onOpened(DiscWorker::Found found, const DiscToc& toc);
     void onReadFailed(quint64 generation);
+    void onRangeTaken(quint64 generation, int firstSector, int endSector);
     void onImageRefused(const QString& why);
     void onDrained();
     void updatePosition(bool drained = false);
@@ -87,6 +98,7 @@ private:
     std::unique_ptr<DiscSource> m_source;
     OutputFactory m_outputs;
     RingBuffer m_ring;
+    PlaybackPlan m_plan;
     PcmStream m_stream;
     Transport m_transport;
     QThread m_thread;
@@ -100,8 +112,12 @@ private:
     QTimer m_soundCheck;
     QTimer m_soundDeadline;
     QString m_imagePath;
+    /// The range being heard, and where in the output's time it began.
     int m_startSector = 0;
     int m_endSector = 0;
+    qint64 m_rangeStartUSecs = 0;
+    /// Ranges reading went on into, not yet heard.
+    std::deque<PlaybackPlan::Range> m_rangesAhead;
     quint64 m_generation = 0;
     double m_volume = 1.0;
 };

@@ -2,6 +2,7 @@
 
 #include "cdaudio/DiscReader.h"
 #include "cdaudio/DiscSource.h"
+#include "cdaudio/PlaybackPlan.h"
 #include "cdaudio/RingBuffer.h"
 #include "cdaudio/ThreadHandOff.h"
 
@@ -13,8 +14,8 @@ constexpr int ReadIntervalMs = 10;
 constexpr int PollIntervalMs = 1500;
 } // namespace
 
-DiscWorker::DiscWorker(DiscSource& source, RingBuffer& ring)
-    : m_source(source), m_ring(ring),
+DiscWorker::DiscWorker(DiscSource& source, RingBuffer& ring, PlaybackPlan& plan)
+    : m_source(source), m_ring(ring), m_plan(plan),
       m_chunk(std::size_t(ChunkSectors) * DiscToc::BytesPerSector / 2)
 {
     m_readTimer.setInterval(ReadIntervalMs);
@@ -178,10 +179,14 @@ const TrackInfo* DiscWorker::trackAt(int sector) const
 
 void DiscWorker::readAhead()
 {
-    if (!m_readTimer.isActive() || m_next >= m_end)
+    if (!m_readTimer.isActive())
         return;
     if (m_ring.generation() != m_generation) {
         m_readTimer.stop(); // superseded; the next start brings the new position
+        return;
+    }
+    if (m_next >= m_end) {
+        readOn();
         return;
     }
     const TrackInfo* track = trackAt(m_next);
@@ -224,9 +229,30 @@ void DiscWorker::readAhead()
         m_next += skip;
         m_deEmphasising = false;
     }
-    if (m_next >= m_end) {
+    if (m_next >= m_end)
+        readOn();
+}
+
+void DiscWorker::readOn()
+{
+    PlaybackPlan::Range next;
+    switch (m_plan.take(m_generation, next)) {
+    case PlaybackPlan::Next::Range:
+        // A range that does not carry on from this one starts the de-emphasis afresh.
+        if (next.first != m_end)
+            m_deEmphasising = false;
+        // Skips carry on: a drive that reads nothing gives up however short the tracks.
+        m_next = next.first;
+        m_end = next.end;
+        ThreadHandOff::release(&m_ring);
+        Q_EMIT rangeTaken(m_generation, next.first, next.end);
+        break;
+    case PlaybackPlan::Next::End:
         m_readTimer.stop();
         m_ring.finish(m_generation);
+        break;
+    case PlaybackPlan::Next::Undecided:
+        break; // asked again next round
     }
 }
 

@@ -13,6 +13,7 @@
 
 class DiscReader;
 class DiscSource;
+class PlaybackPlan;
 class RingBuffer;
 
 /// Everything that touches the drive, on a thread of its own: finding and opening the disc,
@@ -32,7 +33,7 @@ public:
     /// Fast enough for playing with room for retries, slow enough for a quiet drive.
     static constexpr int ReadSpeed = 4;
 
-    DiscWorker(DiscSource& source, RingBuffer& ring);
+    DiscWorker(DiscSource& source, RingBuffer& ring, PlaybackPlan& plan);
     ~DiscWorker() override;
 
     /// Stops the worker's timers; on its own thread, as that thread ends.
@@ -55,10 +56,14 @@ Q_SIGNALS:
     void opened(DiscWorker::Found found, const DiscToc& toc);
     void imageRefused(const QString& why);
     void readFailed(quint64 generation);
+    /// Reading went on into the range queued in the plan, [firstSector, endSector).
+    void rangeTaken(quint64 generation, int firstSector, int endSector);
 
 private:
     /// One chunk at most each round, so the drive reads steadily instead of in bursts.
     void readAhead();
+    /// The range is read: on into what the plan says follows, or the end.
+    void readOn();
     /// Takes the reader's disc as the one to play.
     void take(std::unique_ptr<DiscReader> reader);
     /// The length of the audio in the gap before track 1, 0 when it is silence or unreadable.
@@ -67,6 +72,7 @@ private:
 
     DiscSource& m_source;
     RingBuffer& m_ring;
+    PlaybackPlan& m_plan;
     std::unique_ptr<DiscReader> m_reader;
     /// The image in the drive's place, if one is.
     std::shared_ptr<DiscSource> m_image;

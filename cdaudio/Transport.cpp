@@ -30,7 +30,7 @@ void Transport::opening()
     m_refusal.clear();
     m_resume = Resume::Nothing;
     if (m_state == State::Playing || m_state == State::Paused)
-        m_playback.stop();
+        halt();
     m_state = State::Opening;
 }
 
@@ -44,7 +44,7 @@ void Transport::noDrive()
 void Transport::noDisc()
 {
     if (m_state == State::Playing || m_state == State::Paused)
-        m_playback.stop();
+        halt();
     m_state = State::NoDisc;
     m_toc = {};
     m_audio.clear();
@@ -54,13 +54,15 @@ void Transport::discLoaded(const DiscToc& toc)
 {
     m_refusal.clear();
     if (m_state == State::Playing || m_state == State::Paused)
-        m_playback.stop();
+        halt();
     ++m_discsLoaded;
     m_resume = Resume::Nothing;
     m_outputLetGo = false;
     m_toc = toc;
     m_audio = toc.audioTracks();
-    m_index = firstIndex();
+    m_ahead.clear();
+    newOrder(false);
+    m_index = m_shuffle && !order().empty() ? order().front() : firstIndex();
     m_elapsed = 0;
     m_state = m_audio.empty() ? State::NoAudio : State::Stopped;
 }
@@ -110,14 +112,6 @@ int Transport::firstIndex() const
     return !m_audio.empty() && m_audio.front().number == 0 ? 1 : 0;
 }
 
-int Transport::playEnd() const
-{
-    std::size_t last = std::size_t(m_index);
-    while (last + 1 < m_audio.size() && m_audio[last + 1].number == m_audio[last].number + 1)
-        ++last;
-    return m_audio[last].endSector();
-}
-
 void Transport::play()
 {
     m_refusal.clear();
@@ -135,7 +129,23 @@ void Transport::startHere()
     m_resume = Resume::Nothing;
     m_outputLetGo = false;
     m_state = State::Playing;
-    m_playback.start(current().firstSector + m_elapsed, playEnd());
+    startRange(m_index, m_elapsed);
+}
+
+void Transport::halt()
+{
+    m_playback.stop();
+    m_ahead.clear();
+    m_queuePending = m_endQueued = false;
+}
+
+void Transport::startRange(int index, int sector)
+{
+    const TrackInfo& track = m_audio[std::size_t(index)];
+    m_playback.start(track.firstSector + sector, track.endSector());
+    m_ahead.clear();
+    m_queuePending = m_endQueued = false;
+    queueAfter({index, 0});
 }
 
 void Transport::pause()
@@ -153,7 +163,7 @@ void Transport::stop()
 {
     m_refusal.clear();
     if (m_state == State::Playing || m_state == State::Paused || isAwaitingSound()) {
-        m_playback.stop();
+        halt();
         m_state = State::Stopped;
     }
     m_resume = Resume::Nothing;
@@ -168,9 +178,9 @@ void Transport::goTo(int index)
     m_index = index;
     m_elapsed = 0;
     if (m_state == State::Playing)
-        m_playback.start(current().firstSector, playEnd());
+        startRange(m_index, 0);
     else if (m_state == State::Paused) {
-        m_playback.stop();
+        halt();
         m_state = State::Stopped;
         m_outputLetGo = false;
     }
@@ -181,15 +191,34 @@ void Transport::previous()
     m_refusal.clear();
     if (!hasDisc())
         return;
-    const bool restart = m_elapsed > RestartThreshold || m_index == 0;
-    goTo(restart ? m_index : m_index - 1);
+    const int before = previousTrack();
+    goTo(m_elapsed > RestartThreshold || before < 0 ? m_index : before);
 }
 
 void Transport::next()
 {
     m_refusal.clear();
-    if (hasDisc() && m_index + 1 < int(m_audio.size()))
-        goTo(m_index + 1);
+    if (!hasDisc())
+        return;
+    if (const auto next = nextTrack()) {
+        for (std::size_t n = 0; n < next->pass; ++n)
+            m_passes.pop_front();
+        goTo(next->index);
+    }
+}
+
+bool Transport::choose(int number)
+{
+    m_refusal.clear();
+    const auto chosen = std::find_if(m_audio.begin(), m_audio.end(),
+                                     [&](const TrackInfo& t) { return t.number == number; });
+    if (!hasDisc() || chosen == m_audio.end())
+        return false;
+    ++m_jumps;
+    m_index = int(chosen - m_audio.begin());
+    m_elapsed = 0;
+    startHere();
+    return true;
 }
 
 void Transport::eject()
@@ -200,7 +229,7 @@ void Transport::eject()
     if (m_state == State::Closed || m_state == State::NoDrive || m_state == State::Opening)
         return;
     if (m_state == State::Playing || m_state == State::Paused)
-        m_playback.stop();
+        halt();
     m_playback.eject();
     m_state = m_toc.fromImage ? State::Closed : State::NoDisc;
     m_toc = {};
@@ -216,16 +245,19 @@ void Transport::seek(int sectorInTrack)
         return;
     ++m_jumps;
     if (sectorInTrack >= current().sectorCount) {
-        if (m_index + 1 >= int(m_audio.size())) {
+        const auto next = nextTrack();
+        if (!next) {
             stopAtDiscEnd();
             return;
         }
-        ++m_index;
+        for (std::size_t n = 0; n < next->pass; ++n)
+            m_passes.pop_front();
+        m_index = next->index;
         sectorInTrack = 0;
     }
     m_elapsed = std::max(sectorInTrack, 0);
     m_outputLetGo = false;
-    m_playback.start(current().firstSector + m_elapsed, playEnd());
+    startRange(m_index, m_elapsed);
     // A paused track stays paused at its new place.
     if (m_state == State::Paused)
         m_playback.pause();
@@ -235,26 +267,66 @@ void Transport::position(int sector)
 {
     if (m_state != State::Playing && m_state != State::Paused)
         return;
-    for (std::size_t n = 0; n < m_audio.size(); ++n) {
-        if (sector >= m_audio[n].firstSector && sector < m_audio[n].endSector()) {
-            m_index = int(n);
-            m_elapsed = sector - m_audio[n].firstSector;
-            return;
-        }
+    if (!m_ahead.empty()) {
+        const TrackInfo& next = m_audio[std::size_t(m_ahead.front().index)];
+        if (sector >= next.firstSector && sector < next.endSector() &&
+            (sector < current().firstSector || sector >= current().endSector()))
+            rangeStarted();
     }
+    if (sector >= current().firstSector && sector < current().endSector())
+        m_elapsed = sector - current().firstSector;
+}
+
+void Transport::rangeTaken()
+{
+    if ((m_state != State::Playing && m_state != State::Paused) || !m_queuePending || m_endQueued)
+        return;
+    m_queuePending = false;
+    queueAfter(m_ahead.empty() ? Ahead{m_index, 0} : m_ahead.back());
+}
+
+void Transport::rangeStarted()
+{
+    if ((m_state != State::Playing && m_state != State::Paused) || m_ahead.empty())
+        return;
+    const Ahead now = m_ahead.front();
+    m_ahead.pop_front();
+    for (std::size_t n = 0; n < now.pass; ++n)
+        m_passes.pop_front();
+    for (Ahead& later : m_ahead)
+        later.pass -= now.pass;
+    // The same track again (repeated) is a jump back to its start.
+    if (now.index == m_index)
+        ++m_jumps;
+    m_index = now.index;
+    m_elapsed = 0;
 }
 
 void Transport::endOfDisc()
 {
-    if (m_state == State::Playing)
-        stopAtDiscEnd();
+    if (m_state != State::Playing)
+        return;
+    // The order may have changed after reading took its end: then it goes on.
+    if (const auto next = m_endQueued ? following({m_index, 0}) : std::nullopt) {
+        for (std::size_t n = 0; n < next->pass; ++n)
+            m_passes.pop_front();
+        ++m_jumps;
+        m_index = next->index;
+        m_elapsed = 0;
+        startRange(m_index, 0);
+        return;
+    }
+    stopAtDiscEnd();
 }
 
 void Transport::stopAtDiscEnd()
 {
-    m_playback.stop();
+    halt();
     m_state = State::Stopped;
-    m_index = firstIndex();
+    m_ahead.clear();
+    // A shuffled disc begins a new order, shown by the track it begins with.
+    newOrder(false);
+    m_index = m_shuffle && !order().empty() ? order().front() : firstIndex();
     m_elapsed = 0;
 }
 
@@ -267,7 +339,7 @@ void Transport::readError()
         goTo(firstIndex());
         return;
     }
-    m_playback.stop();
+    halt();
     m_state = State::ReadError;
     m_elapsed = 0;
 }
@@ -276,7 +348,7 @@ void Transport::noSound()
 {
     if (m_state == State::Playing || m_state == State::Paused) {
         m_resume = m_state == State::Playing ? Resume::Playing : Resume::Paused;
-        m_playback.stop();
+        halt();
         m_state = State::NoSound;
         m_outputLetGo = false;
     }
@@ -300,7 +372,7 @@ void Transport::pauseAndLetGo()
     if (m_resume == Resume::Playing)
         m_resume = Resume::Paused;
     if (m_state == State::Playing || m_state == State::Paused) {
-        m_playback.stop();
+        halt();
         m_state = State::Paused;
         m_outputLetGo = true;
     }
@@ -309,7 +381,9 @@ void Transport::pauseAndLetGo()
 Transport::Buttons Transport::buttons() const
 {
     Buttons b;
-    const bool notLast = m_index + 1 < int(m_audio.size());
+    auto& self = const_cast<Transport&>(*this);
+    const bool notLast = hasDisc() && self.nextTrack().has_value();
+    const bool notFirst = hasDisc() && previousTrack() >= 0;
     switch (m_state) {
     case State::Closed:
     case State::Opening:
@@ -322,7 +396,7 @@ Transport::Buttons Transport::buttons() const
     case State::Stopped:
     case State::NoSound:
     case State::ReadError:
-        b.previous = m_index > 0;
+        b.previous = notFirst;
         b.play = true;
         // Awaiting the sound server, as if playing: Pause and Stop cancel the wait.
         b.pause = b.stop = isAwaitingSound();
@@ -391,4 +465,128 @@ std::string Transport::details() const
     }
     return text + std::to_string(tracks) + (tracks == 1 ? " track, " : " tracks, ") +
            clock(sectors);
+}
+
+void Transport::setShuffle(bool shuffle)
+{
+    if (shuffle == m_shuffle)
+        return;
+    m_shuffle = shuffle;
+    // The track playing goes on, first in the new order.
+    newOrder(true);
+    for (Ahead& later : m_ahead)
+        later.pass = 0;
+    replan();
+}
+
+void Transport::setRepeat(Repeat repeat)
+{
+    m_repeat = repeat;
+    replan();
+}
+
+void Transport::newOrder(bool keepCurrent)
+{
+    m_passes.clear();
+    m_passes.push_back(makePass(keepCurrent ? -1 : m_index));
+    std::vector<int>& first = m_passes.front();
+    const auto here = std::find(first.begin(), first.end(), m_index);
+    if (m_shuffle && keepCurrent && here != first.end())
+        std::rotate(first.begin(), here, here + 1);
+}
+
+std::vector<int> Transport::makePass(int notFirst)
+{
+    std::vector<int> pass;
+    for (int n = firstIndex(); n < int(m_audio.size()); ++n)
+        pass.push_back(n);
+    if (!m_shuffle)
+        return pass;
+    std::shuffle(pass.begin(), pass.end(), m_random);
+    // A new pass never begins with the track the last one ended with.
+    if (pass.size() > 1 && pass.front() == notFirst)
+        std::swap(pass.front(), pass[1 + m_random() % (pass.size() - 1)]);
+    return pass;
+}
+
+const std::vector<int>& Transport::pass(std::size_t n)
+{
+    while (m_passes.size() <= n)
+        m_passes.push_back(makePass(m_passes.back().empty() ? -1 : m_passes.back().back()));
+    return m_passes[n];
+}
+
+int Transport::placeInOrder(int index) const
+{
+    const auto found = std::find(order().begin(), order().end(), index);
+    return found == order().end() ? -1 : int(found - order().begin());
+}
+
+std::optional<Transport::Ahead> Transport::following(const Ahead& after)
+{
+    if (m_repeat == Repeat::Track)
+        return after;
+    const std::vector<int>& within = pass(after.pass);
+    const auto place = std::find(within.begin(), within.end(), after.index);
+    // The hidden track leads into the order's first.
+    if (place == within.end())
+        return within.empty() ? std::nullopt : std::optional<Ahead>({within.front(), after.pass});
+    if (place + 1 != within.end())
+        return Ahead{*(place + 1), after.pass};
+    if (m_repeat == Repeat::Disc)
+        return Ahead{pass(after.pass + 1).front(), after.pass + 1};
+    return std::nullopt;
+}
+
+std::optional<Transport::Ahead> Transport::nextTrack()
+{
+    // Next moves on, whether a track repeats or not.
+    const Repeat repeat =
+        std::exchange(m_repeat, m_repeat == Repeat::Track ? Repeat::Off : m_repeat);
+    const auto next = following({m_index, 0});
+    m_repeat = repeat;
+    return next;
+}
+
+int Transport::previousTrack() const
+{
+    const int place = placeInOrder(m_index);
+    if (place > 0)
+        return order()[std::size_t(place) - 1];
+    if (place == 0 && !m_shuffle && firstIndex() > 0)
+        return 0;
+    if (place == 0 && m_repeat == Repeat::Disc && order().size() > 1)
+        return order().back();
+    return -1;
+}
+
+void Transport::queueAfter(const Ahead& after)
+{
+    const auto next = following(after);
+    m_queuePending = true;
+    m_endQueued = !next;
+    if (!next) {
+        m_playback.queue(0, 0);
+        return;
+    }
+    m_ahead.push_back(*next);
+    const TrackInfo& track = m_audio[std::size_t(next->index)];
+    m_playback.queue(track.firstSector, track.endSector());
+}
+
+void Transport::replan()
+{
+    if ((m_state != State::Playing && m_state != State::Paused) || !m_queuePending)
+        return;
+    const std::size_t kept = m_ahead.size() - (m_endQueued ? 0 : 1);
+    const auto next = following(kept == 0 ? Ahead{m_index, 0} : m_ahead[kept - 1]);
+    const TrackInfo* track = next ? &m_audio[std::size_t(next->index)] : nullptr;
+    // Reading may have taken it already: then it stands, and what follows it comes by the new
+    // order.
+    if (!m_playback.requeue(track ? track->firstSector : 0, track ? track->endSector() : 0))
+        return;
+    m_ahead.resize(kept);
+    m_endQueued = !next;
+    if (next)
+        m_ahead.push_back(*next);
 }

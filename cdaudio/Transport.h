@@ -2,14 +2,22 @@
 
 #include "cdaudio/DiscToc.h"
 
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <random>
 #include <string>
 
 class PlaybackControl;
 
-/// The CD player's rules: which button does what in which state, where playing goes on, and
-/// what the display says. Plain C++, driven by the panel's buttons and by playback events.
+/// The CD player's rules: which button does what in which state, where playing goes on (in the
+/// disc's order or shuffled, once or repeated), and what the display says. Plain C++, driven by
+/// the panel's buttons and menu and by playback events. Each track is played as a range of its
+/// own, the one that follows queued behind it, so that any order plays without a gap.
 class Transport {
 public:
+    enum class Repeat { Off, Track, Disc };
+
     enum class State {
         Closed,
         Opening,
@@ -57,9 +65,25 @@ public:
     /// Moves within the playing or paused track: before its start means its start, past its
     /// end means the next track's start, or the end of the disc.
     void seek(int sectorInTrack);
+    /// Plays the track numbered `number` (0 for a hidden track) from its start, at once, in any
+    /// state a disc can play in; false when the disc has no such track.
+    bool choose(int number);
+
+    // The order of playing: shuffled, each track once a pass; one track or the disc repeated.
+    void setShuffle(bool shuffle);
+    void setRepeat(Repeat repeat);
+    bool shuffle() const { return m_shuffle; }
+    Repeat repeat() const { return m_repeat; }
+    /// Seeds the shuffling, so that an order can be known beforehand.
+    void seedOrder(std::uint32_t seed) { m_random.seed(seed); }
 
     // What playback reported.
+    /// Where playing is; a sector of the track queued next means that track is playing now.
     void position(int sector);
+    /// Reading took the range queued last: what follows it is queued.
+    void rangeTaken();
+    /// Playing went on into the range queued after the current one.
+    void rangeStarted();
     void endOfDisc();
     void readError();
     /// The sound output failed (the sound server went away). Until it answers again, or the
@@ -81,6 +105,8 @@ public:
     int elapsedSectors() const { return m_elapsed; }
     /// Only while there is a disc.
     const TrackInfo& currentTrack() const { return current(); }
+    /// The disc's playable tracks in the disc's order, the hidden track first where there is one.
+    const std::vector<TrackInfo>& tracks() const { return m_audio; }
     const DiscToc& toc() const { return m_toc; }
     bool hasDisc() const;
     /// Counts the discs loaded so far, so that each has tracks of its own.
@@ -93,16 +119,40 @@ public:
     std::string details() const;
 
 private:
+    /// A track handed to playback after the current one, and the pass of the order it is in,
+    /// counted from the pass playing now.
+    struct Ahead {
+        int index = 0;
+        std::size_t pass = 0;
+    };
+
     const TrackInfo& current() const { return m_audio[std::size_t(m_index)]; }
     /// Where track 1 is in m_audio: after the hidden track, where there is one.
     int firstIndex() const;
-    /// The end of the run of audio tracks that the current one belongs to.
-    int playEnd() const;
     void goTo(int index);
+    /// Stops playing and forgets what was queued.
+    void halt();
     void stopAtDiscEnd();
     void pauseAndLetGo();
     /// Starts playing the current track from where it stands.
     void startHere();
+    /// Plays `index` from `sector` into it, and queues what follows.
+    void startRange(int index, int sector);
+
+    // The order: passes over the tracks (the hidden track in none), the first the one playing.
+    void newOrder(bool keepCurrent);
+    std::vector<int> makePass(int notFirst);
+    const std::vector<int>& pass(std::size_t n);
+    const std::vector<int>& order() const { return m_passes.front(); }
+    int placeInOrder(int index) const;
+    /// What plays when `after` ends by itself; nothing when the disc ends there.
+    std::optional<Ahead> following(const Ahead& after);
+    /// Where Next and Previous go: another track, or none.
+    std::optional<Ahead> nextTrack();
+    int previousTrack() const;
+    void queueAfter(const Ahead& after);
+    /// The order changed while playing: what was queued and not yet read follows the new one.
+    void replan();
 
     PlaybackControl& m_playback;
     State m_state = State::Closed;
@@ -117,4 +167,14 @@ private:
     enum class Resume { Nothing, Playing, Paused } m_resume = Resume::Nothing;
     /// Paused with no sound output open: Play opens one.
     bool m_outputLetGo = false;
+
+    bool m_shuffle = false;
+    Repeat m_repeat = Repeat::Off;
+    std::mt19937 m_random{std::random_device{}()};
+    std::deque<std::vector<int>> m_passes{{}};
+    /// Tracks queued after the current one and not yet playing, in order.
+    std::deque<Ahead> m_ahead;
+    /// The last queued (a track, or the end) is not yet taken by reading, so it may be replaced.
+    bool m_queuePending = false;
+    bool m_endQueued = false;
 };

@@ -194,6 +194,40 @@ big-endian image, from track 3 | big | 3
         QVERIFY(p.drive.polls - polls <= 1);
     }
 
+    void anyOrderPlaysWithoutAGap()
+    {
+        // One track repeated: the same samples again, straight after.
+        Player p({m_tones.cuePath});
+        QVERIFY(p.load());
+        p.player.setRepeat(Transport::Repeat::Track);
+        QVERIFY(p.player.chooseTrack(2));
+        const std::string second = m_tones.pcm(m_tones.trackStarts[1], m_tones.trackStarts[2]);
+        QTRY_VERIFY_WITH_TIMEOUT(p.recording.size() > qsizetype(second.size()) * 5 / 2, 10000);
+        QCOMPARE(p.player.transport().track(), 2);
+        QVERIFY((second + second + second).starts_with(p.recording.toStdString()));
+
+        // Shuffled: each track once, in the order played, and nothing between them.
+        Player shuffled({m_tones.cuePath});
+        QVERIFY(shuffled.load());
+        shuffled.player.seedOrder(3);
+        shuffled.player.setShuffle(true);
+        QList<int> order{shuffled.player.transport().track()};
+        connect(&shuffled.player, &CdPlayer::changed, this, [&] {
+            if (shuffled.state() == State::Playing &&
+                shuffled.player.transport().track() != order.last())
+                order << shuffled.player.transport().track();
+        });
+        QVERIFY(shuffled.playToTheEnd());
+        std::string heard;
+        for (const int track : order)
+            heard +=
+                m_tones.pcm(m_tones.trackStarts[std::size_t(track - 1)],
+                            track < 3 ? m_tones.trackStarts[std::size_t(track)] : m_tones.sectors);
+        QCOMPARE(order.size(), 3);
+        QVERIFY(order != (QList<int>{1, 2, 3}));
+        QVERIFY(shuffled.recording.toStdString() == heard);
+    }
+
     void unplayableStatesShowPlainly_data()
     {
         addTextRows("drive sound display", R"(
@@ -286,7 +320,8 @@ no sound output | tones | no | No sound
         // The worker on this thread, so its read ticks come while the window knows nothing yet:
         // a disc taken out stops the reading, and its image is closed.
         RingBuffer ring(1 << 20);
-        DiscWorker worker(source, ring);
+        PlaybackPlan plan;
+        DiscWorker worker(source, ring, plan);
         worker.open();
         worker.startReading(0, m_tones.sectors, ring.clear());
         QVERIFY(QFile::rename(cue, cue + ".out"));
