@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <algorithm>
+#include <array>
 #include <limits>
 
 using Button = CdPlayerPanel::Button;
@@ -97,6 +99,33 @@ double MprisPlayer::volume() const
 void MprisPlayer::setVolume(double volume)
 {
     m_panel.player().setVolume(volume);
+}
+
+bool MprisPlayer::shuffle() const
+{
+    return m_panel.player().transport().shuffle();
+}
+
+void MprisPlayer::setShuffle(bool shuffle)
+{
+    m_panel.player().setShuffle(shuffle);
+}
+
+namespace {
+const std::array<QString, 3> LoopStatuses{QStringLiteral("None"), QStringLiteral("Track"),
+                                          QStringLiteral("Playlist")};
+} // namespace
+
+QString MprisPlayer::loopStatus() const
+{
+    return LoopStatuses[std::size_t(m_panel.player().transport().repeat())];
+}
+
+void MprisPlayer::setLoopStatus(const QString& status)
+{
+    const auto named = std::find(LoopStatuses.begin(), LoopStatuses.end(), status);
+    if (named != LoopStatuses.end())
+        m_panel.player().setRepeat(Transport::Repeat(named - LoopStatuses.begin()));
 }
 
 bool MprisPlayer::canGoNext() const

@@ -25,6 +25,8 @@ class MprisPlayer : public QDBusAbstractAdaptor {
     Q_PROPERTY(bool CanPause READ canPause)
     Q_PROPERTY(bool CanSeek READ canSeek)
     Q_PROPERTY(bool CanControl READ canControl)
+    Q_PROPERTY(bool Shuffle READ shuffle WRITE setShuffle)
+    Q_PROPERTY(QString LoopStatus READ loopStatus WRITE setLoopStatus)
 
 public:
     MprisPlayer(QObject* service, CdPlayerPanel& panel, const QDBusConnection& connection);
@@ -42,6 +44,11 @@ public:
     bool canPause() const;
     bool canSeek() const;
     bool canControl() const { return true; }
+    bool shuffle() const;
+    void setShuffle(bool shuffle);
+    /// None, Track or Playlist (the disc); anything else is ignored.
+    QString loopStatus() const;
+    void setLoopStatus(const QString& status);
 
 public Q_SLOTS:
     void Next();

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "cdaudio/CdPlayerPanel.h"
+#include "cdaudio/PlayerSettings.h"
 #include "desktop/DesktopSession.h"
 #include "desktop/HandOver.h"
 #include "discnames/DiscNamer.h"
@@ -46,6 +47,7 @@ int play(const CommandLine& line, int argc, char** argv)
     MainWindow window(RandomSequence::process(), boxes, app);
     DesktopSession session(window, QDBusConnection::sessionBus(), QDBusConnection::systemBus());
     DiscNamer namer(window.playerPanel().player());
+    PlayerSettings kept(window.playerPanel().player());
     QObject::connect(&app, &Application::ending, &session, &DesktopSession::end);
     window.show();
     if (line.open() == CommandLine::Open::Image)

@@ -1,5 +1,6 @@
 // The program on a private session bus, driven from a second connection as the desktop drives
 // it. Calls go out asynchronously: the service answers from this same thread.
+#include "cdaudio/PlayerSettings.h"
 #include "desktop/DesktopSession.h"
 #include "support/DiscImage.h"
 #include "support/PlayerWindow.h"
@@ -11,6 +12,8 @@
 #include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -134,6 +137,7 @@ class TestSession : public QObject {
 private slots:
     void initTestCase()
     {
+        QStandardPaths::setTestModeEnabled(true);
         DiscImage::Design design;
         design.tracks = {{440, 20, 0.5, "Circles", "The Rings"}, {550, 20}, {660, 20}};
         design.title = "Tones";
@@ -286,6 +290,42 @@ previous restarts the track: a jump | Previous | | 3 | 1 | 3, 0 | Stopped
         QTEST(property(Player, "PlaybackStatus").toString(), "status");
         QTEST(QString::number(m_rig->transport().track()), "track");
         QTEST(announced("Seeked"), "seeked");
+    }
+
+    void shuffleAndRepeatFromTheDesktopAreKept_data()
+    {
+        // What the settings file held, what the desktop sets, and what is announced and kept.
+        addTextRows("held set shuffle loop announced kept", R"(
+nothing yet: off | | | false | None | | false off
+kept from the last run | true, disc | | true | Playlist | Playlist | true disc
+nonsense read as off, left till a change | maybe, twice | | false | None | | maybe twice
+set from the desktop | | Shuffle true, LoopStatus Track | true | Track | Track | true track
+a loop status there is not | | LoopStatus Forever | false | None | | false off
+)");
+    }
+    void shuffleAndRepeatFromTheDesktopAreKept()
+    {
+        QSettings file;
+        file.remove("Player");
+        const QStringList held = cellList(cell("held"));
+        if (!held.isEmpty()) {
+            file.setValue("Player/shuffle", held[0]);
+            file.setValue("Player/repeat", held[1]);
+        }
+        file.sync();
+        PlayerSettings kept(m_rig->panel->player());
+        for (const QString& setting : cellList(cell("set"))) {
+            const QString value = setting.section(' ', 1);
+            setProperty(Player, setting.section(' ', 0, 0),
+                        value == "true" ? QVariant(true) : QVariant(value));
+        }
+        QTEST(property(Player, "Shuffle").toString(), "shuffle");
+        QTEST(property(Player, "LoopStatus").toString(), "loop");
+        QTRY_COMPARE(announced("LoopStatus"), cell("announced"));
+        file.sync();
+        QTEST(file.value("Player/shuffle", false).toString() + " " +
+                  file.value("Player/repeat", "off").toString(),
+              "kept");
     }
 
     void fullscreenTakesTheDoubleClicksPath()
