@@ -44,9 +44,17 @@ CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QO
     connect(m_worker, &DiscWorker::readFailed, this, &CdPlayer::onReadFailed);
     connect(m_worker, &DiscWorker::imageRefused, this, &CdPlayer::onImageRefused);
     connect(m_worker, &DiscWorker::rangeTaken, this, &CdPlayer::onRangeTaken);
+    connect(m_worker, &DiscWorker::drivesListed, this,
+            [this](const QStringList& devices, const QStringList& descriptions) {
+                m_drives.clear();
+                for (qsizetype n = 0; n < devices.size(); ++n)
+                    m_drives.push_back({devices[n], descriptions.value(n)});
+                Q_EMIT changed();
+            });
     connect(this, &CdPlayer::readRequested, m_worker, &DiscWorker::startReading);
     m_thread.setObjectName(QStringLiteral("disc reader"));
     m_thread.start();
+    QMetaObject::invokeMethod(m_worker, &DiscWorker::listDrives, Qt::QueuedConnection);
 
     m_positionTimer.setInterval(PositionIntervalMs);
     connect(&m_positionTimer, &QTimer::timeout, this, [this] { updatePosition(); });
@@ -84,6 +92,16 @@ void CdPlayer::open()
     Q_EMIT changed();
     ThreadHandOff::release(&m_ring);
     QMetaObject::invokeMethod(m_worker, &DiscWorker::open, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_worker, &DiscWorker::listDrives, Qt::QueuedConnection);
+}
+
+void CdPlayer::openDrive(const QString& device)
+{
+    m_transport.opening();
+    Q_EMIT changed();
+    ThreadHandOff::release(&m_ring);
+    QMetaObject::invokeMethod(
+        m_worker, [worker = m_worker, device] { worker->openDrive(device); }, Qt::QueuedConnection);
 }
 
 void CdPlayer::openImage(const QString& path)

@@ -26,6 +26,11 @@ class CdPlayer : public QObject, private PlaybackControl {
 
 public:
     using OutputFactory = std::function<std::unique_ptr<AudioOutput>()>;
+    /// A drive of the computer's, and its vendor and model where it tells them.
+    struct Drive {
+        QString device;
+        QString description;
+    };
 
     static constexpr int BufferSeconds = 4;
 
@@ -38,6 +43,10 @@ public:
     /// Opens the drive and reads the disc; while a disc plays it just goes on playing, while an
     /// image plays the drive takes its place.
     void open();
+    /// Opens that drive and reads its disc, whatever played.
+    void openDrive(const QString& device);
+    /// The computer's drives, as last listed (at start and at each Load).
+    const QList<Drive>& drives() const { return m_drives; }
     /// Puts the image at `path` in the drive's place, once it is known to play; a bad one leaves
     /// everything as it was, but for the display saying so.
     void openImage(const QString& path);
@@ -112,6 +121,7 @@ private:
     QTimer m_soundCheck;
     QTimer m_soundDeadline;
     QString m_imagePath;
+    QList<Drive> m_drives;
     /// The range being heard, and where in the output's time it began.
     int m_startSector = 0;
     int m_endSector = 0;

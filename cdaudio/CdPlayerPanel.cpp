@@ -1,10 +1,13 @@
 #include "cdaudio/CdPlayerPanel.h"
 
 #include "cdaudio/CdioDiscSource.h"
+#include "cdaudio/NameSources.h"
+#include "cdaudio/PlayerMenu.h"
 #include "cdaudio/PulseAudioOutput.h"
 #include "cdaudio/TransportIcons.h"
 
 #include <QLabel>
+#include <QShortcut>
 #include <QToolButton>
 
 #include <stdexcept>
@@ -50,6 +53,7 @@ CdPlayerPanel::CdPlayerPanel(std::unique_ptr<DiscSource> source, CdPlayer::Outpu
     // Clicks on the panel belong to the panel, never to the picture behind it.
     setAttribute(Qt::WA_NoMousePropagation);
     setupButtons();
+    setupMenuAndKeys();
     connect(&m_player, &CdPlayer::changed, this, &CdPlayerPanel::refresh);
     connect(&m_player, &CdPlayer::imageOpened, this, [this] { press(Button::Play); });
     refresh();
@@ -97,7 +101,83 @@ void CdPlayerPanel::setupButtons()
     QFont font = m_display->font();
     font.setPointSize(9);
     m_display->setFont(font);
-    m_display->setAccessibleName(tr("CD player display"));
+    // Its text is its accessible name, so that a screen reader hears each change.
+    m_display->setAccessibleDescription(tr("CD player display"));
+    m_display->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_display, &QLabel::customContextMenuRequested, this,
+            [this](const QPoint& at) { showMenu(m_display->mapToGlobal(at)); });
+}
+
+void CdPlayerPanel::setupMenuAndKeys()
+{
+    m_menu = new PlayerMenu(this);
+    connect(m_menu, &PlayerMenu::trackChosen, this, [this](int number) {
+        if (m_player.chooseTrack(number))
+            Q_EMIT startNotification(0);
+    });
+    connect(m_menu, &PlayerMenu::shuffleChosen, &m_player, &CdPlayer::setShuffle);
+    connect(m_menu, &PlayerMenu::repeatChosen, &m_player, &CdPlayer::setRepeat);
+    connect(m_menu, &PlayerMenu::namesChosen, this, [this](qsizetype source) {
+        if (m_names)
+            m_names->choose(source);
+    });
+    connect(m_menu, &PlayerMenu::driveChosen, &m_player, &CdPlayer::openDrive);
+    connect(m_menu, &PlayerMenu::saveDiscChosen, this, &CdPlayerPanel::saveDiscRequested);
+    connect(m_menu, &PlayerMenu::verifyChosen, this, &CdPlayerPanel::verifyRequested);
+
+    // Anywhere in the window, as a desktop's keyboard users expect.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { showMenu(); });
+    // Digits as on a remote control; they never reach the buttons.
+    for (int digit = 0; digit <= 9; ++digit) {
+        for (const auto modifier : {Qt::NoModifier, Qt::KeypadModifier}) {
+            auto* shortcut =
+                new QShortcut(QKeySequence(modifier | Qt::Key(Qt::Key_0 + digit)), this);
+            connect(shortcut, &QShortcut::activated, this, [this, digit] { typeDigit(digit); });
+        }
+    }
+    m_typingPause.setSingleShot(true);
+    m_typingPause.setInterval(TrackNumberEntry::PauseMs);
+    connect(&m_typingPause, &QTimer::timeout, this, &CdPlayerPanel::typingPaused);
+}
+
+void CdPlayerPanel::showMenu(QPoint at)
+{
+    if (at.isNull())
+        at = m_display->mapToGlobal(QPoint(0, m_display->height()));
+    m_menu->open(at, m_player, m_names, false);
+}
+
+std::vector<int> CdPlayerPanel::trackNumbers() const
+{
+    std::vector<int> numbers;
+    if (m_player.transport().hasDisc())
+        for (const TrackInfo& track : m_player.transport().tracks())
+            numbers.push_back(track.number);
+    return numbers;
+}
+
+void CdPlayerPanel::typeDigit(int digit)
+{
+    if (!m_player.transport().hasDisc())
+        return;
+    m_typingPause.start();
+    take(m_entry.type(digit, trackNumbers()));
+}
+
+void CdPlayerPanel::typingPaused()
+{
+    take(m_entry.pause(trackNumbers()));
+}
+
+void CdPlayerPanel::take(TrackNumberEntry::Outcome outcome)
+{
+    if (outcome != TrackNumberEntry::Outcome::Typing)
+        m_typingPause.stop();
+    if (outcome == TrackNumberEntry::Outcome::Chosen && m_player.chooseTrack(m_entry.number()))
+        Q_EMIT startNotification(0);
+    refresh();
 }
 
 QList<QWidget*> CdPlayerPanel::buttons() const
@@ -135,8 +215,7 @@ void CdPlayerPanel::refresh()
                                     enabled.stop,     enabled.next, enabled.eject};
     for (std::size_t n = 0; n < flags.size(); ++n)
         m_buttons[n]->setEnabled(flags[n]);
-    const QString text = QString::fromStdString(transport.display());
-    m_display->setText(text);
-    m_display->setAccessibleDescription(text);
+    const std::string& typed = m_entry.typed();
+    m_display->setText(QString::fromStdString(typed.empty() ? transport.display() : typed));
     m_display->setToolTip(QString::fromStdString(transport.details()));
 }

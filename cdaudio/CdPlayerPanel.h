@@ -1,17 +1,23 @@
 #pragma once
 
 #include "cdaudio/CdPlayer.h"
+#include "cdaudio/TrackNumberEntry.h"
 
 #include <QFrame>
+#include <QTimer>
 
 #include <array>
 
+class NameSources;
+class PlayerMenu;
 class QLabel;
 class QToolButton;
 
 /// The CD player panel: six transport buttons and a small display, with the device-type and
 /// command properties through which the window opens the CD audio device. Play and Stop
-/// presses are announced as the start and stop notifications.
+/// presses are announced as the start and stop notifications. Its menu (a right-click on the
+/// display, the Menu key or Shift+F10) and track numbers typed while the window has the focus
+/// reach everything the buttons do not.
 class CdPlayerPanel : public QFrame {
     Q_OBJECT
 
@@ -40,17 +46,34 @@ public:
     QList<QWidget*> buttons() const;
     /// What a click on the button does, notifications included; nothing while it is disabled.
     void press(Button button);
+    /// Opens the panel's menu at `at` on the screen; under the display when none is given.
+    void showMenu(QPoint at = {});
+    PlayerMenu& menu() { return *m_menu; }
+    /// Where the menu's names come from; none, and the menu offers no choice of names.
+    void setNameSources(NameSources* sources) { m_names = sources; }
+    /// A digit of a track number typed.
+    void typeDigit(int digit);
 
 Q_SIGNALS:
     void startNotification(int argument);
     void stopNotification(int argument);
+    void saveDiscRequested();
+    void verifyRequested();
 
 private:
     void setupButtons();
+    void setupMenuAndKeys();
     void refresh();
+    void typingPaused();
+    void take(TrackNumberEntry::Outcome outcome);
+    std::vector<int> trackNumbers() const;
 
     CdPlayer m_player;
     QString m_deviceType;
     std::array<QToolButton*, 6> m_buttons{};
     QLabel* m_display = nullptr;
+    PlayerMenu* m_menu = nullptr;
+    NameSources* m_names = nullptr;
+    TrackNumberEntry m_entry;
+    QTimer m_typingPause;
 };

@@ -5,6 +5,7 @@
 #include <cdio/cdio.h>
 #include <cdio/logging.h>
 
+#include <cstring>
 #include <fcntl.h>
 #include <linux/cdrom.h>
 #include <sys/ioctl.h>
@@ -66,4 +67,31 @@ DiscSource::Media CdioDiscSource::media(const std::string& drive)
     ::close(fd);
     // A drive that cannot say is taken at its word when opened.
     return status == CDS_NO_DISC || status == CDS_TRAY_OPEN ? Media::Absent : Media::Present;
+}
+
+std::string CdioDiscSource::describe(const std::string& drive)
+{
+    if (m_useImages)
+        return {};
+    CdIo_t* cdio = cdio_open(drive.c_str(), DRIVER_DEVICE);
+    if (!cdio)
+        return {};
+    cdio_hwinfo_t info{};
+    const bool told = cdio_get_hwinfo(cdio, &info);
+    cdio_destroy(cdio);
+    if (!told)
+        return {};
+    // Fixed-width fields, padded with spaces and not always ended.
+    const auto field = [](const char* text, std::size_t size) {
+        std::string value(text, strnlen(text, size));
+        value.erase(0, value.find_first_not_of(' '));
+        value.erase(value.find_last_not_of(' ') + 1);
+        for (char& c : value)
+            if (c < 0x20 || c > 0x7e)
+                c = '?';
+        return value;
+    };
+    const std::string vendor = field(info.psz_vendor, sizeof info.psz_vendor);
+    const std::string model = field(info.psz_model, sizeof info.psz_model);
+    return vendor.empty() ? model : model.empty() ? vendor : vendor + " " + model;
 }

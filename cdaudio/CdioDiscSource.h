@@ -12,6 +12,7 @@ public:
     std::vector<std::string> drives() override;
     std::unique_ptr<DiscReader> open(const std::string& drive) override;
     Media media(const std::string& drive) override;
+    std::string describe(const std::string& drive) override;
 
 private:
     std::vector<std::string> m_images;

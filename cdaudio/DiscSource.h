@@ -20,4 +20,6 @@ public:
     virtual Media media(const std::string& drive) = 0;
     /// Why the last open() gave nothing, where the source can say more than the panel shows.
     virtual std::string whyNot() const { return {}; }
+    /// The drive's vendor and model as it tells them; empty where it cannot say.
+    virtual std::string describe(const std::string& /*drive*/) { return {}; }
 };

@@ -34,11 +34,30 @@ void DiscWorker::shutDown()
 
 void DiscWorker::open()
 {
+    openFrom(m_source.drives());
+}
+
+void DiscWorker::openDrive(const QString& drive)
+{
+    openFrom({drive.toStdString()});
+}
+
+void DiscWorker::listDrives()
+{
+    QStringList devices, descriptions;
+    for (const std::string& drive : m_source.drives()) {
+        devices << QString::fromStdString(drive);
+        descriptions << QString::fromStdString(m_source.describe(drive));
+    }
+    Q_EMIT drivesListed(devices, descriptions);
+}
+
+void DiscWorker::openFrom(const std::vector<std::string>& drives)
+{
     ThreadHandOff::acquire(&m_ring);
     stopReading();
     m_reader.reset();
     m_image.reset();
-    const std::vector<std::string> drives = m_source.drives();
     if (drives.empty()) {
         m_drive.clear();
         m_pollTimer.stop();

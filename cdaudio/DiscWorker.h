@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <memory>
@@ -42,6 +43,10 @@ public:
 public Q_SLOTS:
     /// Opens the first drive with an audio disc, else the first drive with any disc.
     void open();
+    /// Opens that drive, as open() would were it the only one.
+    void openDrive(const QString& drive);
+    /// Says which drives the computer has, with what they tell of themselves.
+    void listDrives();
     /// Takes note of an image to open next, from any thread; the latest note wins.
     void requestImage(std::shared_ptr<DiscSource> image, std::string path);
     /// Puts the image asked for in the drive's place; one that cannot be opened changes nothing.
@@ -54,6 +59,8 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void opened(DiscWorker::Found found, const DiscToc& toc);
+    /// Each drive's device and its vendor and model (empty where it does not say).
+    void drivesListed(const QStringList& devices, const QStringList& descriptions);
     void imageRefused(const QString& why);
     void readFailed(quint64 generation);
     /// Reading went on into the range queued in the plan, [firstSector, endSector).
@@ -66,6 +73,7 @@ private:
     void readOn();
     /// Takes the reader's disc as the one to play.
     void take(std::unique_ptr<DiscReader> reader);
+    void openFrom(const std::vector<std::string>& drives);
     /// The length of the audio in the gap before track 1, 0 when it is silence or unreadable.
     int hiddenTrackLength();
     const TrackInfo* trackAt(int sector) const;

@@ -3,6 +3,7 @@
 #include "support/PlayerWindow.h"
 
 #include <QAccessible>
+#include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -35,13 +36,12 @@ private slots:
             QCOMPARE(button->toolTip(), button->accessibleName()); // named on hover too
         }
         QCOMPARE(names, (QStringList{"Exit", "Load", "Previous track", "Play", "Pause", "Stop",
-                                     "Next track", "Eject", "CD player display", "About"}));
-        QCOMPARE(rig.display()->text(), QStringLiteral("Press Load"));
+                                     "Next track", "Eject", "Press Load", "About"}));
+        QCOMPARE(rig.display()->accessibleDescription(), QStringLiteral("CD player display"));
 
         QVERIFY(rig.showAndWait());
         rig.load();
         QTRY_COMPARE(rig.display()->text(), QStringLiteral("01 00:00"));
-        QCOMPARE(rig.display()->accessibleDescription(), QStringLiteral("01 00:00"));
         QCOMPARE(rig.display()->toolTip(),
                  QStringLiteral("01 Track 1\nTones - Test Band\n3 tracks, 00:03"));
         // Enabled and greyed symbols, the display's colours, font and frame, as one picture.
@@ -68,6 +68,65 @@ private slots:
         QVERIFY(rig.window.clickInterval().isEmpty());
         QCOMPARE(rig.display()->text(), QStringLiteral("01 00:00"));
         QVERIFY(rig.display()->isEnabled());
+    }
+
+    void everyTrackByTheMenuOrItsNumberWithoutAMouse()
+    {
+        QTemporaryDir dir;
+        DiscImage::Design design;
+        for (int n = 1; n <= 15; ++n)
+            design.tracks.push_back({200.0 + 20 * n, 0.4, 0.5, n == 12 ? "Twelve & more" : ""});
+        const DiscImage disc = DiscImage::write(dir.path().toStdString(), "fifteen", design);
+        PlayerWindow rig({disc.cuePath});
+        QVERIFY(rig.showAndWait());
+        rig.load();
+        QTRY_COMPARE(rig.display()->text(), QStringLiteral("01 00:00"));
+        // Its text is its name, which a label announces to screen readers as it changes.
+        QCOMPARE(QAccessible::queryAccessibleInterface(rig.display())->text(QAccessible::Name),
+                 QStringLiteral("01 00:00"));
+
+        // The Menu key opens the menu; each track is there, named, timed and spoken.
+        QTest::keyClick(&rig.window, Qt::Key_Menu);
+        auto* menu = rig.panel->findChild<QMenu*>("playerMenu");
+        QTRY_VERIFY(menu->isVisible());
+        auto* twelve = menu->findChild<QAction*>("track12");
+        QCOMPARE(twelve->text(), QStringLiteral("12  Twelve && more\t0:00"));
+        QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(menu)->child(11);
+        QCOMPARE(entry->object(), twelve);
+        QCOMPARE(entry->text(QAccessible::Name),
+                 QStringLiteral("Track 12, Twelve & more, 0 seconds"));
+        QVERIFY(menu->findChild<QAction*>("track1")->isChecked());
+        QVERIFY(!rig.panel->findChild<QMenu*>("namesMenu")->isEnabled());
+        QVERIFY(!rig.panel->findChild<QMenu*>("driveMenu")); // one drive only
+        twelve->trigger();
+        menu->close();
+        QVERIFY(rig.showAndWait());
+        QCOMPARE(rig.display()->text(), QStringLiteral("12 00:00"));
+        QCOMPARE(rig.transport().state(), Transport::State::Playing);
+        QCOMPARE(rig.interval(), 20); // as Play does
+
+        // Typed as on a remote control: shown while typed, played once complete.
+        rig.child("cmdExit")->setFocus();
+        QTest::keyClick(&rig.window, Qt::Key_1);
+        QCOMPARE(rig.display()->text(), QStringLiteral("1"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdExit"));
+        QTest::keyClick(&rig.window, Qt::Key_4, Qt::KeypadModifier);
+        QCOMPARE(rig.display()->text(), QStringLiteral("14 00:00"));
+        QTest::keyClick(&rig.window, Qt::Key_9);
+        QCOMPARE(rig.display()->text(), QStringLiteral("9 00:00").prepend('0'));
+        QTest::keyClick(&rig.window, Qt::Key_1);
+        QTest::keyClick(&rig.window, Qt::Key_7); // no track 17: dropped
+        QCOMPARE(rig.transport().track(), 9);
+        QTest::keyClick(&rig.window, Qt::Key_1);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.transport().track(), 1, 3000); // after the pause
+
+        // Shift+F10 too, and the order from the menu.
+        QTest::keyClick(&rig.window, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(menu->isVisible());
+        menu->findChild<QAction*>("shuffle")->trigger();
+        menu->close();
+        QVERIFY(rig.transport().shuffle());
+        QCOMPARE(rig.transport().track(), 1);
     }
 
     void withNoSoundServerPlayShowsNoSound()

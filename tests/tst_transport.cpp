@@ -1,5 +1,6 @@
 #include "cdaudio/PlaybackControl.h"
 #include "cdaudio/RingBuffer.h"
+#include "cdaudio/TrackNumberEntry.h"
 #include "cdaudio/Transport.h"
 #include "support/TextTable.h"
 
@@ -268,6 +269,44 @@ the hidden track | previous | 00 Hidden track/Tones - Test Band/3 tracks, 01:00
         Rig rig("hidden");
         rig.apply(cell("steps"));
         QTEST(QString::fromStdString(rig.transport.details()).replace('\n', '/'), "details");
+    }
+
+    void typedTrackNumbers_data()
+    {
+        // Digits typed, "pause" the 1.5 s without one; what each gives, and the track chosen.
+        addTextRows("tracks typed outcomes chosen", R"(
+a digit no second one can follow | 15 | 2 | chosen | 2
+two digits | 15 | 1, 2 | typing, chosen | 12
+one digit, then a pause | 15 | 1, pause | typing, chosen | 1
+a number past the last track | 15 | 1, 9 | typing, dropped |
+a leading zero | 15 | 0, 7 | typing, chosen | 7
+zero alone, no hidden track | 15 | 0, pause | typing, dropped |
+zero alone: the hidden track | 15 hidden | 0, pause | typing, chosen | 0
+the last of 99 | 99 | 9, 9 | typing, chosen | 99
+on a disc of nine, at once | 9 | 9 | chosen | 9
+a pause with nothing typed | 15 | pause | dropped |
+)");
+    }
+
+    void typedTrackNumbers()
+    {
+        std::vector<int> numbers;
+        if (cell("tracks").endsWith("hidden"))
+            numbers.push_back(0);
+        for (int n = 1; n <= cell("tracks").section(' ', 0, 0).toInt(); ++n)
+            numbers.push_back(n);
+        TrackNumberEntry entry;
+        QStringList outcomes;
+        for (const QString& key : cellList(cell("typed"))) {
+            const auto outcome =
+                key == "pause" ? entry.pause(numbers) : entry.type(key.toInt(), numbers);
+            outcomes << (outcome == TrackNumberEntry::Outcome::Typing   ? "typing"
+                         : outcome == TrackNumberEntry::Outcome::Chosen ? "chosen"
+                                                                        : "dropped");
+        }
+        QTEST(outcomes.join(", "), "outcomes");
+        QTEST(outcomes.last() == "chosen" ? QString::number(entry.number()) : QString(), "chosen");
+        QVERIFY(entry.typed().empty());
     }
 
     void ringBufferKeepsBytesInOrderAcrossItsEnd_data()
