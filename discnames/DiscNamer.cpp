@@ -3,7 +3,9 @@
 #include "cdaudio/CdPlayer.h"
 
 #include <QImage>
+
 #include <QSettings>
+#include <algorithm>
 
 namespace {
 
@@ -49,8 +51,7 @@ void DiscNamer::follow()
     m_disc = transport.discsLoaded();
     m_toc = transport.toc();
     m_id = DiscIdentifier::of(m_toc);
-    m_names = {};
-    m_artUrl.clear();
+    m_found = {};
     if (m_id.id.empty())
         return;
     m_settings = Settings::read();
@@ -59,18 +60,19 @@ void DiscNamer::follow()
         if (track.audio && track.number >= 1)
             m_asked.trackLengths.push_back(int(DiscToc::usecs(track.sectorCount) / 1000));
 
-    switch (m_cache.lookUp(m_id.id, m_names)) {
+    switch (m_cache.lookUp(m_id.id, m_found)) {
     case NamesCache::Known::Names:
-        m_artUrl = m_cache.coverUrl(m_id.id);
         give();
-        if (m_artUrl.isEmpty())
-            fetchCover();
-        return;
+        fetchCover();
+        if (!m_found.releases.empty())
+            return;
+        break; // a choice of CD-Text or numbers alone: the releases are still to be found
     case NamesCache::Known::NotFound:
         return;
     case NamesCache::Known::Nothing:
-        lookUp(false);
+        break;
     }
+    lookUp(false);
 }
 
 void DiscNamer::lookUp(bool byTrackLengths)
@@ -96,38 +98,92 @@ void DiscNamer::answered(const PoliteFetcher::Answer& answer, bool byTrackLength
     }
     if (answer.status != 200 && answer.status != 404)
         return; // offline or refused: asked again with the next disc
-    const std::optional<DiscNames> names = MusicBrainzAnswer::namesFor(answer.body, m_asked);
-    if (!names) {
+    m_found.releases = MusicBrainzAnswer::namesFor(answer.body, m_asked);
+    if (m_found.releases.empty()) {
         m_cache.storeNotFound(m_id.id);
         return;
     }
-    m_names = *names;
-    m_cache.storeNames(m_id.id, m_names);
+    m_cache.storeReleases(m_id.id, m_found.releases);
     give();
     fetchCover();
 }
 
 void DiscNamer::fetchCover()
 {
-    if (!m_names.frontCover || !m_settings.lookup || m_settings.coverArtServer.isEmpty())
+    const DiscNames chosen = m_found.chosen();
+    if (chosen.source != DiscNames::Source::Release || !chosen.frontCover ||
+        !m_cache.coverUrl(chosen.releaseId).isEmpty() || !m_settings.lookup ||
+        m_settings.coverArtServer.isEmpty())
         return;
     const QUrl url = below(
         m_settings.coverArtServer,
-        QStringLiteral("/release/%1/front-500").arg(QString::fromStdString(m_names.releaseId)));
-    m_fetcher.get(url, MostCoverBytes, [this](const PoliteFetcher::Answer& answer) {
-        // Kept only what shows as a picture.
-        if (answer.status != 200 || QImage::fromData(answer.body).isNull())
-            return;
-        m_artUrl = m_cache.storeCover(m_id.id, answer.body);
-        give();
-    });
+        QStringLiteral("/release/%1/front-500").arg(QString::fromStdString(chosen.releaseId)));
+    m_fetcher.get(url, MostCoverBytes,
+                  [this, release = chosen.releaseId](const PoliteFetcher::Answer& answer) {
+                      // Kept only what shows as a picture.
+                      if (answer.status != 200 || QImage::fromData(answer.body).isNull())
+                          return;
+                      m_cache.storeCover(release, answer.body);
+                      give();
+                  });
 }
 
 void DiscNamer::give()
 {
     if (m_player.transport().discsLoaded() != m_disc)
         return;
-    DiscToc named = m_names.applyTo(m_toc);
-    named.artUrl = m_artUrl.toStdString();
+    const DiscNames chosen = m_found.chosen();
+    DiscToc named = chosen.applyTo(m_toc);
+    if (chosen.source == DiscNames::Source::Release)
+        named.artUrl = m_cache.coverUrl(chosen.releaseId).toStdString();
     m_player.renameDisc(named);
+}
+
+QList<NameSources::Source> DiscNamer::sources() const
+{
+    QList<Source> list;
+    if (m_disc != m_player.transport().discsLoaded() || m_id.id.empty())
+        return list;
+    const DiscNames chosen = m_found.chosen();
+    for (const DiscNames& release : m_found.releases) {
+        QStringList details;
+        if (!release.date.empty())
+            details << QString::fromStdString(release.date.substr(0, 4));
+        if (!release.country.empty())
+            details << QString::fromStdString(release.country);
+        if (release.discCount > 1)
+            details << tr("disc %1 of %2").arg(release.discNumber).arg(release.discCount);
+        QString label = QString::fromStdString(release.album);
+        if (!release.albumArtist.empty())
+            label += QStringLiteral(" – ") + QString::fromStdString(release.albumArtist);
+        if (!details.isEmpty())
+            label += QStringLiteral(" (%1)").arg(details.join(QStringLiteral(", ")));
+        list.push_back({label, chosen.source == DiscNames::Source::Release &&
+                                   chosen.releaseId == release.releaseId});
+    }
+    const bool cdText =
+        !m_toc.title.empty() || !m_toc.performer.empty() ||
+        std::any_of(m_toc.tracks.begin(), m_toc.tracks.end(),
+                    [](const TrackInfo& t) { return !t.title.empty() || !t.performer.empty(); });
+    if (cdText)
+        list.push_back({tr("CD-Text"), chosen.source == DiscNames::Source::CdText});
+    list.push_back({tr("Track numbers only"), chosen.source == DiscNames::Source::TrackNumbers});
+    return list;
+}
+
+void DiscNamer::choose(qsizetype index)
+{
+    const QList<Source> offered = sources();
+    if (index < 0 || index >= offered.size())
+        return;
+    const auto releases = qsizetype(m_found.releases.size());
+    if (index < releases)
+        m_found.choice = m_found.releases[std::size_t(index)].releaseId;
+    else if (index == offered.size() - 1)
+        m_found.choice = "numbers";
+    else
+        m_found.choice = "cdtext";
+    m_cache.storeChoice(m_id.id, m_found.choice);
+    give();
+    fetchCover();
 }

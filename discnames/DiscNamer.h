@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cdaudio/NameSources.h"
 #include "discnames/DiscIdentifier.h"
 #include "discnames/MusicBrainzAnswer.h"
 #include "discnames/NamesCache.h"
@@ -12,8 +13,10 @@ class CdPlayer;
 
 /// Gives each disc its names and front cover from MusicBrainz, found by its disc ID (else by
 /// its track lengths), once per disc and kept in the cache, and never in the way: the player
-/// plays on with the names it has and takes new ones when they come.
-class DiscNamer : public QObject {
+/// plays on with the names it has and takes new ones when they come. Where the disc was found
+/// as several releases, the listener may choose another, or CD-Text, or track numbers only; the
+/// choice is kept for the disc.
+class DiscNamer : public QObject, public NameSources {
     Q_OBJECT
 
 public:
@@ -30,6 +33,9 @@ public:
     static constexpr qint64 MostCoverBytes = 5 << 20;
 
     DiscNamer(CdPlayer& player, NamesCache cache = NamesCache(), QObject* parent = nullptr);
+
+    QList<Source> sources() const override;
+    void choose(qsizetype index) override;
 
 private:
     /// A disc the player took that is not named yet.
@@ -49,6 +55,5 @@ private:
     DiscToc m_toc;
     DiscIdentifier m_id;
     MusicBrainzAnswer::Disc m_asked;
-    DiscNames m_names;
-    QString m_artUrl;
+    NamesCache::Entry m_found;
 };

@@ -17,6 +17,15 @@ std::string clean(const QJsonValue& value)
 
 DiscToc DiscNames::applyTo(DiscToc disc) const
 {
+    if (source == Source::CdText)
+        return disc;
+    if (source == Source::TrackNumbers) {
+        disc.title.clear();
+        disc.performer.clear();
+        for (TrackInfo& track : disc.tracks)
+            track.title.clear(), track.performer.clear(), track.songwriter.clear();
+        return disc;
+    }
     const auto fill = [this](std::string& field, const std::string& name) {
         if (!name.empty() && (exact || field.empty()))
             field = name;
@@ -50,7 +59,9 @@ QJsonObject DiscNames::toJson() const
                        {"album", QString::fromStdString(album)},
                        {"albumArtist", QString::fromStdString(albumArtist)},
                        {"date", QString::fromStdString(date)},
+                       {"country", QString::fromStdString(country)},
                        {"discNumber", discNumber},
+                       {"discCount", discCount},
                        {"frontCover", frontCover},
                        {"tracks", list}};
 }
@@ -68,7 +79,11 @@ std::optional<DiscNames> DiscNames::fromJson(const QJsonObject& json)
     const QString date = json.value("date").toString();
     if (QRegularExpression(QStringLiteral("^\\d{4}(-\\d\\d){0,2}$")).match(date).hasMatch())
         names.date = date.toStdString();
+    const QString country = json.value("country").toString();
+    if (QRegularExpression(QStringLiteral("^[A-Z]{2}$")).match(country).hasMatch())
+        names.country = country.toStdString();
     names.discNumber = std::clamp(json.value("discNumber").toInt(), 0, 999);
+    names.discCount = std::clamp(json.value("discCount").toInt(), 0, 999);
     names.frontCover = json.value("frontCover").toBool();
     for (const QJsonValue& value : json.value("tracks").toArray()) {
         const QJsonObject track = value.toObject();

@@ -16,6 +16,8 @@ namespace {
 constexpr qsizetype MostReleases = 100;
 constexpr qsizetype MostMedia = 100;
 constexpr int LengthToleranceMs = 3000;
+/// As many releases as the service lists at most, to choose from.
+constexpr std::size_t MostCandidates = 25;
 
 /// At most `most` of an array's elements, the first.
 QJsonArray firstOf(const QJsonArray& array, qsizetype most)
@@ -84,9 +86,37 @@ auto rank(const Candidate& candidate, const std::string& cdTextTitle)
                            date.isEmpty(), date, release.value("id").toString());
 }
 
+std::optional<DiscNames> namesOf(const Candidate& candidate, bool exact)
+{
+    // Every field is checked and cleaned once, where the cache's are too.
+    QJsonObject names{
+        {"exact", exact},
+        {"releaseId", candidate.release.value("id")},
+        {"album", candidate.release.value("title")},
+        {"albumArtist", credit(candidate.release.value("artist-credit"))},
+        {"date", candidate.release.value("date")},
+        {"country", candidate.release.value("country")},
+        {"discNumber", candidate.medium.value("position")},
+        {"discCount", candidate.release.value("media").toArray().size()},
+        {"frontCover", candidate.release.value("cover-art-archive").toObject().value("front")}};
+    QJsonArray tracks;
+    for (const QJsonValue& value : tracksOf(candidate.medium)) {
+        const QJsonObject track = value.toObject();
+        const QJsonValue artists = track.contains("artist-credit")
+                                       ? track.value("artist-credit")
+                                       : track.value("recording").toObject().value("artist-credit");
+        tracks.append(
+            QJsonObject{{"title", track.value("title")},
+                        {"artist", credit(artists)},
+                        {"recordingId", track.value("recording").toObject().value("id")}});
+    }
+    names.insert("tracks", tracks);
+    return DiscNames::fromJson(names);
+}
+
 } // namespace
 
-std::optional<DiscNames> MusicBrainzAnswer::namesFor(const QByteArray& answer, const Disc& disc)
+std::vector<DiscNames> MusicBrainzAnswer::namesFor(const QByteArray& answer, const Disc& disc)
 {
     const QJsonArray releases =
         QJsonDocument::fromJson(answer).object().value("releases").toArray();
@@ -104,33 +134,13 @@ std::optional<DiscNames> MusicBrainzAnswer::namesFor(const QByteArray& answer, c
         }
     }
     std::vector<Candidate>& found = exact.empty() ? fitting : exact;
-    if (found.empty())
-        return std::nullopt;
-    const Candidate& best =
-        *std::min_element(found.begin(), found.end(), [&](const Candidate& a, const Candidate& b) {
-            return rank(a, disc.cdTextTitle) < rank(b, disc.cdTextTitle);
-        });
-
-    // Every field is checked and cleaned once, where the cache's are too.
-    QJsonObject names{
-        {"exact", !exact.empty()},
-        {"releaseId", best.release.value("id")},
-        {"album", best.release.value("title")},
-        {"albumArtist", credit(best.release.value("artist-credit"))},
-        {"date", best.release.value("date")},
-        {"discNumber", best.medium.value("position")},
-        {"frontCover", best.release.value("cover-art-archive").toObject().value("front")}};
-    QJsonArray tracks;
-    for (const QJsonValue& value : tracksOf(best.medium)) {
-        const QJsonObject track = value.toObject();
-        const QJsonValue artists = track.contains("artist-credit")
-                                       ? track.value("artist-credit")
-                                       : track.value("recording").toObject().value("artist-credit");
-        tracks.append(
-            QJsonObject{{"title", track.value("title")},
-                        {"artist", credit(artists)},
-                        {"recordingId", track.value("recording").toObject().value("id")}});
-    }
-    names.insert("tracks", tracks);
-    return DiscNames::fromJson(names);
+    std::stable_sort(found.begin(), found.end(), [&](const Candidate& a, const Candidate& b) {
+        return rank(a, disc.cdTextTitle) < rank(b, disc.cdTextTitle);
+    });
+    std::vector<DiscNames> all;
+    for (const Candidate& candidate : found)
+        if (const auto names = namesOf(candidate, !exact.empty());
+            names && all.size() < MostCandidates)
+            all.push_back(*names);
+    return all;
 }

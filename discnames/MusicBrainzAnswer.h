@@ -20,10 +20,10 @@ struct Disc {
     std::vector<int> trackLengths;
 };
 
-/// A release's medium that lists the disc's ID is the disc; among several releases the one
-/// titled as the disc's CD-Text is, else an official one, else the earliest, else the one of
-/// the smallest id. Without a listed ID (the lookup by track lengths), a medium of as many tracks
-/// as the disc, each within 3 s, is taken the same way. Nothing when none fits.
-std::optional<DiscNames> namesFor(const QByteArray& answer, const Disc& disc);
+/// Every release's medium that lists the disc's ID is the disc; without a listed ID (the lookup
+/// by track lengths), every medium of as many tracks as the disc, each within 3 s. The best
+/// first: the one titled as the disc's CD-Text, else an official one, else the earliest, else
+/// the one of the smallest id. None when none fits.
+std::vector<DiscNames> namesFor(const QByteArray& answer, const Disc& disc);
 
 } // namespace MusicBrainzAnswer

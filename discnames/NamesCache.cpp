@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -13,7 +14,27 @@
 namespace {
 /// A cached answer is small; anything larger is not ours.
 constexpr qint64 MostNameBytes = 1 << 20;
+constexpr qsizetype MostReleases = 25;
+const QString CdText = QStringLiteral("cdtext");
+const QString Numbers = QStringLiteral("numbers");
 } // namespace
+
+DiscNames NamesCache::Entry::chosen() const
+{
+    DiscNames names;
+    if (choice == CdText.toStdString())
+        names.source = DiscNames::Source::CdText;
+    else if (choice == Numbers.toStdString())
+        names.source = DiscNames::Source::TrackNumbers;
+    else if (!releases.empty())
+        names = releases.front();
+    for (const DiscNames& release : releases)
+        if (release.releaseId == choice) {
+            names = release;
+            names.exact = true; // the listener's word
+        }
+    return names;
+}
 
 NamesCache::NamesCache(QString folder)
     : m_folder(folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
@@ -29,45 +50,90 @@ QString NamesCache::path(const std::string& discId, const char* suffix) const
     return m_folder + QLatin1Char('/') + QString::fromStdString(discId) + QLatin1String(suffix);
 }
 
-NamesCache::Known NamesCache::lookUp(const std::string& discId, DiscNames& names) const
+QString NamesCache::coverPath(const std::string& releaseId) const
+{
+    const QString id = QString::fromStdString(releaseId);
+    if (!DiscNames::isMbid(id) || m_folder.isEmpty())
+        return {};
+    return m_folder + QLatin1Char('/') + id + QLatin1String(".cover");
+}
+
+QJsonObject NamesCache::read(const std::string& discId) const
 {
     QFile file(path(discId, ".json"));
     if (file.fileName().isEmpty() || file.size() > MostNameBytes || !file.open(QIODevice::ReadOnly))
-        return Known::Nothing;
-    const QJsonObject json = QJsonDocument::fromJson(file.readAll()).object();
-    const qint64 notFoundAt = qint64(json.value("notFoundAt").toDouble(-1));
-    if (notFoundAt >= 0) {
-        const qint64 since = QDateTime::currentSecsSinceEpoch() - notFoundAt;
-        return since >= 0 && since < NotFoundSeconds ? Known::NotFound : Known::Nothing;
-    }
-    const std::optional<DiscNames> found = DiscNames::fromJson(json);
-    if (!found)
-        return Known::Nothing;
-    names = *found;
-    return Known::Names;
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object();
 }
 
-void NamesCache::storeNames(const std::string& discId, const DiscNames& names)
+NamesCache::Known NamesCache::lookUp(const std::string& discId, Entry& entry) const
 {
-    write(path(discId, ".json"), QJsonDocument(names.toJson()).toJson(QJsonDocument::Compact));
+    const QJsonObject json = read(discId);
+    const QString choice = json.value("choice").toString();
+    entry.choice = choice == CdText || choice == Numbers || DiscNames::isMbid(choice)
+                       ? choice.toStdString()
+                       : std::string();
+    entry.releases.clear();
+    // A file of one release's names is what earlier versions kept.
+    QJsonArray releases = json.value("releases").toArray();
+    if (json.contains("releaseId"))
+        releases = {json};
+    for (qsizetype n = 0; n < std::min(releases.size(), MostReleases); ++n)
+        if (const auto names = DiscNames::fromJson(releases[n].toObject()))
+            entry.releases.push_back(*names);
+    if (!entry.releases.empty())
+        return Known::Names;
+    const qint64 notFoundAt = qint64(json.value("notFoundAt").toDouble(-1));
+    const qint64 since = QDateTime::currentSecsSinceEpoch() - notFoundAt;
+    if (notFoundAt >= 0 && since >= 0 && since < NotFoundSeconds)
+        return Known::NotFound;
+    // A choice of CD-Text or track numbers holds without any release.
+    return entry.choice.empty() ? Known::Nothing : Known::Names;
+}
+
+NamesCache::Known NamesCache::lookUp(const std::string& discId, DiscNames& names) const
+{
+    Entry entry;
+    const Known known = lookUp(discId, entry);
+    if (known == Known::Names)
+        names = entry.chosen();
+    return known;
+}
+
+void NamesCache::storeReleases(const std::string& discId, const std::vector<DiscNames>& releases)
+{
+    QJsonObject json{{"choice", read(discId).value("choice")}};
+    QJsonArray list;
+    for (const DiscNames& names : releases)
+        list.append(names.toJson());
+    json.insert("releases", list);
+    write(path(discId, ".json"), QJsonDocument(json).toJson(QJsonDocument::Compact));
+}
+
+void NamesCache::storeChoice(const std::string& discId, const std::string& choice)
+{
+    QJsonObject json = read(discId);
+    json.insert("choice", QString::fromStdString(choice));
+    write(path(discId, ".json"), QJsonDocument(json).toJson(QJsonDocument::Compact));
 }
 
 void NamesCache::storeNotFound(const std::string& discId)
 {
-    write(path(discId, ".json"),
-          QJsonDocument(QJsonObject{{"notFoundAt", double(QDateTime::currentSecsSinceEpoch())}})
-              .toJson(QJsonDocument::Compact));
+    QJsonObject json{{"notFoundAt", double(QDateTime::currentSecsSinceEpoch())}};
+    if (const QJsonValue choice = read(discId).value("choice"); choice.isString())
+        json.insert("choice", choice);
+    write(path(discId, ".json"), QJsonDocument(json).toJson(QJsonDocument::Compact));
 }
 
-QString NamesCache::storeCover(const std::string& discId, const QByteArray& image)
+QString NamesCache::storeCover(const std::string& releaseId, const QByteArray& image)
 {
-    write(path(discId, ".cover"), image);
-    return coverUrl(discId);
+    write(coverPath(releaseId), image);
+    return coverUrl(releaseId);
 }
 
-QString NamesCache::coverUrl(const std::string& discId) const
+QString NamesCache::coverUrl(const std::string& releaseId) const
 {
-    const QString cover = path(discId, ".cover");
+    const QString cover = coverPath(releaseId);
     return !cover.isEmpty() && QFile::exists(cover) ? QUrl::fromLocalFile(cover).toString()
                                                     : QString();
 }

@@ -47,6 +47,7 @@ int play(const CommandLine& line, int argc, char** argv)
     MainWindow window(RandomSequence::process(), boxes, app);
     DesktopSession session(window, QDBusConnection::sessionBus(), QDBusConnection::systemBus());
     DiscNamer namer(window.playerPanel().player());
+    window.playerPanel().setNameSources(&namer);
     PlayerSettings kept(window.playerPanel().player());
     QObject::connect(&app, &Application::ending, &session, &DesktopSession::end);
     window.show();

@@ -18,6 +18,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -270,6 +271,42 @@ busy at first, then found | busy:two-releases | | | 01 One - The Rings feat. Cir
                      "Spindella/1.00.0001 ( https://spindella.example.org/ )");
     }
 
+    void theListenerChoosesAmongTheReleasesAndTheChoiceIsKept()
+    {
+        const std::string image = disc("two-releases").first;
+        const auto namesMenu = [](Rig& rig) {
+            rig.panel->showMenu();
+            auto* menu = rig.panel->findChild<QMenu*>("namesMenu");
+            QStringList labels;
+            for (QAction* action : menu->actions())
+                labels << (action->isChecked() ? "* " : "") + action->text();
+            rig.panel->findChild<QMenu*>("playerMenu")->close();
+            return std::make_pair(menu, labels.join(" | "));
+        };
+        {
+            Rig rig(image);
+            rig.panel->setNameSources(&rig.namer);
+            QTRY_VERIFY(rig.tooltip().startsWith("01 One"));
+            QTRY_COMPARE(namesMenu(rig).second,
+                         "* Tones – The Rings (1999, GB) | Tones (Remaster) – The Rings (2001, XW) "
+                         "| Track numbers only");
+            namesMenu(rig).first->actions()[1]->trigger();
+            QVERIFY(rig.tooltip().startsWith("01 Remastered One\nTones (Remaster) - The Rings"));
+            QTRY_COMPARE(metadata().value("xesam:album").toString(), "Tones (Remaster)");
+            QVERIFY(!metadata().contains("mpris:artUrl"));
+        }
+        // The next run, and with no request leaving the program: the choice holds.
+        settings(false, m_url);
+        Rig again(image);
+        again.panel->setNameSources(&again.namer);
+        QTRY_VERIFY(again.tooltip().startsWith("01 Remastered One"));
+        QCOMPARE(namesMenu(again).second, "Tones – The Rings (1999, GB) | * Tones (Remaster) – "
+                                          "The Rings (2001, XW) | Track numbers only");
+        namesMenu(again).first->actions()[2]->trigger();
+        QVERIFY(again.tooltip().startsWith("01 Track 1\n3 tracks"));
+        settings(true, m_url);
+    }
+
     void mangledAnswersGiveSoundNamesOrNone()
     {
         // The fixtures' answers with values swapped for others of any type, many times over.
@@ -310,17 +347,19 @@ busy at first, then found | busy:two-releases | | | 01 One - The Rings feat. Cir
             const QJsonObject answer = QJsonDocument::fromJson(text).object();
             QVERIFY(!answer.isEmpty());
             for (int round = 0; round < 500; ++round) {
-                const auto names = MusicBrainzAnswer::namesFor(
+                const auto found = MusicBrainzAnswer::namesFor(
                     QJsonDocument(mangle(answer).toObject()).toJson(), disc);
-                if (!names)
-                    continue;
-                ++named;
-                QVERIFY(DiscNames::isMbid(QString::fromStdString(names->releaseId)));
-                QVERIFY(names->tracks.size() <= 99 && names->album.size() <= 400);
-                for (const DiscNames::Track& track : names->tracks)
-                    QVERIFY(CdText::isUtf8(track.title) && track.title.size() <= 400 &&
-                            (track.recordingId.empty() ||
-                             DiscNames::isMbid(QString::fromStdString(track.recordingId))));
+                named += !found.empty();
+                QVERIFY(found.size() <= 25);
+                for (const DiscNames& names : found) {
+                    QVERIFY(DiscNames::isMbid(QString::fromStdString(names.releaseId)));
+                    QVERIFY(names.tracks.size() <= 99 && names.album.size() <= 400);
+                    QVERIFY(names.country.empty() || names.country.size() == 2);
+                    for (const DiscNames::Track& track : names.tracks)
+                        QVERIFY(CdText::isUtf8(track.title) && track.title.size() <= 400 &&
+                                (track.recordingId.empty() ||
+                                 DiscNames::isMbid(QString::fromStdString(track.recordingId))));
+                }
             }
         }
         QVERIFY(named > 200);
