@@ -129,6 +129,27 @@ private slots:
         QCOMPARE(rig.transport().track(), 1);
     }
 
+    void twoDrivesEachLoadedFromTheMenu()
+    {
+        QTemporaryDir dir;
+        DiscImage::Design design;
+        design.tracks = {{440, 1.0, 0.5}};
+        const DiscImage other = DiscImage::write(dir.path().toStdString(), "other", design);
+        PlayerWindow rig({m_disc.cuePath, other.cuePath});
+        QVERIFY(rig.showAndWait());
+        rig.load(); // the first drive with a disc
+        QTRY_COMPARE(rig.transport().tracks().size(), std::size_t(3));
+        rig.panel->showMenu();
+        auto* drives = rig.panel->findChild<QMenu*>("driveMenu");
+        QVERIFY(drives);
+        QCOMPARE(drives->actions().size(), 2);
+        QCOMPARE(drives->actions()[1]->text(), QString::fromStdString(other.cuePath));
+        drives->actions()[1]->trigger();
+        rig.panel->findChild<QMenu*>("playerMenu")->close();
+        QTRY_COMPARE(rig.transport().tracks().size(), std::size_t(1));
+        QCOMPARE(rig.display()->text(), QStringLiteral("01 00:00"));
+    }
+
     void withNoSoundServerPlayShowsNoSound()
     {
         // This test runs where no sound server can be found.
