@@ -5,6 +5,7 @@
 #include "platform/IntervalTimer.h"
 #include "platform/SystemColours.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -34,7 +35,11 @@ constexpr int SettleTimeoutMs = 1000;
 MainWindow::MainWindow(RandomSource& random, MessageBoxes& boxes, ProgramEnd& end,
                        CdPlayerPanel* panel, QWidget* parent)
     : QWidget(parent), m_burst(m_picture, random), m_pacing(*this), m_modes(*this, m_pacing),
-      m_messages(boxes, end), m_playerPanel(panel)
+      m_messages(boxes, end,
+                 [](const std::string& english) {
+                     return QCoreApplication::translate("AboutText", english.c_str()).toStdString();
+                 }),
+      m_playerPanel(panel)
 {
     setupWindow();
     setupControls();
@@ -46,7 +51,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::setupWindow()
 {
     setObjectName(QStringLiteral("frmCircles2"));
-    setWindowTitle(QStringLiteral("Halcyra CD Player"));
+    setWindowTitle(tr("Halcyra CD Player"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/spindella.xpm")));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

@@ -5,6 +5,7 @@
 #include "discimage/ImageDiscSource.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -27,6 +28,9 @@ CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QO
       m_stream(m_ring), m_transport(*this)
 {
     qRegisterMetaType<DiscToc>("DiscToc");
+    m_transport.setTranslate([](const char* english) {
+        return QCoreApplication::translate("Transport", english).toStdString();
+    });
     m_stream.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     m_nothing.open(QIODevice::ReadOnly);
 
@@ -116,8 +120,8 @@ void CdPlayer::openImage(const QString& path)
 void CdPlayer::onImageRefused(const QString& why)
 {
     ThreadHandOff::acquire(&m_ring);
-    std::fprintf(stderr, "Spindella: cannot play %s: %s\n", qPrintable(m_imagePath),
-                 qPrintable(why));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(tr("Spindella: cannot play %1: %2").arg(m_imagePath, why)));
     m_transport.imageRefused(
         (QFileInfo(m_imagePath).fileName() + QStringLiteral(": ") + why).toStdString());
     if (m_transport.hasDisc())

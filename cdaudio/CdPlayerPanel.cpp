@@ -24,12 +24,13 @@ struct ButtonDesign {
 };
 
 constexpr std::array<ButtonDesign, 6> Design{{
-    {TransportIcons::Symbol::Previous, "previousButton", "Previous track"},
-    {TransportIcons::Symbol::Play, "playButton", "Play"},
-    {TransportIcons::Symbol::Pause, "pauseButton", "Pause"},
-    {TransportIcons::Symbol::Stop, "stopButton", "Stop"},
-    {TransportIcons::Symbol::Next, "nextButton", "Next track"},
-    {TransportIcons::Symbol::Eject, "ejectButton", "Eject"},
+    {TransportIcons::Symbol::Previous, "previousButton",
+     QT_TRANSLATE_NOOP("CdPlayerPanel", "Previous track")},
+    {TransportIcons::Symbol::Play, "playButton", QT_TRANSLATE_NOOP("CdPlayerPanel", "Play")},
+    {TransportIcons::Symbol::Pause, "pauseButton", QT_TRANSLATE_NOOP("CdPlayerPanel", "Pause")},
+    {TransportIcons::Symbol::Stop, "stopButton", QT_TRANSLATE_NOOP("CdPlayerPanel", "Stop")},
+    {TransportIcons::Symbol::Next, "nextButton", QT_TRANSLATE_NOOP("CdPlayerPanel", "Next track")},
+    {TransportIcons::Symbol::Eject, "ejectButton", QT_TRANSLATE_NOOP("CdPlayerPanel", "Eject")},
 }};
 
 std::unique_ptr<AudioOutput> desktopOutput()

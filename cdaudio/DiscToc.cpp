@@ -1,12 +1,5 @@
 #include "cdaudio/DiscToc.h"
 
-std::string TrackInfo::displayTitle() const
-{
-    if (!title.empty())
-        return title;
-    return number == 0 ? "Hidden track" : "Track " + std::to_string(number);
-}
-
 std::vector<TrackInfo> DiscToc::audioTracks() const
 {
     std::vector<TrackInfo> audio;

@@ -17,8 +17,6 @@ struct TrackInfo {
     std::string musicBrainzTrackId;
 
     int endSector() const { return firstSector + sectorCount; }
-    /// The CD-Text title, else what the player calls the track.
-    std::string displayTitle() const;
 };
 
 /// A disc's table of contents with its CD-Text, where present.

@@ -74,7 +74,7 @@ void PlayerMenu::addTracks(const CdPlayer& player)
     for (const TrackInfo& track : transport.tracks()) {
         const QString label = QStringLiteral("%1  %2\t%3")
                                   .arg(QString::number(track.number),
-                                       plain(QString::fromStdString(track.displayTitle())),
+                                       plain(QString::fromStdString(transport.trackTitle(track))),
                                        minutesAndSeconds(track.sectorCount));
         QAction* action = m_menu.addAction(label);
         action->setObjectName(QStringLiteral("track%1").arg(track.number));

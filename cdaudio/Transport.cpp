@@ -6,7 +6,30 @@
 #include <cstdio>
 #include <utility>
 
+// The display's texts are marked for the translators; the player translates them as they are
+// shown.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace {
+
+/// `format` with %1 to %9 filled in.
+std::string filled(const std::string& format, const std::vector<std::string>& values)
+{
+    std::string out;
+    for (std::size_t at = 0; at < format.size(); ++at) {
+        const std::size_t n = at + 1 < format.size() ? std::size_t(format[at + 1] - '1') : 9;
+        if (format[at] == '%' && n < values.size()) {
+            out += values[n];
+            ++at;
+        } else {
+            out += format[at];
+        }
+    }
+    return out;
+}
+
 std::string clock(int sectors)
 {
     const int seconds = sectors / DiscToc::SectorsPerSecond;
@@ -418,28 +441,37 @@ Transport::Buttons Transport::buttons() const
 std::string Transport::display() const
 {
     if (!m_refusal.empty())
-        return "Bad image";
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "Bad image"));
     switch (m_state) {
     case State::Closed:
-        return "Press Load";
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "Press Load"));
     case State::Opening:
-        return "Opening";
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "Opening"));
     case State::NoDrive:
-        return "No drive";
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "No drive"));
     case State::NoDisc:
-        return "No disc";
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "No disc"));
     case State::NoAudio:
-        return "No audio";
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "No audio"));
     case State::NoSound:
-        return "No sound";
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "No sound"));
     case State::ReadError:
-        return "Read error";
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "Read error"));
     case State::Stopped:
     case State::Playing:
     case State::Paused:
         break;
     }
     return twoDigits(track()) + " " + clock(m_elapsed);
+}
+
+std::string Transport::trackTitle(const TrackInfo& track) const
+{
+    if (!track.title.empty())
+        return track.title;
+    return track.number == 0 ? m_translate(QT_TRANSLATE_NOOP("Transport", "Hidden track"))
+                             : filled(m_translate(QT_TRANSLATE_NOOP("Transport", "Track %1")),
+                                      {std::to_string(track.number)});
 }
 
 std::string Transport::details() const
@@ -452,8 +484,10 @@ std::string Transport::details() const
         return performer.empty() ? text : text.empty() ? performer : text + " - " + performer;
     };
     const TrackInfo& now = current();
-    std::string text = twoDigits(now.number) + " " + byline(now.displayTitle(), now.performer) +
-                       (now.preEmphasis ? " (pre-emphasis)\n" : "\n");
+    std::string title = byline(trackTitle(now), now.performer);
+    if (now.preEmphasis)
+        title = filled(m_translate(QT_TRANSLATE_NOOP("Transport", "%1 (pre-emphasis)")), {title});
+    std::string text = twoDigits(now.number) + " " + title + "\n";
     if (!m_toc.title.empty() || !m_toc.performer.empty())
         text += byline(m_toc.title, m_toc.performer) + "\n";
     int sectors = 0, tracks = 0;
@@ -463,8 +497,9 @@ std::string Transport::details() const
             ++tracks;
         }
     }
-    return text + std::to_string(tracks) + (tracks == 1 ? " track, " : " tracks, ") +
-           clock(sectors);
+    return text + filled(m_translate(tracks == 1 ? QT_TRANSLATE_NOOP("Transport", "%1 track, %2")
+                                                 : QT_TRANSLATE_NOOP("Transport", "%1 tracks, %2")),
+                         {std::to_string(tracks), clock(sectors)});
 }
 
 void Transport::setShuffle(bool shuffle)

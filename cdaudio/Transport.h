@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -40,7 +41,11 @@ public:
     /// Previous restarts the track when more than this far into it.
     static constexpr int RestartThreshold = 2 * DiscToc::SectorsPerSecond;
 
+    /// The display's texts in the listener's language, from the English.
+    using Translate = std::function<std::string(const char* english)>;
+
     explicit Transport(PlaybackControl& playback);
+    void setTranslate(Translate translate) { m_translate = std::move(translate); }
 
     // What the drive reported.
     void opening();
@@ -117,6 +122,8 @@ public:
     Buttons buttons() const;
     std::string display() const;
     std::string details() const;
+    /// The track's CD-Text title, else what the player calls it.
+    std::string trackTitle(const TrackInfo& track) const;
 
 private:
     /// A track handed to playback after the current one, and the pass of the order it is in,
@@ -155,6 +162,9 @@ private:
     void replan();
 
     PlaybackControl& m_playback;
+    Translate m_translate = [](const char* english) {
+        return std::string(english);
+    };
     State m_state = State::Closed;
     DiscToc m_toc;
     std::vector<TrackInfo> m_audio;

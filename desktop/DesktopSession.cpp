@@ -14,13 +14,16 @@ DesktopSession::DesktopSession(MainWindow& window, const QDBusConnection& connec
 {
     new SleepInhibitor(window.playerPanel().player(), systemBus, this);
     if (!connection.isConnected()) {
-        std::fprintf(stderr, "Spindella: no session bus, so no media keys or media controls\n");
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(tr("Spindella: no session bus, so no media keys or media controls")));
         return;
     }
     m_mpris = new MprisService(window, connection, this);
     if (!m_mpris->registerOnBus()) {
-        std::fprintf(stderr, "Spindella: no media player name on the session bus, so no media "
-                             "keys or media controls\n");
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(tr("Spindella: no media player name on the session bus, so no "
+                                   "media keys or media controls")));
     }
     m_inhibitor = new IdleInhibitor(connection, this);
     connect(&window, &MainWindow::fullScreenAnimationChanged, m_inhibitor,

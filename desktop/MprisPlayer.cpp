@@ -62,7 +62,7 @@ QVariantMap MprisPlayer::metadata() const
         {QStringLiteral("mpris:length"), qlonglong(DiscToc::usecs(track.sectorCount))},
         {QStringLiteral("xesam:trackNumber"), number},
     };
-    map.insert(QStringLiteral("xesam:title"), QString::fromStdString(track.displayTitle()));
+    map.insert(QStringLiteral("xesam:title"), QString::fromStdString(transport.trackTitle(track)));
     const std::string& artist = track.performer.empty() ? toc.performer : track.performer;
     // Only what is known goes out: an empty name is no name.
     const auto text = [&map](const char* key, const std::string& value) {

@@ -10,6 +10,7 @@
 #include "startup/CommandLine.h"
 #include "startup/DiscTasks.h"
 #include "startup/ScreenSaverHack.h"
+#include "translations/Translations.h"
 
 #include <QDir>
 
@@ -26,9 +27,12 @@ QStringList argumentsOf(int argc, char** argv)
     return arguments;
 }
 
-int play(const CommandLine& line, int argc, char** argv)
+int play(const QStringList& arguments, int argc, char** argv)
 {
     Application app(argc, argv);
+    Translations::install(app);
+    const CommandLine line = CommandLine::parse(arguments, QDir::currentPath());
+    std::fputs(line.complaint().toLocal8Bit().constData(), stderr);
     if (line.open() == CommandLine::Open::Image) {
         switch (HandOver::toRunningPlayer(QDBusConnection::sessionBus(), line.imagePath())) {
         case HandOver::Result::HandedOver:
@@ -64,21 +68,23 @@ int main(int argc, char* argv[])
 {
     if (ScreenSaverHack::isAskedFor(argc, argv))
         return ScreenSaverHack::run(argc, argv);
-    // Read before any application exists: help, version and usage errors need no display.
-    const CommandLine line = CommandLine::parse(argumentsOf(argc, argv), QDir::currentPath());
+    // Read before any window exists: help, version, usage errors and the disc tasks need no
+    // display.
+    const QStringList arguments = argumentsOf(argc, argv);
+    if (CommandLine::parse(arguments, QDir::currentPath()).mode() == CommandLine::Mode::Player)
+        return play(arguments, argc, argv);
+    // An application of its own, to say it all in the listener's language.
+    QCoreApplication app(argc, argv);
+    Translations::install(app);
+    const CommandLine line = CommandLine::parse(arguments, QDir::currentPath());
     std::fputs(line.output().toLocal8Bit().constData(), stdout);
     std::fputs(line.complaint().toLocal8Bit().constData(), stderr);
     switch (line.mode()) {
-    case CommandLine::Mode::Help:
-    case CommandLine::Mode::Version:
-    case CommandLine::Mode::UsageError:
-        return line.status();
     case CommandLine::Mode::SaveImage:
         return saveImage(line);
     case CommandLine::Mode::VerifyImage:
         return verifyImage(line);
-    case CommandLine::Mode::Player:
-        break;
+    default:
+        return line.status();
     }
-    return play(line, argc, argv);
 }
