@@ -5,6 +5,7 @@
 #include "cdaudio/SpokenMenuEntry.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 
 namespace {
 
@@ -130,7 +131,7 @@ void PlayerMenu::addDrives(const CdPlayer& player)
 {
     if (player.drives().size() < 2)
         return;
-    QMenu* menu = m_menu.addMenu(tr("D&rive"));
+    QMenu* menu = m_menu.addMenu(tr("&Drive"));
     menu->setObjectName(QStringLiteral("driveMenu"));
     for (const CdPlayer::Drive& drive : player.drives()) {
         const QString label = drive.description.isEmpty()

@@ -299,7 +299,7 @@ See %1(1) for more.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>D&amp;rive</source>
+        <source>&amp;Drive</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
