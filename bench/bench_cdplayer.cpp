@@ -1,5 +1,6 @@
 // The CD player with a disc image, through the real sound server (run it through
-// scripts/with-pulse): time from the Play press to the first sample handed to the sound output,
+// scripts/with-pulse): time from the Play press, or a track chosen, to the first sample handed to
+// the sound output,
 // and the process's CPU use while playing, reader and output together.
 #include "cdaudio/CdPlayer.h"
 #include "cdaudio/CdioDiscSource.h"
@@ -31,6 +32,16 @@ void playToFirstSample(benchmark::State& state)
         state, player->stream(), [] { player->pressPlay(); }, [] { player->pressStop(); });
 }
 
+// A track chosen from the menu or by its number while the disc plays.
+void chooseTrackToFirstSample(benchmark::State& state)
+{
+    int chosen = 0;
+    player->pressPlay();
+    timeToFirstSample(
+        state, player->stream(), [&] { player->chooseTrack(1 + chosen++ % 2); }, [] {});
+    player->pressStop();
+}
+
 void cpuWhilePlaying(benchmark::State& state)
 {
     for (auto _ : state) {
@@ -45,6 +56,7 @@ void cpuWhilePlaying(benchmark::State& state)
 } // namespace
 
 BENCHMARK(playToFirstSample)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(chooseTrackToFirstSample)->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(cpuWhilePlaying)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
