@@ -293,10 +293,12 @@ int verifyImage(const CommandLine& line)
             for (const TrackResult& track : report.tracks)
                 terminal.line(
                     CommandLine::tr("Track %1: %2").arg(track.number).arg(verdict(track)));
-            if (!report.tracks.empty())
-                terminal.line(summary(report));
-            else
-                terminal.line({});
+            if (!report.tracks.empty()) {
+                QString last = summary(report);
+                last[0] = last[0].toUpper();
+                terminal.line(last);
+            }
+            terminal.end();
             if (!report.why.empty())
                 Terminal::problem(text(report.why));
             QCoreApplication::quit();
