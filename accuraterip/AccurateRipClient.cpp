@@ -48,7 +48,7 @@ AccurateRipClient::Settings AccurateRipClient::Settings::read()
 }
 
 AccurateRipClient::AccurateRipClient(QString cacheFolder, QObject* parent)
-    : QObject(parent), m_fetcher(this), m_settings(Settings::read()),
+    : QObject(parent), m_fetcher(this),
       m_cacheFolder(cacheFolder.isEmpty()
                         ? QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
                         : std::move(cacheFolder))
@@ -62,28 +62,28 @@ void AccurateRipClient::later(std::function<void(const Value&)> done, Value valu
                        [done = std::move(done), value = std::move(value)] { done(value); });
 }
 
-QUrl AccurateRipClient::below(const QString& path) const
+QUrl AccurateRipClient::below(const QUrl& server, const QString& path)
 {
-    return QUrl(m_settings.server.toString(QUrl::StripTrailingSlash) + u'/' + path,
-                QUrl::TolerantMode);
+    return QUrl(server.toString(QUrl::StripTrailingSlash) + u'/' + path, QUrl::TolerantMode);
 }
 
 void AccurateRipClient::lookUp(const AccurateRipId& disc, std::function<void(const Records&)> done)
 {
-    if (!m_settings.lookup || m_settings.server.isEmpty()) {
+    const Settings settings = Settings::read();
+    if (!settings.lookup || settings.server.isEmpty()) {
         later<Records>(std::move(done), std::nullopt);
         return;
     }
-    m_fetcher.get(below(QString::fromStdString(disc.path())), AccurateRipAnswer::MaxBytes,
-                  [disc, done = std::move(done)](const PoliteFetcher::Answer& answer) {
-                      Records records;
-                      if (answer.status == 404)
-                          records.emplace();
-                      else if (answer.status == 200 &&
-                               AccurateRipAnswer::isWellFormed(view(answer.body)))
-                          records = AccurateRipAnswer::recordsFor(view(answer.body), disc);
-                      done(records);
-                  });
+    m_fetcher.get(
+        below(settings.server, QString::fromStdString(disc.path())), AccurateRipAnswer::MaxBytes,
+        [disc, done = std::move(done)](const PoliteFetcher::Answer& answer) {
+            Records records;
+            if (answer.status == 404)
+                records.emplace();
+            else if (answer.status == 200 && AccurateRipAnswer::isWellFormed(view(answer.body)))
+                records = AccurateRipAnswer::recordsFor(view(answer.body), disc);
+            done(records);
+        });
 }
 
 void AccurateRipClient::findOffset(const DiscReader::DriveModel& drive,
@@ -94,9 +94,9 @@ void AccurateRipClient::findOffset(const DiscReader::DriveModel& drive,
         later<Offset>(std::move(done), {0, "none: a disc image is no drive"});
         return;
     }
-    QSettings settings;
-    settings.beginGroup(QStringLiteral("Drives"));
-    const QVariant set = settings.value(QStringLiteral("offset/") + QString::fromStdString(name));
+    QSettings file;
+    file.beginGroup(QStringLiteral("Drives"));
+    const QVariant set = file.value(QStringLiteral("offset/") + QString::fromStdString(name));
     bool isNumber = false;
     const int samples = set.toInt(&isNumber);
     if (set.isValid() && isNumber && std::abs(samples) <= MaxOffset) {
@@ -111,12 +111,14 @@ void AccurateRipClient::findOffset(const DiscReader::DriveModel& drive,
                                    : "not known: AccurateRip's drive list could not be had"};
     };
     const DriveOffsets list = driveList(cached);
-    if (list.size() > 0 || !m_settings.lookup || m_settings.server.isEmpty()) {
+    const Settings settings = Settings::read();
+    if (list.size() > 0 || !settings.lookup || settings.server.isEmpty()) {
         later<Offset>(std::move(done), offsetIn(list));
         return;
     }
     m_fetcher.get(
-        below(QStringLiteral("accuraterip/") + DriveListName), qint64(DriveOffsets::MaxBytes),
+        below(settings.server, QStringLiteral("accuraterip/") + DriveListName),
+        qint64(DriveOffsets::MaxBytes),
         [this, cached, offsetIn, done = std::move(done)](const PoliteFetcher::Answer& answer) {
             const DriveOffsets fetched =
                 answer.status == 200 ? DriveOffsets::parse(view(answer.body)) : DriveOffsets();

@@ -16,8 +16,9 @@
 
 /// Asks the AccurateRip database, through the program's one polite web client, what it holds of
 /// a disc, and finds a drive's read offset: the user's word in the settings first, else the
-/// database's list of drives, fetched once and kept in the program's cache folder. Answers come
-/// on the thread that made it, never before the call returns.
+/// database's list of drives, fetched once and kept in the program's cache folder. The settings
+/// are read afresh for each question; answers come on the thread that made the client, never
+/// before the call returns.
 class AccurateRipClient : public QObject {
     Q_OBJECT
 
@@ -51,9 +52,8 @@ public:
 private:
     /// Tells `done` on the next turn of the event loop.
     template <typename Value> void later(std::function<void(const Value&)> done, Value value);
-    QUrl below(const QString& path) const;
+    static QUrl below(const QUrl& server, const QString& path);
 
     PoliteFetcher m_fetcher;
-    Settings m_settings;
     QString m_cacheFolder;
 };

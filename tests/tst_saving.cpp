@@ -141,15 +141,22 @@ class SavingTest : public QObject {
         QVERIFY(routes.open(QIODevice::WriteOnly));
         routes.write(QJsonDocument(QJsonObject{{"*", scenario}}).toJson());
     }
-    void settings(int offset, bool lookup = true)
+    /// The settings, with the drive's offset in them or else in the stand-in's list of drives.
+    void settings(int offset, bool lookup = true, bool inList = false)
     {
         QSettings file;
         file.clear();
         file.setValue("AccurateRip/server",
                       "http://127.0.0.1:" + m_server.property("port").toString());
         file.setValue("AccurateRip/lookup", lookup);
-        if (offset != 0)
+        if (offset != 0 && !inList)
             file.setValue("Drives/offset/libcdio CDRWIN", offset);
+        QFile::remove(m_dir.filePath("cache/Halcyra/Spindella/DriveOffsets.bin"));
+        QFile list(m_dir.filePath("DriveOffsets.bin"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(
+            QByteArray::fromStdString(AccurateRipBytes::driveOffset(-3, "HL-DT-ST - BD") +
+                                      AccurateRipBytes::driveOffset(offset, "LIBCDIO - CDRWIN")));
     }
 
 private slots:
@@ -162,8 +169,9 @@ private slots:
         QCoreApplication::setApplicationName("Spindella");
         m_routes = m_dir.filePath("routes.json");
         route("absent");
-        m_server.start("/usr/bin/python3", {QFINDTESTDATA("mocks/accuraterip.py"), m_routes,
-                                            m_dir.filePath("requests.log")});
+        m_server.start("/usr/bin/python3",
+                       {QFINDTESTDATA("mocks/accuraterip.py"), m_routes,
+                        m_dir.filePath("requests.log"), m_dir.filePath("DriveOffsets.bin")});
         QVERIFY(m_server.waitForReadyRead(5000));
         m_server.setProperty("port", m_server.readLine().trimmed());
     }
@@ -177,6 +185,7 @@ private slots:
     {
         QTest::addColumn<DiscImage::Design>("design");
         QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("offsetFrom");
         QTest::addColumn<QString>("cueLines");
         DiscImage::Design hidden = threeTracks();
         hidden.gapSeconds = 1;
@@ -185,25 +194,32 @@ private slots:
         hidden.tracks[0].isrc = "GBAYE9900123";
         hidden.tracks[1].preEmphasis = true;
         hidden.tracks[1].gapSeconds = 0.4;
+        hidden.tracks[2].isrc = "usabc1234567"; // not in capitals: no ISRC
         QTest::newRow("hidden track, gaps, codes and pre-emphasis")
-            << hidden << 0
+            << hidden << 0 << "0 samples (AccurateRip's drive list)"
             << "CATALOG 0724384960650, ISRC GBAYE9900123, FLAGS PRE, INDEX 00 00:00:00, "
                "INDEX 01 00:01:00, INDEX 00 00:02:45, INDEX 01 00:03:00";
         DiscImage::Design silent = threeTracks();
         silent.gapSeconds = 1;
         QTest::newRow("silence before track 1, offset from the settings")
-            << silent << 6 << "PREGAP 00:01:00, INDEX 01 00:00:00";
+            << silent << 6 << "+6 samples (the settings)"
+            << "PREGAP 00:01:00, INDEX 01 00:00:00";
+        QTest::newRow("offset from AccurateRip's drive list")
+            << threeTracks() << 30 << "+30 samples (AccurateRip's drive list)"
+            << "TRACK 03";
         DiscImage::Design enhanced = threeTracks();
         enhanced.tracks.push_back({0, 2.0, 0, {}, {}, false, true});
         QTest::newRow("enhanced CD, offset back more than a sector")
-            << enhanced << -700 << "TRACK 03 AUDIO";
+            << enhanced << -700 << "-700 samples (the settings)"
+            << "TRACK 03 AUDIO";
     }
     void savedImageIsTheDiscAsTheDriveGivesIt()
     {
         QFETCH(DiscImage::Design, design);
         QFETCH(int, offset);
+        QFETCH(QString, offsetFrom);
         QFETCH(QString, cueLines);
-        settings(offset);
+        settings(offset, true, offsetFrom.contains("list"));
         QTemporaryDir dir;
         const DiscImage disc = DiscImage::write(dir.path().toStdString(), "disc", design);
         QVERIFY(QDir(dir.path()).mkdir("out"));
@@ -216,7 +232,10 @@ private slots:
         const QString sheet = cue.readAll();
         for (const QString& line : cueLines.split(", "))
             QVERIFY2(sheet.contains(line), qPrintable(sheet));
-        QVERIFY(!sheet.contains("MODE1"));
+        QVERIFY(!sheet.contains("MODE1") && !sheet.contains("usabc"));
+        QFile log(dir.filePath("out/The Band - Songs/The Band - Songs.log"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains("Read offset     " + offsetFrom.toUtf8() + "\n"));
 
         const DiscToc drive = tocOf(disc);
         std::string error;
