@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -54,6 +55,35 @@ public:
 private:
     DiscReader& m_disc;
     int m_playingSpeed;
+};
+
+/// The disc as a mixed-mode disc's audio is read: the sectors of the data track just before the
+/// first audio track, which a read offset reaches back into, read as silence, as the disc's
+/// edges do, not as noise or errors.
+class AudioAfterData final : public DiscReader {
+public:
+    AudioAfterData(DiscReader& disc, int silentFrom, int audioStart)
+        : m_disc(disc), m_silentFrom(silentFrom), m_audioStart(audioStart)
+    {
+    }
+    const DiscToc& toc() const override { return m_disc.toc(); }
+    bool read(int first, int count, int16_t* samples) override
+    {
+        const int before = std::clamp(m_silentFrom - first, 0, count);
+        const int silent = std::clamp(m_audioStart - first, before, count) - before;
+        std::fill_n(samples + std::ptrdiff_t(before) * 2 * Frames, silent * 2 * Frames, 0);
+        const int rest = before + silent;
+        return (before == 0 || m_disc.read(first, before, samples)) &&
+               (rest == count || m_disc.read(first + rest, count - rest,
+                                             samples + std::ptrdiff_t(rest) * 2 * Frames));
+    }
+    void limitSpeed(int speed) override { m_disc.limitSpeed(speed); }
+    void eject() override { m_disc.eject(); }
+
+private:
+    DiscReader& m_disc;
+    int m_silentFrom;
+    int m_audioStart;
 };
 
 } // namespace
@@ -293,7 +323,10 @@ bool DiscSaver::read(const Request& request, Listener& listener, std::atomic<boo
     SecureReader::Result result;
     {
         const FullSpeed speed(m_disc, m_playingSpeed);
-        SecureReader reader(m_disc, request.readOffset);
+        const int reach = (std::abs(request.readOffset) + Frames - 1) / Frames;
+        AudioAfterData audio(m_disc, &first == &disc.tracks.front() ? 0 : first.firstSector - reach,
+                             &first == &disc.tracks.front() ? 0 : first.firstSector);
+        SecureReader reader(audio, request.readOffset);
         result = reader.read(fileStart, end, end, sink, stop);
     }
     if (sink.writeFailed())

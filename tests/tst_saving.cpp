@@ -87,10 +87,13 @@ DiscToc tocOf(const DiscImage& disc)
 }
 
 /// The drive's sample at `frame` of the disc corrected for `offset`: silence off the audio.
-int16_t corrected(const DiscImage& disc, long long frame, int channel, int offset, int audioEnd)
+int16_t corrected(const DiscImage& disc, long long frame, int channel, int offset, int audioStart,
+                  int audioEnd)
 {
     const long long at = frame + offset;
-    return at >= 0 && at < (long long)audioEnd * Frames ? disc.samples[2 * at + channel] : 0;
+    return at >= (long long)audioStart * Frames && at < (long long)audioEnd * Frames
+               ? disc.samples[2 * at + channel]
+               : 0;
 }
 
 QStringList entries(const QString& folder)
@@ -209,6 +212,11 @@ private slots:
             << "TRACK 03";
         DiscImage::Design enhanced = threeTracks();
         enhanced.tracks.push_back({0, 2.0, 0, {}, {}, false, true});
+        DiscImage::Design mixed = threeTracks();
+        mixed.tracks.insert(mixed.tracks.begin(), {0, 2.0, 0, {}, {}, false, true});
+        QTest::newRow("mixed-mode disc, offset back into its data")
+            << mixed << -700 << "-700 samples (the settings)"
+            << "TRACK 02 AUDIO";
         QTest::newRow("enhanced CD, offset back more than a sector")
             << enhanced << -700 << "-700 samples (the settings)"
             << "TRACK 03 AUDIO";
@@ -244,23 +252,26 @@ private slots:
         const std::vector<TrackInfo> expected = drive.audioTracks();
         const std::vector<TrackInfo> got = saved->toc().audioTracks();
         QCOMPARE(got.size(), expected.size());
+        // A mixed-mode disc's image starts where its audio does.
+        const int shift = expected.front().firstSector - got.front().firstSector;
+        const int audioStart = design.tracks[0].data ? expected.front().firstSector : 0;
         for (std::size_t n = 0; n < got.size(); ++n) {
-            QCOMPARE(got[n].firstSector, expected[n].firstSector);
+            QCOMPARE(got[n].firstSector + shift, expected[n].firstSector);
             QCOMPARE(got[n].sectorCount, expected[n].sectorCount);
             QCOMPARE(got[n].preEmphasis, expected[n].preEmphasis);
         }
         const int audioEnd = expected.back().endSector();
-        QCOMPARE(saved->toc().leadOut, audioEnd);
+        QCOMPARE(saved->toc().leadOut + shift, audioEnd);
         // The file holds the hidden track, or starts at track 1 after silence.
         const int fileStart = design.gapFrequency > 0 ? 0 : expected.front().firstSector;
         std::vector<int16_t> samples(2 * Frames);
-        for (int sector = 0; sector < audioEnd; ++sector) {
-            QVERIFY(saved->read(sector, 1, samples.data()));
+        for (int sector = shift; sector < audioEnd; ++sector) {
+            QVERIFY(saved->read(sector - shift, 1, samples.data()));
             for (int i = 0; i < 2 * Frames; ++i) {
                 const int16_t want = sector < fileStart
                                          ? 0
                                          : corrected(disc, (long long)sector * Frames + i / 2,
-                                                     i % 2, offset, audioEnd);
+                                                     i % 2, offset, audioStart, audioEnd);
                 if (samples[i] != want)
                     QFAIL(qPrintable(QString("sector %1, sample %2: %3, not %4")
                                          .arg(sector)
