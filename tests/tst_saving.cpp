@@ -213,7 +213,7 @@ private slots:
         DiscImage::Design enhanced = threeTracks();
         enhanced.tracks.push_back({0, 2.0, 0, {}, {}, false, true});
         DiscImage::Design mixed = threeTracks();
-        mixed.tracks.insert(mixed.tracks.begin(), {0, 2.0, 0, {}, {}, false, true});
+        mixed.tracks.insert(mixed.tracks.begin(), DiscImage::Track(0, 2.0, 0, {}, {}, false, true));
         QTest::newRow("mixed-mode disc, offset back into its data")
             << mixed << -700 << "-700 samples (the settings)"
             << "TRACK 02 AUDIO";
