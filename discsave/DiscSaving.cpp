@@ -21,22 +21,22 @@ namespace {
 /// Tells the saving how its reading goes, from the saving's thread.
 class Relay final : public DiscSaver::Listener {
 public:
-    explicit Relay(DiscSaving* saving) : m_saving(saving) {}
+    Relay(DiscSaving* saving, WorkThread& work) : m_saving(saving), m_work(work) {}
 
     void reading(int percent, int track) override
     {
-        QMetaObject::invokeMethod(m_saving, [saving = m_saving, percent, track] {
+        m_work.answer(m_saving, [saving = m_saving, percent, track] {
             Q_EMIT saving->progress(percent, track);
         });
     }
     void trackRead(const TrackResult& track) override
     {
-        QMetaObject::invokeMethod(m_saving,
-                                  [saving = m_saving, track] { Q_EMIT saving->trackRead(track); });
+        m_work.answer(m_saving, [saving = m_saving, track] { Q_EMIT saving->trackRead(track); });
     }
 
 private:
     DiscSaving* m_saving;
+    WorkThread& m_work;
 };
 
 } // namespace
@@ -77,7 +77,7 @@ void DiscSaving::open(std::shared_ptr<DiscSource> source, const std::string& dri
             toc = job->reader->toc();
             model = job->reader->driveModel();
         }
-        QMetaObject::invokeMethod(this, [this, run, why, toc, model] {
+        m_work.answer(this, [this, run, why, toc, model] {
             if (run != m_run)
                 return;
             if (!why.empty())
@@ -131,11 +131,10 @@ void DiscSaving::read(const AccurateRipClient::Offset& offset)
     request.parent = m_folder.toStdString();
     m_work.post([this, job = m_job, request, run = m_run] {
         job->saver = std::make_unique<DiscSaver>(*job->reader, DiscWorker::ReadSpeed);
-        Relay relay(this);
+        Relay relay(this, m_work);
         const bool ok = job->saver->read(request, relay, m_cancel);
-        QMetaObject::invokeMethod(this, [this, run, ok, error = job->saver->error(),
-                                         tracks = job->saver->tracks(),
-                                         id = job->saver->accurateRipId()] {
+        m_work.answer(this, [this, run, ok, error = job->saver->error(),
+                             tracks = job->saver->tracks(), id = job->saver->accurateRipId()] {
             if (run == m_run)
                 readDone(ok, error, tracks, id);
         });
@@ -166,7 +165,7 @@ void DiscSaving::readDone(bool ok, const std::string& error, const std::vector<T
             QLocale().toString(QDateTime::currentDateTime(), QLocale::LongFormat).toStdString();
         m_work.post([this, job = m_job, tracks = m_tracks, program, saved, run] {
             const bool ok = job->saver->keep(tracks, program, saved);
-            QMetaObject::invokeMethod(
+            m_work.answer(
                 this, [this, run, ok, error = job->saver->error(), folder = job->saver->folder()] {
                     if (run == m_run)
                         kept(ok, error, folder);
@@ -215,7 +214,7 @@ void DiscSaving::finish(DiscReport report)
     m_step = Step::Keeping;
     m_work.post([this, job = std::move(m_job), report, run]() mutable {
         job.reset();
-        QMetaObject::invokeMethod(this, [this, report, run] {
+        m_work.answer(this, [this, report, run] {
             if (run != m_run)
                 return;
             m_step = Step::Idle;

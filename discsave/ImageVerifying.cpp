@@ -24,8 +24,8 @@ void ImageVerifying::start(const QString& path)
         if (image) {
             ImageVerifier verifier(*image);
             const auto progress = [this](int percent, int track) {
-                QMetaObject::invokeMethod(
-                    this, [this, percent, track] { Q_EMIT this->progress(percent, track); });
+                m_work.answer(this,
+                              [this, percent, track] { Q_EMIT this->progress(percent, track); });
             };
             if (verifier.read(progress, m_cancel)) {
                 tracks = verifier.tracks();
@@ -36,7 +36,7 @@ void ImageVerifying::start(const QString& path)
         } else {
             error = path + " cannot be verified: " + error;
         }
-        QMetaObject::invokeMethod(this, [this, run, error, tracks, id] {
+        m_work.answer(this, [this, run, error, tracks, id] {
             if (run != m_run)
                 return;
             if (!error.empty()) {

@@ -1,5 +1,7 @@
 #include "discsave/WorkThread.h"
 
+#include "cdaudio/ThreadHandOff.h"
+
 WorkThread::WorkThread() : m_context(std::make_unique<QObject>())
 {
     m_thread.setObjectName(QStringLiteral("Disc saving"));
@@ -15,5 +17,22 @@ WorkThread::~WorkThread()
 
 void WorkThread::post(std::function<void()> work)
 {
-    QMetaObject::invokeMethod(m_context.get(), std::move(work), Qt::QueuedConnection);
+    handOver(m_context.get(), std::move(work));
+}
+
+void WorkThread::answer(QObject* receiver, std::function<void()> answer)
+{
+    handOver(receiver, std::move(answer));
+}
+
+void WorkThread::handOver(QObject* receiver, std::function<void()> work)
+{
+    ThreadHandOff::release(this);
+    QMetaObject::invokeMethod(
+        receiver,
+        [this, work = std::move(work)] {
+            ThreadHandOff::acquire(this);
+            work();
+        },
+        Qt::QueuedConnection);
 }
