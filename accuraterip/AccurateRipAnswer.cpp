@@ -17,18 +17,30 @@ std::uint32_t readWord(std::string_view bytes, std::size_t at)
 
 } // namespace
 
-std::vector<Record> recordsFor(std::string_view answer, const AccurateRipId& disc)
+bool isWellFormed(std::string_view answer)
 {
-    std::vector<Record> found;
     if (answer.empty() || answer.size() > MaxBytes)
-        return {};
+        return false;
     for (std::size_t at = 0; at < answer.size();) {
         if (answer.size() - at < HeaderBytes)
-            return {};
+            return false;
         const int trackCount = std::uint8_t(answer[at]);
         const std::size_t length = HeaderBytes + TrackBytes * std::size_t(trackCount);
         if (trackCount == 0 || trackCount > AccurateRipId::MaxTracks || answer.size() - at < length)
-            return {};
+            return false;
+        at += length;
+    }
+    return true;
+}
+
+std::vector<Record> recordsFor(std::string_view answer, const AccurateRipId& disc)
+{
+    std::vector<Record> found;
+    if (!isWellFormed(answer))
+        return {};
+    for (std::size_t at = 0; at < answer.size();) {
+        const int trackCount = std::uint8_t(answer[at]);
+        const std::size_t length = HeaderBytes + TrackBytes * std::size_t(trackCount);
         Record record{
             readWord(answer, at + 1), readWord(answer, at + 5), readWord(answer, at + 9), {}};
         if (trackCount == disc.audioTracks && record.id1 == disc.id1 && record.id2 == disc.id2 &&

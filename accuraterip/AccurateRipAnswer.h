@@ -34,6 +34,10 @@ struct Record {
     bool operator==(const Record&) const = default;
 };
 
+/// Whether `answer` has the database's shape, whichever discs its records are of: whole records
+/// of 1 to 99 tracks, at most MaxBytes in all.
+bool isWellFormed(std::string_view answer);
+
 /// The records of `disc` in `answer`, in their order; records of other discs are passed over.
 /// None at all for an answer out of shape (empty, cut short, with bytes to spare, a record of
 /// no tracks or of more than 99, larger than MaxBytes), as no part of it can be trusted then.

@@ -9,12 +9,48 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace {
 std::string text(CdIo_t* cdio, cdtext_field_t field, track_t track)
 {
     cdtext_t* cdtext = cdio_get_cdtext(cdio);
     return CdText::clean(cdtext ? cdtext_get_const(cdtext, field, track) : nullptr);
+}
+
+/// A code the disc gives (ISRC, catalogue number) when it is `length` characters that `fits`
+/// allows; empty otherwise. Takes ownership of `code`.
+std::string code(char* given, std::size_t length, bool (*fits)(char))
+{
+    std::string made;
+    if (given && std::strlen(given) == length && std::all_of(given, given + length, fits))
+        made = given;
+    cdio_free(given);
+    return made;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool isCapitalOrDigit(char c)
+{
+    return isDigit(c) || (c >= 'A' && c <= 'Z');
+}
+
+/// Printable ASCII of a fixed field, in single spaces, trimmed.
+std::string field(const char* text, std::size_t size)
+{
+    std::string made;
+    for (std::size_t n = 0; n < size && text[n] != '\0'; ++n) {
+        const char c = text[n] >= 0x20 && text[n] < 0x7f ? text[n] : ' ';
+        if (c != ' ' || (!made.empty() && made.back() != ' '))
+            made += c;
+    }
+    if (!made.empty() && made.back() == ' ')
+        made.pop_back();
+    return made;
 }
 } // namespace
 
@@ -60,6 +96,11 @@ bool CdioDiscReader::readToc()
     }
     m_toc.leaveOutSessionGaps();
 
+    cdio_hwinfo_t hardware{};
+    if (cdio_get_hwinfo(m_cdio, &hardware))
+        m_driveModel = {field(hardware.psz_vendor, sizeof hardware.psz_vendor),
+                        field(hardware.psz_model, sizeof hardware.psz_model)};
+
     if (!m_toc.audioTracks().empty()) {
         // The audio layer works out the disc's byte order; a data-only disc has no such layer.
         m_cdda = cdio_cddap_identify_cdio(m_cdio, CDDA_MESSAGE_FORGETIT, nullptr);
@@ -85,6 +126,26 @@ bool CdioDiscReader::read(int firstSector, int count, int16_t* samples)
             samples[i] = int16_t(__builtin_bswap16(uint16_t(samples[i])));
     }
     return true;
+}
+
+void CdioDiscReader::readDetails()
+{
+    if (!m_cdio || m_detailsRead)
+        return;
+    m_detailsRead = true;
+    m_toc.catalog = code(cdio_get_mcn(m_cdio), 13, isDigit);
+    int previousStart = -1;
+    for (TrackInfo& track : m_toc.tracks) {
+        const auto number = track_t(track.number);
+        track.isrc = code(cdio_get_track_isrc(m_cdio, number), 12, isCapitalOrDigit);
+        track.copyPermitted = cdio_get_track_copy_permit(m_cdio, number) == CDIO_TRACK_FLAG_TRUE;
+        // A gap lies within the track before, or before track 1 on the disc.
+        const lsn_t gapStart = cdio_get_track_pregap_lsn(m_cdio, number);
+        if (gapStart != CDIO_INVALID_LSN && gapStart > previousStart &&
+            gapStart < track.firstSector && gapStart >= 0)
+            track.gapSectors = track.firstSector - gapStart;
+        previousStart = track.firstSector;
+    }
 }
 
 void CdioDiscReader::limitSpeed(int speed)

@@ -19,6 +19,8 @@ public:
     bool read(int firstSector, int count, int16_t* samples) override;
     void limitSpeed(int speed) override;
     void eject() override;
+    void readDetails() override;
+    DriveModel driveModel() const override { return m_driveModel; }
 
 private:
     CdioDiscReader(CdIo_t* cdio, bool isDrive);
@@ -29,5 +31,7 @@ private:
     cdrom_drive_t* m_cdda = nullptr;
     bool m_isDrive = false;
     bool m_swapBytes = false;
+    bool m_detailsRead = false;
     DiscToc m_toc;
+    DriveModel m_driveModel;
 };

@@ -3,8 +3,11 @@
 std::vector<TrackInfo> DiscToc::audioTracks() const
 {
     std::vector<TrackInfo> audio;
-    if (hiddenSectors > 0)
-        audio.push_back({0, 0, hiddenSectors, true, false, {}, {}, {}, {}});
+    if (hiddenSectors > 0) {
+        TrackInfo hidden;
+        hidden.sectorCount = hiddenSectors;
+        audio.push_back(hidden);
+    }
     for (const TrackInfo& track : tracks)
         if (track.audio)
             audio.push_back(track);

@@ -15,6 +15,14 @@ struct TrackInfo {
     std::string songwriter;
     /// The MusicBrainz recording, where the disc was found there.
     std::string musicBrainzTrackId;
+    // What a saved image keeps, read only for saving (DiscReader::readDetails).
+    /// 12 capital letters and digits, or empty.
+    std::string isrc;
+    /// The disc allows digital copies of the track.
+    bool copyPermitted = false;
+    /// The gap before the track's first sector (from INDEX 00 to INDEX 01), in sectors; 0 where
+    /// the disc reports none.
+    int gapSectors = 0;
 
     int endSector() const { return firstSector + sectorCount; }
 };
@@ -41,6 +49,8 @@ struct DiscToc {
     int leadOut = 0;
     std::string title;
     std::string performer;
+    /// The catalogue number (the bar code): 13 digits, or empty.
+    std::string catalog;
     /// Audio in the gap before track 1 (a hidden track), in sectors from the disc's start.
     int hiddenSectors = 0;
     /// An image standing in for a disc: ejecting it just lets it go.

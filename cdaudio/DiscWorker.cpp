@@ -1,5 +1,6 @@
 #include "cdaudio/DiscWorker.h"
 
+#include "cdaudio/DiscPick.h"
 #include "cdaudio/DiscReader.h"
 #include "cdaudio/DiscSource.h"
 #include "cdaudio/PlaybackPlan.h"
@@ -66,30 +67,11 @@ void DiscWorker::openFrom(const std::vector<std::string>& drives)
         return;
     }
 
-    std::unique_ptr<DiscReader> chosen;
-    std::unique_ptr<DiscReader> fallback;
-    std::string fallbackDrive = drives.front();
-    for (const std::string& drive : drives) {
-        std::unique_ptr<DiscReader> reader = m_source.open(drive);
-        if (!reader)
-            continue;
-        if (!reader->toc().audioTracks().empty()) {
-            chosen = std::move(reader);
-            m_drive = drive;
-            break;
-        }
-        if (!fallback) {
-            fallback = std::move(reader);
-            fallbackDrive = drive;
-        }
-    }
-    if (!chosen) {
-        chosen = std::move(fallback);
-        m_drive = fallbackDrive;
-    }
+    DiscPick picked = DiscPick::from(m_source, drives);
+    m_drive = picked.drive;
     m_awaitRemoval = false;
     m_pollTimer.start();
-    take(std::move(chosen));
+    take(std::move(picked.reader));
 }
 
 void DiscWorker::requestImage(std::shared_ptr<DiscSource> image, std::string path)

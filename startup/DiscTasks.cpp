@@ -1,19 +1,309 @@
 #include "startup/DiscTasks.h"
 
+#include "VersionRecord.h"
+#include "cdaudio/CdioDiscSource.h"
+#include "discnames/DiscIdentifier.h"
+#include "discnames/NamesCache.h"
+#include "discsave/DiscSaving.h"
+#include "discsave/ImageVerifying.h"
 #include "startup/CommandLine.h"
 
-#include <cstdio>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <QUrl>
 
-int saveImage(const CommandLine&)
+#include <csignal>
+#include <cstdio>
+#include <functional>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+namespace {
+
+/// A cover larger than this in the names cache is not one the cache wrote.
+constexpr qint64 MostCoverBytes = 16 << 20;
+
+QString text(const std::string& plain)
 {
-    std::fprintf(stderr, "Spindella: %s\n",
-                 qPrintable(CommandLine::tr("saving a disc as an image is not available yet")));
-    return CommandLine::NothingDone;
+    return QString::fromStdString(plain);
 }
 
-int verifyImage(const CommandLine&)
+/// Lines for standard output; the percentage is shown in place only on a terminal.
+class Terminal {
+public:
+    Terminal() : m_isTerminal(::isatty(STDOUT_FILENO) == 1) {}
+
+    void line(const QString& line)
+    {
+        std::printf("%s%s\n", m_inPlace ? "\r\033[K" : "", qPrintable(line));
+        std::fflush(stdout);
+        m_inPlace = false;
+    }
+    void percent(int percent, int track)
+    {
+        if (!m_isTerminal)
+            return;
+        //: Progress shown in place on a terminal; %1 is a percentage, %2 a track number.
+        std::printf("\r\033[K%s",
+                    qPrintable(CommandLine::tr("%1% (track %2)").arg(percent).arg(track)));
+        std::fflush(stdout);
+        m_inPlace = true;
+    }
+    /// Clears the percentage, before the lines on standard error.
+    void end()
+    {
+        if (m_inPlace)
+            std::printf("\r\033[K");
+        std::fflush(stdout);
+        m_inPlace = false;
+    }
+    static void problem(const QString& why)
+    {
+        std::fprintf(stderr, "Spindella: %s\n", qPrintable(why));
+    }
+
+private:
+    bool m_isTerminal;
+    bool m_inPlace = false;
+};
+
+QString verdict(const TrackResult& track)
 {
-    std::fprintf(stderr, "Spindella: %s\n",
-                 qPrintable(CommandLine::tr("verifying an image is not available yet")));
-    return CommandLine::NothingDone;
+    switch (track.accurateRip) {
+    case ImageLog::AccurateRip::Accurate:
+        //: AccurateRip's answer on a track; %1 is how many rips agree.
+        return CommandLine::tr("accurate (confidence %1)").arg(track.confidence);
+    case ImageLog::AccurateRip::Differs:
+        return CommandLine::tr("differs");
+    case ImageLog::AccurateRip::NotInDatabase:
+        return CommandLine::tr("not in database");
+    case ImageLog::AccurateRip::NotChecked:
+        break;
+    }
+    return CommandLine::tr("not checked");
+}
+
+/// The line that ends a saving or a verifying.
+QString summary(const DiscReport& report)
+{
+    const std::vector<TrackResult>& tracks = report.tracks;
+    const auto count = [&](ImageLog::AccurateRip answer) {
+        return int(std::count_if(tracks.begin(), tracks.end(), [answer](const TrackResult& track) {
+            return track.accurateRip == answer;
+        }));
+    };
+    const int all = int(tracks.size());
+    const int differing = count(ImageLog::AccurateRip::Differs);
+    const int unsettled = int(std::count_if(
+        tracks.begin(), tracks.end(), [](const TrackResult& t) { return !t.suspicious.empty(); }));
+    if (differing > 0)
+        return CommandLine::tr("%1 of %2 tracks differ from AccurateRip's").arg(differing).arg(all);
+    if (unsettled > 0)
+        return CommandLine::tr("%1 of %2 tracks have sectors whose reads never agreed")
+            .arg(unsettled)
+            .arg(all);
+    if (DiscReport::notInDatabase(tracks))
+        return CommandLine::tr("the disc is not in the AccurateRip database");
+    if (count(ImageLog::AccurateRip::NotChecked) == all)
+        return CommandLine::tr("not checked against AccurateRip");
+    return CommandLine::tr("%1 of %2 tracks accurate")
+        .arg(count(ImageLog::AccurateRip::Accurate))
+        .arg(all);
+}
+
+/// The program's settings and cache as the window finds them, with no display.
+struct Application {
+    int argc = 1;
+    char name[10] = "spindella";
+    char* argv[2] = {name, nullptr};
+    QCoreApplication app{argc, argv};
+
+    Application()
+    {
+        QCoreApplication::setApplicationName(QString::fromUtf8(VersionRecord::InternalName));
+        QCoreApplication::setApplicationVersion(QString::fromUtf8(VersionRecord::FileVersion));
+        QCoreApplication::setOrganizationName(QString::fromUtf8(VersionRecord::CompanyName));
+    }
+};
+
+/// SIGINT and SIGTERM, blocked in every thread before any starts, read through a descriptor so
+/// that they cancel the task from the event loop.
+class Interruption {
+public:
+    Interruption()
+    {
+        sigemptyset(&m_signals);
+        sigaddset(&m_signals, SIGINT);
+        sigaddset(&m_signals, SIGTERM);
+        pthread_sigmask(SIG_BLOCK, &m_signals, nullptr);
+        m_fd = ::signalfd(-1, &m_signals, SFD_CLOEXEC | SFD_NONBLOCK);
+    }
+    ~Interruption()
+    {
+        m_notifier.reset();
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Interruption(const Interruption&) = delete;
+    Interruption& operator=(const Interruption&) = delete;
+
+    /// Once the application exists: `stop` on the first signal.
+    void onSignal(QObject* context, std::function<void()> stop)
+    {
+        if (m_fd < 0)
+            return;
+        m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
+        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, context,
+                         [this, stop = std::move(stop)] {
+                             signalfd_siginfo info{};
+                             while (::read(m_fd, &info, sizeof info) == sizeof info) {
+                             }
+                             stop();
+                         });
+    }
+
+private:
+    sigset_t m_signals{};
+    int m_fd = -1;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+};
+
+/// Where the names of a disc not yet in the names cache will be looked up on MusicBrainz, as
+/// the window's namer does; `then` is told the disc with its names and front cover. Until
+/// then, the disc keeps the names it has on itself (CD-Text).
+void namesOfUncachedDisc(const DiscToc& disc, const DiscIdentifier& id,
+                         const std::function<void(const DiscToc&, const QByteArray&)>& then)
+{
+    (void)id;
+    then(disc, {});
+}
+
+/// The disc's names and front cover from the names cache, else from namesOfUncachedDisc.
+void findNames(const DiscToc& disc, const DiscIdentifier& id,
+               const std::function<void(const DiscToc&, const QByteArray&)>& then)
+{
+    NamesCache cache;
+    DiscNames names;
+    switch (id.id.empty() ? NamesCache::Known::NotFound : cache.lookUp(id.id, names)) {
+    case NamesCache::Known::Names: {
+        QFile cover(QUrl(cache.coverUrl(id.id)).toLocalFile());
+        QByteArray bytes;
+        if (cover.size() <= MostCoverBytes && cover.open(QIODevice::ReadOnly))
+            bytes = cover.read(MostCoverBytes);
+        then(names.applyTo(disc), bytes);
+        return;
+    }
+    case NamesCache::Known::NotFound:
+        then(disc, {});
+        return;
+    case NamesCache::Known::Nothing:
+        namesOfUncachedDisc(disc, id, then);
+        return;
+    }
+}
+
+bool isCueSheet(const QString& device)
+{
+    return device.endsWith(QLatin1String(".cue"), Qt::CaseInsensitive) ||
+           QFileInfo(device).isFile();
+}
+
+} // namespace
+
+int saveImage(const CommandLine& line)
+{
+    Interruption interruption;
+    Application application;
+    const QFileInfo folder(line.folder());
+    if (!folder.isDir() || !folder.isWritable()) {
+        //: %1 is the folder given with --save-image.
+        Terminal::problem(
+            CommandLine::tr("cannot save into %1: it is no folder that can be written")
+                .arg(line.folder()));
+        return CommandLine::NothingDone;
+    }
+    const std::string drive = line.drive().toStdString();
+    // A cue sheet named as the drive is an image served as one, as tests and users without a
+    // drive have it.
+    const auto source = isCueSheet(line.drive())
+                            ? std::make_shared<CdioDiscSource>(std::vector<std::string>{drive})
+                            : std::make_shared<CdioDiscSource>();
+    DiscSaving saving;
+    Terminal terminal;
+    int status = CommandLine::NothingDone;
+    interruption.onSignal(&saving, [&saving] { saving.cancel(); });
+    QObject::connect(&saving, &DiscSaving::opened, &saving, [&](const DiscToc& toc) {
+        const DiscIdentifier id = DiscIdentifier::of(toc);
+        findNames(toc, id, [&saving, &line, id](const DiscToc& named, const QByteArray& cover) {
+            saving.save(named, cover, QString::fromStdString(id.id), line.folder());
+        });
+    });
+    QObject::connect(&saving, &DiscSaving::progress, &saving,
+                     [&terminal](int percent, int track) { terminal.percent(percent, track); });
+    QObject::connect(
+        &saving, &DiscSaving::trackRead, &saving, [&terminal](const TrackResult& track) {
+            const QString crcs = track.testCrc && *track.testCrc == track.copyCrc
+                                     //: %1 is a CRC in hexadecimal.
+                                     ? CommandLine::tr("copy CRC %1, the test read agrees")
+                                     : CommandLine::tr("copy CRC %1, the test read differs");
+            QString line =
+                CommandLine::tr("Track %1 read: %2")
+                    .arg(track.number)
+                    .arg(crcs.arg(
+                        QString::number(track.copyCrc, 16).rightJustified(8, u'0').toUpper()));
+            if (track.rereads > 0)
+                line += CommandLine::tr(" (%n re-read(s))", nullptr, track.rereads);
+            terminal.line(line);
+        });
+    QObject::connect(&saving, &DiscSaving::finished, &saving, [&](const DiscReport& report) {
+        status = int(report.status);
+        if (report.status == DiscReport::Status::NothingDone) {
+            terminal.end();
+            Terminal::problem(text(report.why));
+        } else {
+            for (const TrackResult& track : report.tracks)
+                terminal.line(
+                    CommandLine::tr("Track %1: %2").arg(track.number).arg(verdict(track)));
+            //: The last line of a saving; %1 is the folder made, %2 what AccurateRip said.
+            terminal.line(
+                CommandLine::tr("Saved in %1: %2").arg(text(report.folder), summary(report)));
+        }
+        QCoreApplication::quit();
+    });
+    saving.open(source, drive);
+    QCoreApplication::exec();
+    return status;
+}
+
+int verifyImage(const CommandLine& line)
+{
+    Interruption interruption;
+    Application application;
+    ImageVerifying verifying;
+    Terminal terminal;
+    int status = CommandLine::NothingDone;
+    interruption.onSignal(&verifying, [&verifying] { verifying.cancel(); });
+    QObject::connect(&verifying, &ImageVerifying::progress, &verifying,
+                     [&terminal](int percent, int track) { terminal.percent(percent, track); });
+    QObject::connect(
+        &verifying, &ImageVerifying::finished, &verifying, [&](const DiscReport& report) {
+            status = int(report.status);
+            for (const TrackResult& track : report.tracks)
+                terminal.line(
+                    CommandLine::tr("Track %1: %2").arg(track.number).arg(verdict(track)));
+            if (!report.tracks.empty()) {
+                QString last = summary(report);
+                last[0] = last[0].toUpper();
+                terminal.line(last);
+            }
+            terminal.end();
+            if (!report.why.empty())
+                Terminal::problem(text(report.why));
+            QCoreApplication::quit();
+        });
+    verifying.start(line.imagePath());
+    QCoreApplication::exec();
+    return status;
 }

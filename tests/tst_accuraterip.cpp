@@ -261,7 +261,8 @@ a negative start | -5 5000 | 9000
         QVERIFY(!AccurateRipId::of(disc(cell("tracks"), cell("leadOut").toInt())));
         DiscToc hundred = disc("", 300000);
         for (int n = 0; n < 100; ++n)
-            hundred.tracks.push_back({n + 1, n * 1000, 1000, true, false, {}, {}, {}, {}});
+            hundred.tracks.push_back(
+                {n + 1, n * 1000, 1000, true, false, {}, {}, {}, {}, {}, false, 0});
         QVERIFY(!AccurateRipId::of(hundred));
     }
 
@@ -277,6 +278,7 @@ a negative start | -5 5000 | 9000
         // Another disc's answer of good shape is no entry for this one.
         const std::string others = answer.substr(0, 58) + answer.substr(98, 40);
         QVERIFY(AccurateRipAnswer::recordsFor(others, id).empty());
+        QVERIFY(AccurateRipAnswer::isWellFormed(others));
     }
 
     void oddAnswersAreNoEntry_data()
@@ -308,6 +310,7 @@ a negative start | -5 5000 | 9000
     {
         QFETCH(QByteArray, answer);
         QVERIFY(AccurateRipAnswer::recordsFor(answer.toStdString(), threeTracks()).empty());
+        QVERIFY(!AccurateRipAnswer::isWellFormed(answer.toStdString()));
     }
 
     void mangledAnswersAreReadOrRefusedNeverBelieved()
@@ -316,6 +319,7 @@ a negative start | -5 5000 | 9000
         int read = 0;
         mangle(goodAnswer(), 40, [&](const std::string& answer) {
             for (const Record& found : AccurateRipAnswer::recordsFor(answer, id)) {
+                QVERIFY(AccurateRipAnswer::isWellFormed(answer));
                 QCOMPARE(found.tracks.size(), std::size_t(3));
                 QVERIFY(found.id1 == id.id1 && found.id2 == id.id2 && found.cddb == id.cddb);
                 QVERIFY(answer.find(AccurateRipBytes::record(found)) != std::string::npos);

@@ -150,7 +150,8 @@ an enhanced CD: the data's session left out | 1 6 95462 150 15363 32314 46592 63
         disc.leadOut = toc[2] - 150;
         for (int n = toc[0]; n <= toc[1]; ++n) {
             const int end = n < toc[1] ? toc[n + 3 - toc[0] + 1] - 150 : disc.leadOut;
-            disc.tracks.push_back({n, toc[n + 3 - toc[0]] - 150, 0, true, false, {}, {}, {}, {}});
+            disc.tracks.push_back(
+                {n, toc[n + 3 - toc[0]] - 150, 0, true, false, {}, {}, {}, {}, {}, false, 0});
             disc.tracks.back().sectorCount = end - disc.tracks.back().firstSector;
         }
         if (cell("dataTrack") == "yes") {
@@ -162,7 +163,10 @@ an enhanced CD: the data's session left out | 1 6 95462 150 15363 32314 46592 63
                                    {},
                                    {},
                                    {},
-                                   {}});
+                                   {},
+                                   {},
+                                   false,
+                                   0});
             disc.leadOut += DiscToc::SessionGap + 9000;
         }
         const DiscIdentifier id = DiscIdentifier::of(disc);

@@ -40,7 +40,7 @@ DiscToc tracks(int count, int hidden = 0)
     DiscToc toc;
     int start = hidden;
     for (int n = 1; n <= count; ++n) {
-        toc.tracks.push_back({n, start, n * 750, true, false, {}, {}, {}, {}});
+        toc.tracks.push_back({n, start, n * 750, true, false, {}, {}, {}, {}, {}, false, 0});
         start += n * 750;
     }
     toc.hiddenSectors = hidden;
@@ -70,7 +70,7 @@ struct Rig {
         toc.fromImage = disc == "image";
         if (disc == "enhanced")
             toc.tracks.push_back(
-                {4, 4500 + DiscToc::SessionGap, 750, false, false, {}, {}, {}, {}});
+                {4, 4500 + DiscToc::SessionGap, 750, false, false, {}, {}, {}, {}, {}, false, 0});
         if (disc != "none")
             transport.discLoaded(toc);
     }

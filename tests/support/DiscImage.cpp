@@ -43,6 +43,8 @@ DiscImage DiscImage::write(const std::string& folder, const std::string& name, c
     image.sectors = gap;
 
     std::ofstream cue(image.cuePath);
+    if (!design.catalog.empty())
+        cue << "CATALOG " << design.catalog << "\n";
     if (!design.title.empty())
         cue << "TITLE \"" << design.title << "\"\n";
     if (!design.performer.empty())
@@ -61,10 +63,14 @@ DiscImage DiscImage::write(const std::string& folder, const std::string& name, c
             cue << "    TITLE \"" << track.title << "\"\n";
         if (!track.performer.empty())
             cue << "    PERFORMER \"" << track.performer << "\"\n";
+        if (!track.isrc.empty())
+            cue << "    ISRC " << track.isrc << "\n";
         if (track.preEmphasis)
             cue << "    FLAGS PRE\n";
         if (t == 0 && gap > 0)
             cue << "    INDEX 00 00:00:00\n";
+        if (track.gapSeconds > 0)
+            cue << "    INDEX 00 " << msf(image.sectors - int(track.gapSeconds * 75)) << "\n";
         cue << "    INDEX 01 " << msf(image.sectors) << "\n";
         image.sectors +=
             appendTone(image.samples, track.seconds, track.frequency, track.level, data);

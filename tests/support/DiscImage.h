@@ -15,6 +15,9 @@ struct DiscImage {
         bool preEmphasis = false;
         /// A data track; after audio it starts a second session, as on an enhanced CD.
         bool data = false;
+        /// Seconds of the track before that are this track's gap (its INDEX 00).
+        double gapSeconds = 0;
+        std::string isrc;
 
         Track(double frequency = 440, double seconds = 1, double level = 0.5,
               std::string title = {}, std::string performer = {}, bool preEmphasis = false,
@@ -33,6 +36,7 @@ struct DiscImage {
         /// A gap before track 1, holding this tone (silence at frequency 0).
         double gapSeconds = 0;
         double gapFrequency = 0;
+        std::string catalog;
     };
 
     /// Writes `name`.cue and `name`.bin into `folder` (libcdio pairs the two names).

@@ -1,0 +1,373 @@
+#include "discsave/DiscSaver.h"
+
+#include "cdaudio/DiscReader.h"
+#include "discsave/CoverPicture.h"
+#include "discsave/CueSheetWriter.h"
+#include "discsave/FlacWriter.h"
+#include "discsave/ImageLog.h"
+#include "discsave/SecureReader.h"
+#include "discsave/TrackSums.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int Frames = ImageDescription::FramesPerSector;
+/// A cover larger than this is no front cover but something else.
+constexpr std::size_t MaxCoverBytes = 16 << 20;
+
+/// The tracks saved: audio ones with a place on the disc.
+std::vector<const TrackInfo*> audioTracks(const DiscToc& disc)
+{
+    std::vector<const TrackInfo*> audio;
+    for (const TrackInfo& track : disc.tracks)
+        if (track.audio && track.number >= 1 && track.sectorCount > 0)
+            audio.push_back(&track);
+    return audio;
+}
+
+const TrackInfo* named(const DiscToc& names, int number)
+{
+    for (const TrackInfo& track : names.tracks)
+        if (track.number == number)
+            return &track;
+    return nullptr;
+}
+
+long long floorDiv(long long a, long long b)
+{
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+/// Sets the drive to its full speed while it lives, back to the player's speed after.
+class FullSpeed {
+public:
+    FullSpeed(DiscReader& disc, int playingSpeed) : m_disc(disc), m_playingSpeed(playingSpeed)
+    {
+        m_disc.limitSpeed(0);
+    }
+    ~FullSpeed() { m_disc.limitSpeed(m_playingSpeed); }
+    FullSpeed(const FullSpeed&) = delete;
+    FullSpeed& operator=(const FullSpeed&) = delete;
+
+private:
+    DiscReader& m_disc;
+    int m_playingSpeed;
+};
+
+/// The disc as a mixed-mode disc's audio is read: the sectors of the data track just before the
+/// first audio track, which a read offset reaches back into, read as silence, as the disc's
+/// edges do, not as noise or errors.
+class AudioAfterData final : public DiscReader {
+public:
+    AudioAfterData(DiscReader& disc, int silentFrom, int audioStart)
+        : m_disc(disc), m_silentFrom(silentFrom), m_audioStart(audioStart)
+    {
+    }
+    const DiscToc& toc() const override { return m_disc.toc(); }
+    bool read(int first, int count, int16_t* samples) override
+    {
+        const int before = std::clamp(m_silentFrom - first, 0, count);
+        const int silent = std::clamp(m_audioStart - first, before, count) - before;
+        std::fill_n(samples + std::ptrdiff_t(before) * 2 * Frames, silent * 2 * Frames, 0);
+        const int rest = before + silent;
+        return (before == 0 || m_disc.read(first, before, samples)) &&
+               (rest == count || m_disc.read(first + rest, count - rest,
+                                             samples + std::ptrdiff_t(rest) * 2 * Frames));
+    }
+    void limitSpeed(int speed) override { m_disc.limitSpeed(speed); }
+    void eject() override { m_disc.eject(); }
+
+private:
+    DiscReader& m_disc;
+    int m_silentFrom;
+    int m_audioStart;
+};
+
+} // namespace
+
+/// Takes what the secure reader settles on: into the FLAC file and the tracks' sums, each track
+/// told once its copy has come to its end.
+class DiscSaver::Sink final : public SecureReadSink {
+public:
+    Sink(const std::vector<TrackResult>& tracks, const std::vector<TrackSums::Stretch>& stretches,
+         int fileStart, int readOffset, FlacWriter& flac, Listener& listener,
+         std::atomic<bool>& stop)
+        : m_tracks(tracks), m_sums(stretches, fileStart), m_readOffset(readOffset),
+          m_fileStart(fileStart), m_flac(flac), m_listener(listener), m_stop(stop)
+    {
+    }
+
+    void tested(const int16_t* samples, std::size_t frames) override
+    {
+        m_sums.tested(samples, frames);
+    }
+
+    void copied(const int16_t* samples, std::size_t frames) override
+    {
+        m_sums.copied(samples, frames);
+        if (!m_writeFailed && !m_flac.write(std::span(samples, 2 * frames))) {
+            m_writeFailed = true;
+            m_stop = true;
+        }
+        for (std::size_t done = m_sums.tracksCopied(); m_told < done; ++m_told)
+            m_listener.trackRead(finished(m_told));
+    }
+
+    void reread(const Reread& sector) override
+    {
+        // The drive's sector holds the corrected audio from 588 * sector - offset on.
+        const long long first = floorDiv((long long)sector.sector * Frames - m_readOffset, Frames);
+        TrackResult& track = m_tracks[m_sums.trackOf(first)];
+        track.rereads += sector.reads - 2;
+        if (!sector.settled)
+            track.suspicious.push_back(int(std::max(0LL, first - startOf(track))));
+    }
+
+    void progress(int sectorsDone, int sectorCount) override
+    {
+        const int percent = sectorCount > 0 ? int(100LL * sectorsDone / sectorCount) : 100;
+        m_listener.reading(percent, m_tracks[m_sums.trackCopying()].number);
+    }
+
+    bool writeFailed() const { return m_writeFailed; }
+    TrackResult finished(std::size_t n)
+    {
+        const TrackSums::Sums sums = m_sums.sums(n);
+        TrackResult& track = m_tracks[n];
+        track.testCrc = sums.testCrc;
+        track.copyCrc = sums.copyCrc;
+        track.accurateRipV1 = sums.accurateRipV1;
+        track.accurateRipV2 = sums.accurateRipV2;
+        track.frame450 = sums.frame450;
+        return track;
+    }
+    std::vector<TrackResult> tracks()
+    {
+        for (std::size_t n = 0; n < m_tracks.size(); ++n)
+            finished(n);
+        return m_tracks;
+    }
+
+private:
+    /// The track's first sector on the disc, from its place in the file.
+    long long startOf(const TrackResult& track) const { return track.start + m_fileStart; }
+
+    std::vector<TrackResult> m_tracks;
+    TrackSums m_sums;
+    int m_readOffset;
+    int m_fileStart;
+    FlacWriter& m_flac;
+    Listener& m_listener;
+    std::atomic<bool>& m_stop;
+    std::size_t m_told = 0;
+    bool m_writeFailed = false;
+};
+
+DiscSaver::DiscSaver(DiscReader& disc, int playingSpeed)
+    : m_disc(disc), m_playingSpeed(playingSpeed)
+{
+}
+
+DiscSaver::~DiscSaver()
+{
+    discard();
+}
+
+void DiscSaver::discard()
+{
+    // The file is closed before its folder goes.
+    m_flac.reset();
+    m_folder.discard();
+}
+
+bool DiscSaver::fail(const std::string& reason)
+{
+    if (m_error.empty())
+        m_error = reason;
+    discard();
+    return false;
+}
+
+std::string DiscSaver::performerOf(const DiscToc& names)
+{
+    return names.performer.empty() ? "Unknown performer" : names.performer;
+}
+
+std::string DiscSaver::titleOf(const DiscToc& names, const std::string& musicBrainzDiscId)
+{
+    if (!names.title.empty())
+        return names.title;
+    return musicBrainzDiscId.empty() ? "Unknown title"
+                                     : "Unknown title (" + musicBrainzDiscId + ")";
+}
+
+ImageDescription DiscSaver::describe(const DiscToc& disc, const Request& request, bool hiddenAudio)
+{
+    ImageDescription image;
+    const std::vector<const TrackInfo*> audio = audioTracks(disc);
+    if (audio.empty())
+        return image;
+    const TrackInfo& first = *audio.front();
+    // The audio before track 1 is kept or left out; a data track 1 is left out with its gap.
+    const bool isTrackOne = &first == &disc.tracks.front();
+    const bool keepHidden = isTrackOne && hiddenAudio;
+    const int fileStart = keepHidden ? 0 : first.firstSector;
+    image.pregap = isTrackOne && !keepHidden ? first.firstSector : 0;
+    image.sectors = audio.back()->endSector() - fileStart;
+
+    const DiscToc& names = request.names;
+    image.title = names.title;
+    image.performer = names.performer;
+    image.date = names.releaseDate;
+    image.discNumber = names.discNumber;
+    image.musicBrainzAlbumId = names.musicBrainzAlbumId;
+    image.musicBrainzDiscId = request.musicBrainzDiscId;
+    image.catalog = disc.catalog;
+    if (const std::optional<AccurateRipId> id = AccurateRipId::of(disc)) {
+        char freedb[16];
+        std::snprintf(freedb, sizeof freedb, "%08x", unsigned(id->cddb));
+        image.freedbId = freedb;
+    }
+    if (request.cover.size() <= MaxCoverBytes && CoverPicture::read(request.cover))
+        image.cover = request.cover;
+
+    int previousStart = fileStart;
+    for (const TrackInfo* track : audio) {
+        ImageDescription::Track& made = image.tracks.emplace_back();
+        made.number = track->number;
+        made.start = track->firstSector - fileStart;
+        if (track == &first)
+            made.gap = keepHidden ? made.start : 0;
+        else if (track->gapSectors > 0 && track->gapSectors < track->firstSector - previousStart)
+            made.gap = track->gapSectors;
+        made.preEmphasis = track->preEmphasis;
+        made.copyPermitted = track->copyPermitted;
+        made.isrc = track->isrc;
+        if (const TrackInfo* name = named(names, track->number)) {
+            made.title = name->title;
+            made.performer = name->performer;
+        }
+        previousStart = track->firstSector;
+    }
+    return image;
+}
+
+bool DiscSaver::holdsAudio(int firstSector, int endSector, const std::atomic<bool>& stop)
+{
+    std::vector<int16_t> samples(std::size_t(SecureReader::SectorsPerRead) * 2 * Frames);
+    for (int sector = firstSector; sector < endSector && !stop;
+         sector += SecureReader::SectorsPerRead) {
+        const int count = std::min(SecureReader::SectorsPerRead, endSector - sector);
+        // Unreadable, it is left out as the player leaves it.
+        if (!m_disc.read(sector, count, samples.data()))
+            return false;
+        const auto end = samples.begin() + std::ptrdiff_t(count) * 2 * Frames;
+        if (std::any_of(samples.begin(), end, [](int16_t sample) { return sample != 0; }))
+            return true;
+    }
+    return false;
+}
+
+bool DiscSaver::read(const Request& request, Listener& listener, std::atomic<bool>& stop)
+{
+    if (m_read || !m_error.empty())
+        return fail("the disc was read twice");
+    m_read = true;
+    m_disc.readDetails();
+    const DiscToc& disc = m_disc.toc();
+    m_id = AccurateRipId::of(disc);
+    const std::vector<const TrackInfo*> audio = audioTracks(disc);
+    if (audio.empty())
+        return fail("the disc has no audio tracks");
+    const TrackInfo& first = *audio.front();
+    const int end = audio.back()->endSector();
+    if (first.firstSector < 0 || end > disc.leadOut || end > ImageDescription::MaxSectors)
+        return fail("the disc's table of contents makes no sense");
+
+    const bool hidden = &first == &disc.tracks.front() && first.firstSector > 0 &&
+                        holdsAudio(0, first.firstSector, stop);
+    m_image = describe(disc, request, hidden);
+    if (const std::string problem = m_image.problem(); !problem.empty())
+        return fail("the disc's table of contents makes no sense: " + problem);
+    const int fileStart = end - m_image.sectors;
+    m_performer = performerOf(request.names);
+    m_title = titleOf(request.names, request.musicBrainzDiscId);
+    m_name = ImageFolder::safeName(m_performer + " - " + m_title);
+    m_readOffset = request.readOffset;
+    m_readOffsetSource = request.readOffsetSource;
+
+    if (!m_folder.create(request.parent) ||
+        !m_folder.writeFile(m_name + ".cue", CueSheetWriter::text(m_image, m_name + ".flac")))
+        return fail(m_folder.error());
+    m_flac = std::make_unique<FlacWriter>();
+    if (!m_flac->open(m_folder.path() + "/" + m_name + ".flac", m_image,
+                      (long long)m_image.sectors * Frames))
+        return fail(m_flac->error());
+
+    std::vector<TrackResult> tracks;
+    std::vector<TrackSums::Stretch> stretches;
+    for (std::size_t n = 0; n < audio.size(); ++n) {
+        const ImageDescription::Track& place = m_image.tracks[n];
+        const int next = n + 1 < audio.size() ? audio[n + 1]->firstSector : end;
+        TrackResult& track = tracks.emplace_back();
+        track.number = place.number;
+        track.start = place.start;
+        track.gap = place.gap;
+        track.length = next - audio[n]->firstSector;
+        stretches.push_back({track.number, audio[n]->firstSector, track.length});
+    }
+    Sink sink(tracks, stretches, fileStart, request.readOffset, *m_flac, listener, stop);
+    SecureReader::Result result;
+    {
+        const FullSpeed speed(m_disc, m_playingSpeed);
+        const int reach = (std::abs(request.readOffset) + Frames - 1) / Frames;
+        AudioAfterData audio(m_disc, &first == &disc.tracks.front() ? 0 : first.firstSector - reach,
+                             &first == &disc.tracks.front() ? 0 : first.firstSector);
+        SecureReader reader(audio, request.readOffset);
+        result = reader.read(fileStart, end, end, sink, stop);
+    }
+    if (sink.writeFailed())
+        return fail(m_flac->error());
+    switch (result.status) {
+    case SecureReader::Status::Done:
+        break;
+    case SecureReader::Status::Cancelled:
+        m_cancelled = true;
+        return fail("saving was cancelled");
+    case SecureReader::Status::DriveGone:
+        return fail("the disc was taken out, or the drive stopped reading it");
+    case SecureReader::Status::BadRange:
+        return fail("the disc's table of contents makes no sense");
+    }
+    if (!m_flac->finish())
+        return fail(m_flac->error());
+    m_flac.reset();
+    m_tracks = sink.tracks();
+    return true;
+}
+
+bool DiscSaver::keep(const std::vector<TrackResult>& judged, const std::string& program,
+                     const std::string& saved)
+{
+    if (!m_read || !m_error.empty() || judged.size() != m_tracks.size())
+        return fail("there is no image read to keep");
+    ImageLog log;
+    log.program = program;
+    log.saved = saved;
+    log.performer = m_performer;
+    log.title = m_title;
+    log.drive = m_disc.driveModel().name();
+    if (log.drive.empty())
+        log.drive = "a disc image";
+    log.readOffset = m_readOffset;
+    log.readOffsetSource = m_readOffsetSource;
+    log.readingMode = "secure: every sector read twice with the drive's cache pushed out "
+                      "between, and again until two reads in a row agree";
+    log.tracks.assign(judged.begin(), judged.end());
+    if (!m_folder.writeFile(m_name + ".log", log.text()) || !m_folder.keep(m_name))
+        return fail(m_folder.error());
+    return true;
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "accuraterip/AccurateRipId.h"
+#include "cdaudio/DiscToc.h"
+#include "discsave/ImageDescription.h"
+#include "discsave/ImageFolder.h"
+#include "discsave/TrackResult.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class DiscReader;
+class FlacWriter;
+
+/// Saves a disc as an image: its audio tracks as one FLAC file with a cue sheet, read securely
+/// at the drive's full speed and summed as they come, written into a working folder that takes
+/// the disc's name only once its log is there too. An enhanced CD's data session and a
+/// mixed-mode disc's data track are left out. Plain C++, used from one thread.
+class DiscSaver {
+public:
+    /// What to save the disc as, beyond what the disc itself says.
+    struct Request {
+        /// The names for the disc (title, performer, release date, disc number, MusicBrainz
+        /// album ID) and for its tracks, found by number (title, performer).
+        DiscToc names;
+        /// A PNG or JPEG front cover; one that is neither is left out.
+        std::vector<std::uint8_t> cover;
+        std::string musicBrainzDiscId;
+        /// In samples, signed as AccurateRip's drive list signs it.
+        int readOffset = 0;
+        /// Where the offset came from, for the log.
+        std::string readOffsetSource;
+        /// The folder the image's own folder is made in.
+        std::string parent;
+    };
+
+    class Listener {
+    public:
+        virtual ~Listener() = default;
+        /// How far the reading has come, and the track (by number) it is reading.
+        virtual void reading(int percent, int track) = 0;
+        /// A track read to its end, its AccurateRip answer not yet known.
+        virtual void trackRead(const TrackResult& track) = 0;
+    };
+
+    /// `playingSpeed` is the speed the drive is set back to when saving ends.
+    DiscSaver(DiscReader& disc, int playingSpeed);
+    /// Unkept, the working folder goes.
+    ~DiscSaver();
+    DiscSaver(const DiscSaver&) = delete;
+    DiscSaver& operator=(const DiscSaver&) = delete;
+
+    /// Reads the disc into the working folder. False, with error(), when that cannot be done
+    /// (the folder cannot be made, the disc went, the disk is full, `stop` was set), and the
+    /// working folder is gone. `stop` is looked at before every read of the disc; the saver sets
+    /// it itself when writing fails, so that reading ends at once.
+    bool read(const Request& request, Listener& listener, std::atomic<bool>& stop);
+    /// Once read: writes the log of `judged` (the tracks with AccurateRip's answers) and gives
+    /// the folder the disc's name. False with error() when it cannot; the folder goes then.
+    bool keep(const std::vector<TrackResult>& judged, const std::string& program,
+              const std::string& saved);
+    /// Lets the working folder go.
+    void discard();
+
+    /// The tracks read, in order.
+    const std::vector<TrackResult>& tracks() const { return m_tracks; }
+    /// The disc as AccurateRip files it; none for a disc it cannot name.
+    const std::optional<AccurateRipId>& accurateRipId() const { return m_id; }
+    /// Once kept: the folder's path.
+    const std::string& folder() const { return m_folder.path(); }
+    const std::string& error() const { return m_error; }
+    bool cancelled() const { return m_cancelled; }
+
+    /// The image of `disc` as `request` names it, the audio before track 1 kept where
+    /// `hiddenAudio` (else left out as silence); its problem() says when the table makes none.
+    static ImageDescription describe(const DiscToc& disc, const Request& request, bool hiddenAudio);
+    /// The performer and title the image's folder and files are named after: those of `names`,
+    /// unknown ones said so. The folder is "<performer> - <title>", made safe.
+    static std::string performerOf(const DiscToc& names);
+    static std::string titleOf(const DiscToc& names, const std::string& musicBrainzDiscId);
+
+private:
+    class Sink;
+    bool fail(const std::string& reason);
+    bool holdsAudio(int firstSector, int endSector, const std::atomic<bool>& stop);
+
+    DiscReader& m_disc;
+    int m_playingSpeed = 0;
+    ImageFolder m_folder;
+    std::unique_ptr<FlacWriter> m_flac;
+    std::optional<AccurateRipId> m_id;
+    ImageDescription m_image;
+    std::string m_performer;
+    std::string m_title;
+    /// Of the folder and the files in it.
+    std::string m_name;
+    int m_readOffset = 0;
+    std::string m_readOffsetSource;
+    std::vector<TrackResult> m_tracks;
+    std::string m_error;
+    bool m_cancelled = false;
+    bool m_read = false;
+};

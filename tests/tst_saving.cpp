@@ -1,0 +1,416 @@
+// Saving a disc as a verified image through the real path (disc images served as drives by
+// libcdio, a stand-in AccurateRip on this machine) and verifying images: the saved image read
+// back is the disc as the drive gives it, AccurateRip's answers are judged, and a saving that
+// fails leaves nothing behind.
+#include "accuraterip/AccurateRipId.h"
+#include "accuraterip/TrackChecksum.h"
+#include "cdaudio/CdioDiscSource.h"
+#include "discimage/ImageDiscReader.h"
+#include "discsave/DiscSaving.h"
+#include "discsave/ImageVerifying.h"
+#include "support/AccurateRipBytes.h"
+#include "support/DiscImage.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+Q_DECLARE_METATYPE(DiscImage::Design)
+
+namespace {
+
+constexpr int Frames = 588;
+
+/// A drive whose disc is taken out while it reads: every read from the first that reaches
+/// `ejectAt` on fails. It notes the speeds it is asked for.
+class EjectingReader final : public DiscReader {
+public:
+    EjectingReader(std::unique_ptr<DiscReader> disc, int ejectAt, QList<int>& speeds)
+        : m_disc(std::move(disc)), m_ejectAt(ejectAt), m_speeds(speeds)
+    {
+    }
+    const DiscToc& toc() const override { return m_disc->toc(); }
+    bool read(int first, int count, int16_t* samples) override
+    {
+        m_ejected = m_ejected || first + count > m_ejectAt;
+        return !m_ejected && m_disc->read(first, count, samples);
+    }
+    void limitSpeed(int speed) override { m_speeds << speed; }
+    void eject() override {}
+    void readDetails() override { m_disc->readDetails(); }
+    DriveModel driveModel() const override { return m_disc->driveModel(); }
+
+private:
+    std::unique_ptr<DiscReader> m_disc;
+    int m_ejectAt;
+    bool m_ejected = false;
+    QList<int>& m_speeds;
+};
+
+class EjectingSource final : public DiscSource {
+public:
+    EjectingSource(std::string image, int ejectAt) : m_images({image}), m_ejectAt(ejectAt) {}
+    std::vector<std::string> drives() override { return m_images.drives(); }
+    std::unique_ptr<DiscReader> open(const std::string& drive) override
+    {
+        return std::make_unique<EjectingReader>(m_images.open(drive), m_ejectAt, speeds);
+    }
+    Media media(const std::string& drive) override { return m_images.media(drive); }
+
+    QList<int> speeds;
+
+private:
+    CdioDiscSource m_images;
+    int m_ejectAt;
+};
+
+DiscImage::Design threeTracks()
+{
+    DiscImage::Design design;
+    design.title = "Songs";
+    design.performer = "The Band";
+    design.tracks = {{440, 2.0}, {660, 3.0}, {880, 1.5}};
+    return design;
+}
+
+/// The disc as libcdio gives it.
+DiscToc tocOf(const DiscImage& disc)
+{
+    return CdioDiscSource({disc.cuePath}).open(disc.cuePath)->toc();
+}
+
+/// The drive's sample at `frame` of the disc corrected for `offset`: silence off the audio.
+int16_t corrected(const DiscImage& disc, long long frame, int channel, int offset, int audioStart,
+                  int audioEnd)
+{
+    const long long at = frame + offset;
+    return at >= (long long)audioStart * Frames && at < (long long)audioEnd * Frames
+               ? disc.samples[2 * at + channel]
+               : 0;
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+/// Saves the disc of `source` as its CD-Text names it, into `folder`; `during` is told of the
+/// saving's progress.
+DiscReport save(std::shared_ptr<DiscSource> source, const QString& folder,
+                const std::function<void(DiscSaving&, int)>& during = {})
+{
+    DiscSaving saving;
+    QObject::connect(&saving, &DiscSaving::opened, &saving, [&](const DiscToc& toc) {
+        saving.save(toc, {}, QStringLiteral("lwHl8fGzJyLXQR33ug60E8jhf4k-"), folder);
+    });
+    QObject::connect(&saving, &DiscSaving::progress, &saving,
+                     [&](int percent) { during ? during(saving, percent) : void(); });
+    QSignalSpy finished(&saving, &DiscSaving::finished);
+    saving.open(std::move(source));
+    if (!finished.wait(30000))
+        return {};
+    return finished.at(0).at(0).value<DiscReport>();
+}
+
+DiscReport verify(const QString& path)
+{
+    ImageVerifying verifying;
+    QSignalSpy finished(&verifying, &ImageVerifying::finished);
+    verifying.start(path);
+    if (!finished.wait(30000))
+        return {};
+    return finished.at(0).at(0).value<DiscReport>();
+}
+
+} // namespace
+
+class SavingTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QProcess m_server;
+    QString m_routes;
+
+    void route(const QString& scenario)
+    {
+        QFile routes(m_routes);
+        QVERIFY(routes.open(QIODevice::WriteOnly));
+        routes.write(QJsonDocument(QJsonObject{{"*", scenario}}).toJson());
+    }
+    /// The settings, with the drive's offset in them or else in the stand-in's list of drives.
+    void settings(int offset, bool lookup = true, bool inList = false)
+    {
+        QSettings file;
+        file.clear();
+        file.setValue("AccurateRip/server",
+                      "http://127.0.0.1:" + m_server.property("port").toString());
+        file.setValue("AccurateRip/lookup", lookup);
+        if (offset != 0 && !inList)
+            file.setValue("Drives/offset/libcdio CDRWIN", offset);
+        QFile::remove(m_dir.filePath("cache/Halcyra/Spindella/DriveOffsets.bin"));
+        QFile list(m_dir.filePath("DriveOffsets.bin"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(
+            QByteArray::fromStdString(AccurateRipBytes::driveOffset(-3, "HL-DT-ST - BD") +
+                                      AccurateRipBytes::driveOffset(offset, "LIBCDIO - CDRWIN")));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // Never the user's settings or cache.
+        qputenv("XDG_CONFIG_HOME", m_dir.filePath("config").toLocal8Bit());
+        qputenv("XDG_CACHE_HOME", m_dir.filePath("cache").toLocal8Bit());
+        QCoreApplication::setOrganizationName("Halcyra");
+        QCoreApplication::setApplicationName("Spindella");
+        m_routes = m_dir.filePath("routes.json");
+        route("absent");
+        m_server.start("/usr/bin/python3",
+                       {QFINDTESTDATA("mocks/accuraterip.py"), m_routes,
+                        m_dir.filePath("requests.log"), m_dir.filePath("DriveOffsets.bin")});
+        QVERIFY(m_server.waitForReadyRead(5000));
+        m_server.setProperty("port", m_server.readLine().trimmed());
+    }
+    void cleanupTestCase()
+    {
+        m_server.kill();
+        m_server.waitForFinished();
+    }
+
+    void savedImageIsTheDiscAsTheDriveGivesIt_data()
+    {
+        QTest::addColumn<DiscImage::Design>("design");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("offsetFrom");
+        QTest::addColumn<QString>("cueLines");
+        DiscImage::Design hidden = threeTracks();
+        hidden.gapSeconds = 1;
+        hidden.gapFrequency = 330;
+        hidden.catalog = "0724384960650";
+        hidden.tracks[0].isrc = "GBAYE9900123";
+        hidden.tracks[1].preEmphasis = true;
+        hidden.tracks[1].gapSeconds = 0.4;
+        hidden.tracks[2].isrc = "usabc1234567"; // not in capitals: no ISRC
+        QTest::newRow("hidden track, gaps, codes and pre-emphasis")
+            << hidden << 0 << "0 samples (AccurateRip's drive list)"
+            << "CATALOG 0724384960650, ISRC GBAYE9900123, FLAGS PRE, INDEX 00 00:00:00, "
+               "INDEX 01 00:01:00, INDEX 00 00:02:45, INDEX 01 00:03:00";
+        DiscImage::Design silent = threeTracks();
+        silent.gapSeconds = 1;
+        QTest::newRow("silence before track 1, offset from the settings")
+            << silent << 6 << "+6 samples (the settings)"
+            << "PREGAP 00:01:00, INDEX 01 00:00:00";
+        QTest::newRow("offset from AccurateRip's drive list")
+            << threeTracks() << 30 << "+30 samples (AccurateRip's drive list)"
+            << "TRACK 03";
+        DiscImage::Design enhanced = threeTracks();
+        enhanced.tracks.push_back({0, 2.0, 0, {}, {}, false, true});
+        DiscImage::Design mixed = threeTracks();
+        mixed.tracks.insert(mixed.tracks.begin(), DiscImage::Track(0, 2.0, 0, {}, {}, false, true));
+        QTest::newRow("mixed-mode disc, offset back into its data")
+            << mixed << -700 << "-700 samples (the settings)"
+            << "TRACK 02 AUDIO";
+        QTest::newRow("enhanced CD, offset back more than a sector")
+            << enhanced << -700 << "-700 samples (the settings)"
+            << "TRACK 03 AUDIO";
+    }
+    void savedImageIsTheDiscAsTheDriveGivesIt()
+    {
+        QFETCH(DiscImage::Design, design);
+        QFETCH(int, offset);
+        QFETCH(QString, offsetFrom);
+        QFETCH(QString, cueLines);
+        settings(offset, true, offsetFrom.contains("list"));
+        QTemporaryDir dir;
+        const DiscImage disc = DiscImage::write(dir.path().toStdString(), "disc", design);
+        QVERIFY(QDir(dir.path()).mkdir("out"));
+        const DiscReport report =
+            save(std::make_shared<CdioDiscSource>(std::vector{disc.cuePath}), dir.filePath("out"));
+        QVERIFY2(report.status == DiscReport::Status::Fine, report.why.c_str());
+        QCOMPARE(QString::fromStdString(report.folder), dir.filePath("out/The Band - Songs"));
+        QFile cue(dir.filePath("out/The Band - Songs/The Band - Songs.cue"));
+        QVERIFY(cue.open(QIODevice::ReadOnly));
+        const QString sheet = cue.readAll();
+        for (const QString& line : cueLines.split(", "))
+            QVERIFY2(sheet.contains(line), qPrintable(sheet));
+        QVERIFY(!sheet.contains("MODE1") && !sheet.contains("usabc"));
+        QFile log(dir.filePath("out/The Band - Songs/The Band - Songs.log"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains("Read offset     " + offsetFrom.toUtf8() + "\n"));
+
+        const DiscToc drive = tocOf(disc);
+        std::string error;
+        const auto saved = ImageDiscReader::open(cue.fileName().toStdString(), error);
+        QVERIFY2(saved, error.c_str());
+        const std::vector<TrackInfo> expected = drive.audioTracks();
+        const std::vector<TrackInfo> got = saved->toc().audioTracks();
+        QCOMPARE(got.size(), expected.size());
+        // A mixed-mode disc's image starts where its audio does.
+        const int shift = expected.front().firstSector - got.front().firstSector;
+        const int audioStart = design.tracks[0].data ? expected.front().firstSector : 0;
+        for (std::size_t n = 0; n < got.size(); ++n) {
+            QCOMPARE(got[n].firstSector + shift, expected[n].firstSector);
+            QCOMPARE(got[n].sectorCount, expected[n].sectorCount);
+            QCOMPARE(got[n].preEmphasis, expected[n].preEmphasis);
+        }
+        const int audioEnd = expected.back().endSector();
+        QCOMPARE(saved->toc().leadOut + shift, audioEnd);
+        // The file holds the hidden track, or starts at track 1 after silence.
+        const int fileStart = design.gapFrequency > 0 ? 0 : expected.front().firstSector;
+        std::vector<int16_t> samples(2 * Frames);
+        for (int sector = shift; sector < audioEnd; ++sector) {
+            QVERIFY(saved->read(sector - shift, 1, samples.data()));
+            for (int i = 0; i < 2 * Frames; ++i) {
+                const int16_t want = sector < fileStart
+                                         ? 0
+                                         : corrected(disc, (long long)sector * Frames + i / 2,
+                                                     i % 2, offset, audioStart, audioEnd);
+                if (samples[i] != want)
+                    QFAIL(qPrintable(QString("sector %1, sample %2: %3, not %4")
+                                         .arg(sector)
+                                         .arg(i)
+                                         .arg(samples[i])
+                                         .arg(want)));
+            }
+        }
+    }
+
+    void accurateRipAnswersAreJudged_data()
+    {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<bool>("lookup");
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<int>("status");
+        QTest::newRow("every track matches, one by its v2 sum")
+            << "file:match.bin" << true << "accurate 7, accurate 7, accurate 7" << 0;
+        QTest::newRow("one track differs")
+            << "file:differs.bin" << true << "accurate 7, differs, accurate 7" << 2;
+        QTest::newRow("the disc is not in the database")
+            << "absent" << true << "not in database, not in database, not in database" << 0;
+        QTest::newRow("a web page instead of records")
+            << "html" << true << "not checked, not checked, not checked" << 0;
+        QTest::newRow("records cut short")
+            << "truncated:match.bin" << true << "not checked, not checked, not checked" << 0;
+        QTest::newRow("lookups turned off")
+            << "file:match.bin" << false << "not checked, not checked, not checked" << 0;
+    }
+    void accurateRipAnswersAreJudged()
+    {
+        QFETCH(QString, scenario);
+        QFETCH(bool, lookup);
+        QFETCH(QString, answers);
+        QFETCH(int, status);
+        settings(0, lookup);
+        QTemporaryDir dir;
+        const DiscImage disc = DiscImage::write(dir.path().toStdString(), "disc", threeTracks());
+        // The database's records, from sums worked out on the image's own samples.
+        const DiscToc toc = tocOf(disc);
+        const AccurateRipId id = *AccurateRipId::of(toc);
+        AccurateRipAnswer::Record match{id.id1, id.id2, id.cddb, {}};
+        for (std::size_t n = 0; n < toc.tracks.size(); ++n) {
+            const TrackInfo& track = toc.tracks[n];
+            TrackChecksum sum(std::size_t(track.sectorCount) * Frames, n == 0,
+                              n + 1 == toc.tracks.size());
+            sum.add(disc.samples.data() + 2LL * track.firstSector * Frames,
+                    std::size_t(track.sectorCount) * Frames);
+            match.tracks.push_back({7, n == 1 ? sum.v2() : sum.v1(), sum.frame450()});
+        }
+        AccurateRipAnswer::Record differs = match;
+        differs.tracks[1].sum ^= 1;
+        for (const auto& [name, record] :
+             {std::pair("match.bin", match), {"differs.bin", differs}}) {
+            QFile file(m_dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::fromStdString(AccurateRipBytes::record(record)));
+        }
+        route(scenario);
+
+        const DiscReport saved =
+            save(std::make_shared<CdioDiscSource>(std::vector{disc.cuePath}), dir.path());
+        QCOMPARE(int(saved.status), status);
+        const auto said = [](const DiscReport& report) {
+            QStringList words;
+            for (const TrackResult& track : report.tracks)
+                words << QStringList{"not checked", "not in database", "differs",
+                                     "accurate " + QString::number(track.confidence)}
+                             .at(int(track.accurateRip));
+            return words.join(", ");
+        };
+        QCOMPARE(said(saved), answers);
+        // The image made by hand, verified, agrees with the saving's answers and sums.
+        const DiscReport verified = verify(QString::fromStdString(disc.cuePath));
+        QCOMPARE(said(verified), answers);
+        QCOMPARE(int(verified.status), answers.startsWith("not checked") ? 1 : status);
+        QCOMPARE(verified.tracks.size(), saved.tracks.size());
+        for (std::size_t n = 0; n < saved.tracks.size(); ++n) {
+            QCOMPARE(verified.tracks[n].copyCrc, saved.tracks[n].copyCrc);
+            QCOMPARE(*saved.tracks[n].testCrc, saved.tracks[n].copyCrc);
+            QCOMPARE(verified.tracks[n].frame450, saved.tracks[n].frame450);
+        }
+    }
+
+    void failedSavingsLeaveNothingBehind_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("cancelled halfway") << "cancel"
+                                           << "saving was cancelled";
+        QTest::newRow("disc taken out while reading")
+            << "eject"
+            << "the disc was taken out, or the drive stopped reading it";
+        QTest::newRow("the disk fills up") << "full"
+                                           << "the disk is full";
+        QTest::newRow("a file where the folder should be")
+            << "file"
+            << "cannot make a folder in %1/out: not a directory";
+    }
+    void failedSavingsLeaveNothingBehind()
+    {
+        QFETCH(QString, failure);
+        QFETCH(QString, why);
+        settings(0);
+        route("absent");
+        QTemporaryDir dir;
+        DiscImage::Design design = threeTracks();
+        design.tracks[1].seconds = 60; // several of the reader's chunks
+        const DiscImage disc = DiscImage::write(dir.path().toStdString(), "disc", design);
+        const QString out = dir.filePath("out");
+        if (failure == "file")
+            QVERIFY(QFile(out).open(QIODevice::WriteOnly));
+        else
+            QVERIFY(QDir().mkdir(out));
+        auto source = std::make_shared<EjectingSource>(
+            disc.cuePath, failure == "eject" ? disc.sectors / 2 : disc.sectors + 1);
+
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
+        if (failure == "full") {
+            rlimit limited = before;
+            limited.rlim_cur = 256 * 1024;
+            setrlimit(RLIMIT_FSIZE, &limited);
+        }
+        const DiscReport report = save(source, out, [&](DiscSaving& saving, int percent) {
+            if (failure == "cancel" && percent < 100)
+                saving.cancel();
+        });
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, signalBefore);
+
+        QCOMPARE(int(report.status), int(DiscReport::Status::NothingDone));
+        QCOMPARE(QString::fromStdString(report.why), why.replace("%1", dir.path()));
+        QCOMPARE(entries(out), QStringList());
+        if (failure == "eject")
+            QCOMPARE(source->speeds, QList<int>({0, 4}));
+    }
+};
+
+QTEST_GUILESS_MAIN(SavingTest)
+#include "tst_saving.moc"
