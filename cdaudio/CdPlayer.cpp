@@ -207,9 +207,12 @@ void CdPlayer::setVolume(double volume)
     Q_EMIT changed();
 }
 
-void CdPlayer::onOpened(DiscWorker::Found found, const DiscToc& toc)
+void CdPlayer::onOpened(DiscWorker::Found found, const DiscToc& toc, const QString& where)
 {
     ThreadHandOff::acquire(&m_ring);
+    const bool image = found == DiscWorker::Found::Disc && toc.fromImage;
+    m_drive = found == DiscWorker::Found::Disc && !image ? where : QString();
+    m_image = image ? where : QString();
     switch (found) {
     case DiscWorker::Found::NoDrive:
         m_transport.noDrive();

@@ -45,6 +45,10 @@ public:
     void open();
     /// Opens that drive and reads its disc, whatever played.
     void openDrive(const QString& device);
+    /// The drive the disc is in; empty without a disc, or for an image.
+    const QString& drive() const { return m_drive; }
+    /// The image in the drive's place; empty without one.
+    const QString& imagePath() const { return m_image; }
     /// The computer's drives, as last listed (at start and at each Load).
     const QList<Drive>& drives() const { return m_drives; }
     /// Puts the image at `path` in the drive's place, once it is known to play; a bad one leaves
@@ -91,7 +95,7 @@ private:
     void stop() override;
     void eject() override;
 
-    void onOpened(DiscWorker::Found found, const DiscToc& toc);
+    void onOpened(DiscWorker::Found found, const DiscToc& toc, const QString& where);
     void onReadFailed(quint64 generation);
     void onRangeTaken(quint64 generation, int firstSector, int endSector);
     void onImageRefused(const QString& why);
@@ -122,6 +126,8 @@ private:
     QTimer m_soundDeadline;
     QString m_imagePath;
     QList<Drive> m_drives;
+    QString m_drive;
+    QString m_image;
     /// The range being heard, and where in the output's time it began.
     int m_startSector = 0;
     int m_endSector = 0;

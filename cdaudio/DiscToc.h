@@ -61,6 +61,8 @@ struct DiscToc {
     // Where the disc was found on MusicBrainz: its release, and its cover as a local file.
     std::string releaseDate;
     int discNumber = 0;
+    /// How many discs the release has.
+    int discCount = 0;
     std::string musicBrainzAlbumId;
     std::string artUrl;
 

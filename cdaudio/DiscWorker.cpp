@@ -63,7 +63,7 @@ void DiscWorker::openFrom(const std::vector<std::string>& drives)
         m_drive.clear();
         m_pollTimer.stop();
         ThreadHandOff::release(&m_ring);
-        Q_EMIT opened(Found::NoDrive, {});
+        Q_EMIT opened(Found::NoDrive, {}, {});
         return;
     }
 
@@ -103,6 +103,7 @@ void DiscWorker::openRequestedImage()
     // Whatever was read ahead of the disc before must not be heard.
     m_ring.clear();
     m_image = image;
+    m_imagePath = path;
     m_drive.clear(); // an image is never taken out
     m_pollTimer.stop();
     take(std::move(reader));
@@ -118,9 +119,9 @@ void DiscWorker::take(std::unique_ptr<DiscReader> reader)
     m_audio = m_toc.audioTracks();
     ThreadHandOff::release(&m_ring);
     if (m_reader)
-        Q_EMIT opened(Found::Disc, m_toc);
+        Q_EMIT opened(Found::Disc, m_toc, QString::fromStdString(m_image ? m_imagePath : m_drive));
     else
-        Q_EMIT opened(Found::NoDisc, {});
+        Q_EMIT opened(Found::NoDisc, {}, {});
 }
 
 void DiscWorker::startReading(int firstSector, int endSector, quint64 generation)
@@ -283,7 +284,7 @@ void DiscWorker::poll()
         m_reader.reset();
         m_discPresent = false;
         ThreadHandOff::release(&m_ring);
-        Q_EMIT opened(Found::NoDisc, {});
+        Q_EMIT opened(Found::NoDisc, {}, {});
     } else {
         open();
     }

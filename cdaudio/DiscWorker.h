@@ -58,7 +58,8 @@ public Q_SLOTS:
     void poll();
 
 Q_SIGNALS:
-    void opened(DiscWorker::Found found, const DiscToc& toc);
+    /// A disc found in the drive `where`, or the image at `where`; or none.
+    void opened(DiscWorker::Found found, const DiscToc& toc, const QString& where);
     /// Each drive's device and its vendor and model (empty where it does not say).
     void drivesListed(const QStringList& devices, const QStringList& descriptions);
     void imageRefused(const QString& why);
@@ -84,6 +85,7 @@ private:
     std::unique_ptr<DiscReader> m_reader;
     /// The image in the drive's place, if one is.
     std::shared_ptr<DiscSource> m_image;
+    std::string m_imagePath;
     /// The image asked for, handed over from the interface thread.
     std::mutex m_requestMutex;
     std::shared_ptr<DiscSource> m_requestedImage;

@@ -5,7 +5,6 @@
 #include "cdaudio/SpokenMenuEntry.h"
 
 #include <QActionGroup>
-#include <QCoreApplication>
 
 namespace {
 

@@ -34,6 +34,7 @@ DiscToc DiscNames::applyTo(DiscToc disc) const
     fill(disc.performer, albumArtist);
     disc.releaseDate = date;
     disc.discNumber = discNumber;
+    disc.discCount = discCount;
     disc.musicBrainzAlbumId = releaseId;
     std::size_t next = 0;
     for (TrackInfo& track : disc.tracks) {

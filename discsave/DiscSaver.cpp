@@ -223,6 +223,7 @@ ImageDescription DiscSaver::describe(const DiscToc& disc, const Request& request
     image.performer = names.performer;
     image.date = names.releaseDate;
     image.discNumber = names.discNumber;
+    image.discTotal = names.discCount;
     image.musicBrainzAlbumId = names.musicBrainzAlbumId;
     image.musicBrainzDiscId = request.musicBrainzDiscId;
     image.catalog = disc.catalog;

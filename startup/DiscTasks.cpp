@@ -114,19 +114,12 @@ QString summary(const DiscReport& report)
 }
 
 /// The program's settings and cache as the window finds them, with no display.
-struct Application {
-    int argc = 1;
-    char name[10] = "spindella";
-    char* argv[2] = {name, nullptr};
-    QCoreApplication app{argc, argv};
-
-    Application()
-    {
-        QCoreApplication::setApplicationName(QString::fromUtf8(VersionRecord::InternalName));
-        QCoreApplication::setApplicationVersion(QString::fromUtf8(VersionRecord::FileVersion));
-        QCoreApplication::setOrganizationName(QString::fromUtf8(VersionRecord::CompanyName));
-    }
-};
+void nameTheProgram()
+{
+    QCoreApplication::setApplicationName(QString::fromUtf8(VersionRecord::InternalName));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(VersionRecord::FileVersion));
+    QCoreApplication::setOrganizationName(QString::fromUtf8(VersionRecord::CompanyName));
+}
 
 /// SIGINT and SIGTERM, blocked in every thread before any starts, read through a descriptor so
 /// that they cancel the task from the event loop.
@@ -215,7 +208,7 @@ bool isCueSheet(const QString& device)
 int saveImage(const CommandLine& line)
 {
     Interruption interruption;
-    Application application;
+    nameTheProgram();
     const QFileInfo folder(line.folder());
     if (!folder.isDir() || !folder.isWritable()) {
         //: %1 is the folder given with --save-image.
@@ -280,7 +273,7 @@ int saveImage(const CommandLine& line)
 int verifyImage(const CommandLine& line)
 {
     Interruption interruption;
-    Application application;
+    nameTheProgram();
     ImageVerifying verifying;
     Terminal terminal;
     int status = CommandLine::NothingDone;

@@ -3,7 +3,7 @@
 class CommandLine;
 
 // The program's tasks without a window, each run from the command line to its exit status
-// (CommandLine::Status).
+// (CommandLine::Status), in the application the caller made.
 
 /// Saves the disc in the drive as an image in the command line's folder.
 int saveImage(const CommandLine& line);

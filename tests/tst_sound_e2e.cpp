@@ -183,7 +183,7 @@ private slots:
         int reached = 0;
         for (int play = 0; play < 20; ++play) {
             panel.press(CdPlayerPanel::Button::Play);
-            if (QTest::qWaitFor([&] { return state() == Transport::State::Stopped; }, 3000))
+            if (QTest::qWaitFor([&] { return state() == Transport::State::Stopped; }, 6000))
                 ++reached;
             else
                 panel.press(CdPlayerPanel::Button::Stop);
