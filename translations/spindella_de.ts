@@ -5,65 +5,65 @@
     <name>AboutText</name>
     <message>
         <source>About The Spindella Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Über das Programm Spindella</translation>
     </message>
     <message>
         <source>&lt;&lt;&lt;&lt;&lt;See Ya !!!&gt;&gt;&gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;&lt;&lt;&lt;Bis dann!!!&gt;&gt;&gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>To start the circle animation, click once anywhere on the form. To enable full screen animation, just double click on the form. To revert the program to it&apos;s original state, simply double click again. Stay Cool.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um die Kreisanimation zu starten, klicken Sie einmal irgendwo in das Fenster. Um die Animation im Vollbild einzuschalten, doppelklicken Sie einfach in das Fenster. Um das Programm wieder in seinen ursprünglichen Zustand zu versetzen, genügt ein weiterer Doppelklick. Immer schön cool bleiben.</translation>
     </message>
     <message>
         <source>Spindella was written in 2026 by Halcyra, who owns all rights to it. </source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella wurde 2026 von Halcyra geschrieben. Alle Rechte daran liegen bei Halcyra. </translation>
     </message>
     <message>
         <source>All common and custom controls distributed with this program are the property of Halcyra.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle mit diesem Programm verbreiteten Standard- und benutzerdefinierten Steuerelemente sind Eigentum von Halcyra.</translation>
     </message>
 </context>
 <context>
     <name>CdPlayer</name>
     <message>
         <source>Spindella: cannot play %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella: %1 kann nicht abgespielt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>CdPlayerPanel</name>
     <message>
         <source>Previous track</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Titel</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Titel</translation>
     </message>
     <message>
         <source>Eject</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswerfen</translation>
     </message>
     <message>
         <source>CD player</source>
-        <translation type="unfinished"></translation>
+        <translation>CD-Player</translation>
     </message>
     <message>
         <source>CD player display</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige des CD-Players</translation>
     </message>
 </context>
 <context>
@@ -75,54 +75,65 @@
        %1 -root | -window-id ID
 </source>
         <extracomment>The forms of the command line; %1 is the program&apos;s name. Keep the options as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [IMAGE|URL]
+        %1 --save-image FOLDER [--drive DEVICE]
+        %1 --verify IMAGE.cue
+        %1 -root | -window-id ID
+</translation>
     </message>
     <message>
         <source>a disc image to play: its cue sheet (or the FLAC, WAV,
 AIFF or BIN beside it) as a path or a file: URL;
 cdda: plays the drive</source>
-        <translation type="unfinished"></translation>
+        <translation>ein CD-Abbild zum Abspielen: sein Cue-Sheet (oder die
+FLAC-, WAV-, AIFF- oder BIN-Datei daneben) als Pfad
+oder file:-URL; cdda: spielt das Laufwerk ab</translation>
     </message>
     <message>
         <source>show this help and end</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Hilfe anzeigen und beenden</translation>
     </message>
     <message>
         <source>show the version and end</source>
-        <translation type="unfinished"></translation>
+        <translation>die Version anzeigen und beenden</translation>
     </message>
     <message>
         <source>save the disc in the drive as an image in FOLDER,
 with no window</source>
-        <translation type="unfinished"></translation>
+        <translation>die CD im Laufwerk als Abbild in FOLDER speichern,
+ohne Fenster</translation>
     </message>
     <message>
         <source>the drive --save-image reads, such as /dev/sr0
 (else the one Load would pick)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Laufwerk, das --save-image liest, etwa /dev/sr0
+(sonst das, welches Laden wählen würde)</translation>
     </message>
     <message>
         <source>check the image&apos;s tracks against AccurateRip,
 with no window</source>
-        <translation type="unfinished"></translation>
+        <translation>die Titel des Abbilds mit AccurateRip überprüfen,
+ohne Fenster</translation>
     </message>
     <message>
         <source>be XScreenSaver&apos;s screen saver on the whole
 screen (or in $XSCREENSAVER_WINDOW)</source>
-        <translation type="unfinished"></translation>
+        <translation>als Bildschirmschoner von XScreenSaver auf dem ganzen
+Bildschirm laufen (oder in $XSCREENSAVER_WINDOW)</translation>
     </message>
     <message>
         <source>be the screen saver in window ID (decimal or 0x hex)</source>
-        <translation type="unfinished"></translation>
+        <translation>als Bildschirmschoner im Fenster ID laufen
+(dezimal oder hexadezimal mit 0x)</translation>
     </message>
     <message>
         <source>what follows is an image, even when it starts with -</source>
-        <translation type="unfinished"></translation>
+        <translation>was folgt, ist ein Abbild, auch wenn es mit - beginnt</translation>
     </message>
     <message>
         <source>Plays audio CDs and disc images in a window of coloured circles.</source>
         <extracomment>The line under the usage: what the program is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spielt Audio-CDs und CD-Abbilder in einem Fenster voller bunter Kreise.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as -platform or -style, work as in every Qt program.
@@ -130,239 +141,244 @@ Exit status: 0 done, 1 nothing could be done, 2 a track differs or a usage error
 See %1(1) for more.
 </source>
         <extracomment>The end of --help; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Qt-eigene Optionen wie -platform oder -style wirken wie in jedem Qt-Programm.
+Exit-Status: 0 erledigt, 1 nichts ließ sich tun, 2 ein Titel weicht ab
+oder falscher Aufruf.
+Mehr dazu in %1(1).
+</translation>
     </message>
     <message>
         <source>--save-image and --verify do not go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--save-image und --verify passen nicht zusammen</translation>
     </message>
     <message>
         <source>--drive goes only with --save-image</source>
-        <translation type="unfinished"></translation>
+        <translation>--drive geht nur zusammen mit --save-image</translation>
     </message>
     <message>
         <source>%1 does not go with --%2</source>
         <extracomment>%1 is an image or URL, %2 the option it was given with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht zu --%2</translation>
     </message>
     <message>
         <source>--%1 needs a path on this computer</source>
         <extracomment>%1 is the option, without its dashes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--%1 braucht einen Pfad auf diesem Computer</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more.
 </source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mehr dazu mit „%1 --help“.
+</translation>
     </message>
     <message>
         <source>one disc at a time: only %1 is opened</source>
-        <translation type="unfinished"></translation>
+        <translation>eine CD auf einmal: geöffnet wird nur %1</translation>
     </message>
     <message>
         <source>%1 is neither a file nor a cdda: address</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist weder eine Datei noch eine cdda:-Adresse</translation>
     </message>
     <message>
         <source>saving a disc as an image is not available yet</source>
-        <translation type="unfinished"></translation>
+        <translation>das Speichern einer CD als Abbild gibt es noch nicht</translation>
     </message>
     <message>
         <source>verifying an image is not available yet</source>
-        <translation type="unfinished"></translation>
+        <translation>das Überprüfen eines Abbilds gibt es noch nicht</translation>
     </message>
     <message>
         <source>Spindella: Spindella is running but not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella: Spindella läuft, antwortet aber nicht</translation>
     </message>
 </context>
 <context>
     <name>DesktopSession</name>
     <message>
         <source>Spindella: no session bus, so no media keys or media controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella: kein Sitzungsbus, also keine Medientasten und keine Mediensteuerung</translation>
     </message>
     <message>
         <source>Spindella: no media player name on the session bus, so no media keys or media controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella: kein Mediaplayer-Name auf dem Sitzungsbus erhalten, also keine Medientasten und keine Mediensteuerung</translation>
     </message>
 </context>
 <context>
     <name>DiscNamer</name>
     <message>
         <source>disc %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>CD %1 von %2</translation>
     </message>
     <message>
         <source>CD-Text</source>
-        <translation type="unfinished"></translation>
+        <translation>CD-Text</translation>
     </message>
     <message>
         <source>Track numbers only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Titelnummern</translation>
     </message>
 </context>
 <context>
     <name>IdleInhibitor</name>
     <message>
         <source>Full-screen animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbildanimation</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Halcyra CD Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Halcyra CD-Player</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Übe&amp;r</translation>
     </message>
     <message>
         <source>Click here for operating instructions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie hier für die Bedienungsanleitung.</translation>
     </message>
 </context>
 <context>
     <name>MprisPlayer</name>
     <message>
         <source>Spindella opens disc images from files only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella öffnet CD-Abbilder nur aus Dateien.</translation>
     </message>
 </context>
 <context>
     <name>PlayerMenu</name>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Sekunde</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sekunden</translation>
     </message>
     <message>
         <source>1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Minute</translation>
     </message>
     <message>
         <source>%1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Minuten</translation>
     </message>
     <message>
         <source>Hidden track, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckter Titel, %1</translation>
     </message>
     <message>
         <source>Track %1%2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel %1%2, %3</translation>
     </message>
     <message>
         <source>Save disc as &amp;image…</source>
-        <translation type="unfinished"></translation>
+        <translation>CD als &amp;Abbild speichern…</translation>
     </message>
     <message>
         <source>&amp;Verify with AccurateRip</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit AccurateRip &amp;prüfen</translation>
     </message>
     <message>
         <source>&amp;Shuffle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zufallswiedergabe</translation>
     </message>
     <message>
         <source>&amp;Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Off</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;us</translation>
     </message>
     <message>
         <source>&amp;Track</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titel</translation>
     </message>
     <message>
         <source>&amp;Disc</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CD</translation>
     </message>
     <message>
         <source>&amp;Names</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Namen</translation>
     </message>
     <message>
         <source>&amp;Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laufwerk</translation>
     </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>Playing a disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine CD wird abgespielt</translation>
     </message>
 </context>
 <context>
     <name>Transport</name>
     <message>
         <source>Bad image</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbild defekt</translation>
     </message>
     <message>
         <source>Press Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden drücken</translation>
     </message>
     <message>
         <source>Opening</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geöffnet</translation>
     </message>
     <message>
         <source>No drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Laufwerk</translation>
     </message>
     <message>
         <source>No disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine CD</translation>
     </message>
     <message>
         <source>No audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Audio</translation>
     </message>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ton</translation>
     </message>
     <message>
         <source>Read error</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesefehler</translation>
     </message>
     <message>
         <source>Hidden track</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckter Titel</translation>
     </message>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel %1</translation>
     </message>
     <message>
         <source>%1 (pre-emphasis)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Pre-Emphasis)</translation>
     </message>
     <message>
         <source>%1 track, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Titel, %2</translation>
     </message>
     <message>
         <source>%1 tracks, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Titel, %2</translation>
     </message>
 </context>
 </TS>

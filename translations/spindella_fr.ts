@@ -5,65 +5,65 @@
     <name>AboutText</name>
     <message>
         <source>About The Spindella Program</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos du programme Spindella</translation>
     </message>
     <message>
         <source>&lt;&lt;&lt;&lt;&lt;See Ya !!!&gt;&gt;&gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;&lt;&lt;&lt;À plus !!!&gt;&gt;&gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>To start the circle animation, click once anywhere on the form. To enable full screen animation, just double click on the form. To revert the program to it&apos;s original state, simply double click again. Stay Cool.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour lancer l&apos;animation des cercles, cliquez une fois n&apos;importe où dans la fenêtre. Pour passer l&apos;animation en plein écran, double-cliquez tout simplement dans la fenêtre. Pour ramener le programme à son état d&apos;origine, il suffit de double-cliquer à nouveau. Restez cool.</translation>
     </message>
     <message>
         <source>Spindella was written in 2026 by Halcyra, who owns all rights to it. </source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella a été écrit en 2026 par Halcyra, qui en détient tous les droits. </translation>
     </message>
     <message>
         <source>All common and custom controls distributed with this program are the property of Halcyra.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les contrôles communs et personnalisés distribués avec ce programme sont la propriété de Halcyra.</translation>
     </message>
 </context>
 <context>
     <name>CdPlayer</name>
     <message>
         <source>Spindella: cannot play %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella: impossible de lire %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>CdPlayerPanel</name>
     <message>
         <source>Previous track</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste précédente</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste suivante</translation>
     </message>
     <message>
         <source>Eject</source>
-        <translation type="unfinished"></translation>
+        <translation>Éjecter</translation>
     </message>
     <message>
         <source>CD player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur CD</translation>
     </message>
     <message>
         <source>CD player display</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficheur du lecteur CD</translation>
     </message>
 </context>
 <context>
@@ -75,54 +75,65 @@
        %1 -root | -window-id ID
 </source>
         <extracomment>The forms of the command line; %1 is the program&apos;s name. Keep the options as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : %1 [IMAGE|URL]
+              %1 --save-image FOLDER [--drive DEVICE]
+              %1 --verify IMAGE.cue
+              %1 -root | -window-id ID
+</translation>
     </message>
     <message>
         <source>a disc image to play: its cue sheet (or the FLAC, WAV,
 AIFF or BIN beside it) as a path or a file: URL;
 cdda: plays the drive</source>
-        <translation type="unfinished"></translation>
+        <translation>une image de disque à lire : son fichier CUE (ou le
+FLAC, WAV, AIFF ou BIN à côté), en chemin ou en URL
+file: ; cdda: lit le disque du lecteur</translation>
     </message>
     <message>
         <source>show this help and end</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher cette aide et quitter</translation>
     </message>
     <message>
         <source>show the version and end</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher la version et quitter</translation>
     </message>
     <message>
         <source>save the disc in the drive as an image in FOLDER,
 with no window</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistrer le disque du lecteur en image dans
+FOLDER, sans fenêtre</translation>
     </message>
     <message>
         <source>the drive --save-image reads, such as /dev/sr0
 (else the one Load would pick)</source>
-        <translation type="unfinished"></translation>
+        <translation>le lecteur que lit --save-image, par exemple /dev/sr0
+(sinon celui que choisirait Charger)</translation>
     </message>
     <message>
         <source>check the image&apos;s tracks against AccurateRip,
 with no window</source>
-        <translation type="unfinished"></translation>
+        <translation>vérifier les pistes de l&apos;image auprès d&apos;AccurateRip,
+sans fenêtre</translation>
     </message>
     <message>
         <source>be XScreenSaver&apos;s screen saver on the whole
 screen (or in $XSCREENSAVER_WINDOW)</source>
-        <translation type="unfinished"></translation>
+        <translation>servir d&apos;économiseur d&apos;écran à XScreenSaver sur tout
+l&apos;écran (ou dans $XSCREENSAVER_WINDOW)</translation>
     </message>
     <message>
         <source>be the screen saver in window ID (decimal or 0x hex)</source>
-        <translation type="unfinished"></translation>
+        <translation>servir d&apos;économiseur d&apos;écran dans la fenêtre ID
+(en décimal ou en hexadécimal 0x)</translation>
     </message>
     <message>
         <source>what follows is an image, even when it starts with -</source>
-        <translation type="unfinished"></translation>
+        <translation>la suite est une image, même si elle commence par -</translation>
     </message>
     <message>
         <source>Plays audio CDs and disc images in a window of coloured circles.</source>
         <extracomment>The line under the usage: what the program is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lit les CD audio et les images de disque dans une fenêtre de cercles colorés.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as -platform or -style, work as in every Qt program.
@@ -130,239 +141,245 @@ Exit status: 0 done, 1 nothing could be done, 2 a track differs or a usage error
 See %1(1) for more.
 </source>
         <extracomment>The end of --help; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les options propres à Qt, comme -platform ou -style, fonctionnent comme
+dans tout programme Qt.
+Code de sortie : 0 terminé, 1 rien n&apos;a pu être fait, 2 une piste diffère
+ou erreur d&apos;utilisation.
+Pour en savoir plus, voir %1(1).
+</translation>
     </message>
     <message>
         <source>--save-image and --verify do not go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--save-image et --verify ne vont pas ensemble</translation>
     </message>
     <message>
         <source>--drive goes only with --save-image</source>
-        <translation type="unfinished"></translation>
+        <translation>--drive ne va qu&apos;avec --save-image</translation>
     </message>
     <message>
         <source>%1 does not go with --%2</source>
         <extracomment>%1 is an image or URL, %2 the option it was given with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne va pas avec --%2</translation>
     </message>
     <message>
         <source>--%1 needs a path on this computer</source>
         <extracomment>%1 is the option, without its dashes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--%1 demande un chemin sur cet ordinateur</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more.
 </source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez « %1 --help » pour en savoir plus.
+</translation>
     </message>
     <message>
         <source>one disc at a time: only %1 is opened</source>
-        <translation type="unfinished"></translation>
+        <translation>un disque à la fois : seul %1 est ouvert</translation>
     </message>
     <message>
         <source>%1 is neither a file nor a cdda: address</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est ni un fichier ni une adresse cdda:</translation>
     </message>
     <message>
         <source>saving a disc as an image is not available yet</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement d&apos;un disque en image n&apos;est pas encore disponible</translation>
     </message>
     <message>
         <source>verifying an image is not available yet</source>
-        <translation type="unfinished"></translation>
+        <translation>la vérification d&apos;une image n&apos;est pas encore disponible</translation>
     </message>
     <message>
         <source>Spindella: Spindella is running but not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella: Spindella est lancé mais ne répond pas</translation>
     </message>
 </context>
 <context>
     <name>DesktopSession</name>
     <message>
         <source>Spindella: no session bus, so no media keys or media controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella: pas de bus de session, donc ni touches multimédia ni contrôles multimédia</translation>
     </message>
     <message>
         <source>Spindella: no media player name on the session bus, so no media keys or media controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella: pas de nom de lecteur multimédia sur le bus de session, donc ni touches multimédia ni contrôles multimédia</translation>
     </message>
 </context>
 <context>
     <name>DiscNamer</name>
     <message>
         <source>disc %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>disque %1 sur %2</translation>
     </message>
     <message>
         <source>CD-Text</source>
-        <translation type="unfinished"></translation>
+        <translation>CD-Text</translation>
     </message>
     <message>
         <source>Track numbers only</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros de piste seulement</translation>
     </message>
 </context>
 <context>
     <name>IdleInhibitor</name>
     <message>
         <source>Full-screen animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation plein écran</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Halcyra CD Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur CD Halcyra</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Infos</translation>
     </message>
     <message>
         <source>Click here for operating instructions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour le mode d&apos;emploi.</translation>
     </message>
 </context>
 <context>
     <name>MprisPlayer</name>
     <message>
         <source>Spindella opens disc images from files only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella n&apos;ouvre les images de disque qu&apos;à partir de fichiers.</translation>
     </message>
 </context>
 <context>
     <name>PlayerMenu</name>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 seconde</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondes</translation>
     </message>
     <message>
         <source>1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 minute</translation>
     </message>
     <message>
         <source>%1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minutes</translation>
     </message>
     <message>
         <source>Hidden track, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste cachée, %1</translation>
     </message>
     <message>
         <source>Track %1%2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste %1%2, %3</translation>
     </message>
     <message>
         <source>Save disc as &amp;image…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le disque en &amp;image…</translation>
     </message>
     <message>
         <source>&amp;Verify with AccurateRip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier avec AccurateRip</translation>
     </message>
     <message>
         <source>&amp;Shuffle</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture &amp;aléatoire</translation>
     </message>
     <message>
         <source>&amp;Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Répéter</translation>
     </message>
     <message>
         <source>&amp;Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;sactivé</translation>
     </message>
     <message>
         <source>&amp;Track</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Piste</translation>
     </message>
     <message>
         <source>&amp;Disc</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Disque</translation>
     </message>
     <message>
         <source>&amp;Names</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Noms</translation>
     </message>
     <message>
         <source>&amp;Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lecteur</translation>
     </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>Playing a disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture d&apos;un disque</translation>
     </message>
 </context>
 <context>
     <name>Transport</name>
     <message>
         <source>Bad image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image invalide</translation>
     </message>
     <message>
         <source>Press Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez Charger</translation>
     </message>
     <message>
         <source>Opening</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture</translation>
     </message>
     <message>
         <source>No drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de lecteur</translation>
     </message>
     <message>
         <source>No disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de disque</translation>
     </message>
     <message>
         <source>No audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;audio</translation>
     </message>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de son</translation>
     </message>
     <message>
         <source>Read error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lecture</translation>
     </message>
     <message>
         <source>Hidden track</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste cachée</translation>
     </message>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste %1</translation>
     </message>
     <message>
         <source>%1 (pre-emphasis)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (préaccentuation)</translation>
     </message>
     <message>
         <source>%1 track, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 piste, %2</translation>
     </message>
     <message>
         <source>%1 tracks, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pistes, %2</translation>
     </message>
 </context>
 </TS>

@@ -5,65 +5,65 @@
     <name>AboutText</name>
     <message>
         <source>About The Spindella Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o programa Spindella</translation>
     </message>
     <message>
         <source>&lt;&lt;&lt;&lt;&lt;See Ya !!!&gt;&gt;&gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;&lt;&lt;&lt;Até mais!!!&gt;&gt;&gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>To start the circle animation, click once anywhere on the form. To enable full screen animation, just double click on the form. To revert the program to it&apos;s original state, simply double click again. Stay Cool.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para iniciar a animação de círculos, clique uma vez em qualquer lugar da janela. Para ativar a animação em tela cheia, basta clicar duas vezes na janela. Para fazer o programa voltar ao estado original, é só clicar duas vezes de novo. Fique numa boa.</translation>
     </message>
     <message>
         <source>Spindella was written in 2026 by Halcyra, who owns all rights to it. </source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella foi escrito em 2026 por Halcyra, que detém todos os direitos sobre ele. </translation>
     </message>
     <message>
         <source>All common and custom controls distributed with this program are the property of Halcyra.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os controles comuns e personalizados distribuídos com este programa são propriedade de Halcyra.</translation>
     </message>
 </context>
 <context>
     <name>CdPlayer</name>
     <message>
         <source>Spindella: cannot play %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella: não é possível reproduzir %1: %2</translation>
     </message>
 </context>
 <context>
     <name>CdPlayerPanel</name>
     <message>
         <source>Previous track</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixa anterior</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzir</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima faixa</translation>
     </message>
     <message>
         <source>Eject</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejetar</translation>
     </message>
     <message>
         <source>CD player</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprodutor de CD</translation>
     </message>
     <message>
         <source>CD player display</source>
-        <translation type="unfinished"></translation>
+        <translation>Visor do reprodutor de CD</translation>
     </message>
 </context>
 <context>
@@ -75,54 +75,65 @@
        %1 -root | -window-id ID
 </source>
         <extracomment>The forms of the command line; %1 is the program&apos;s name. Keep the options as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [IMAGE|URL]
+     %1 --save-image FOLDER [--drive DEVICE]
+     %1 --verify IMAGE.cue
+     %1 -root | -window-id ID
+</translation>
     </message>
     <message>
         <source>a disc image to play: its cue sheet (or the FLAC, WAV,
 AIFF or BIN beside it) as a path or a file: URL;
 cdda: plays the drive</source>
-        <translation type="unfinished"></translation>
+        <translation>uma imagem de disco a reproduzir: o arquivo CUE (ou o
+FLAC, WAV, AIFF ou BIN ao lado) como caminho ou URL
+file:; cdda: reproduz a unidade</translation>
     </message>
     <message>
         <source>show this help and end</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra esta ajuda e sai</translation>
     </message>
     <message>
         <source>show the version and end</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra a versão e sai</translation>
     </message>
     <message>
         <source>save the disc in the drive as an image in FOLDER,
 with no window</source>
-        <translation type="unfinished"></translation>
+        <translation>salva o disco da unidade como imagem em FOLDER,
+sem janela</translation>
     </message>
     <message>
         <source>the drive --save-image reads, such as /dev/sr0
 (else the one Load would pick)</source>
-        <translation type="unfinished"></translation>
+        <translation>a unidade que --save-image lê, como /dev/sr0
+(senão, a que Carregar escolheria)</translation>
     </message>
     <message>
         <source>check the image&apos;s tracks against AccurateRip,
 with no window</source>
-        <translation type="unfinished"></translation>
+        <translation>confere as faixas da imagem com o AccurateRip,
+sem janela</translation>
     </message>
     <message>
         <source>be XScreenSaver&apos;s screen saver on the whole
 screen (or in $XSCREENSAVER_WINDOW)</source>
-        <translation type="unfinished"></translation>
+        <translation>atua como protetor de tela do XScreenSaver na tela
+inteira (ou em $XSCREENSAVER_WINDOW)</translation>
     </message>
     <message>
         <source>be the screen saver in window ID (decimal or 0x hex)</source>
-        <translation type="unfinished"></translation>
+        <translation>atua como protetor de tela na janela ID (decimal ou
+hexadecimal com 0x)</translation>
     </message>
     <message>
         <source>what follows is an image, even when it starts with -</source>
-        <translation type="unfinished"></translation>
+        <translation>o que vem depois é uma imagem, mesmo que comece com -</translation>
     </message>
     <message>
         <source>Plays audio CDs and disc images in a window of coloured circles.</source>
         <extracomment>The line under the usage: what the program is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reproduz CDs de áudio e imagens de disco numa janela de círculos coloridos.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as -platform or -style, work as in every Qt program.
@@ -130,239 +141,245 @@ Exit status: 0 done, 1 nothing could be done, 2 a track differs or a usage error
 See %1(1) for more.
 </source>
         <extracomment>The end of --help; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>As opções do próprio Qt, como -platform ou -style, funcionam como em
+qualquer programa Qt.
+Status de saída: 0 feito, 1 nada pôde ser feito, 2 uma faixa difere
+ou erro de uso.
+Veja %1(1) para mais informações.
+</translation>
     </message>
     <message>
         <source>--save-image and --verify do not go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--save-image e --verify não podem ser usados juntos</translation>
     </message>
     <message>
         <source>--drive goes only with --save-image</source>
-        <translation type="unfinished"></translation>
+        <translation>--drive só pode ser usado com --save-image</translation>
     </message>
     <message>
         <source>%1 does not go with --%2</source>
         <extracomment>%1 is an image or URL, %2 the option it was given with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode ser usado com --%2</translation>
     </message>
     <message>
         <source>--%1 needs a path on this computer</source>
         <extracomment>%1 is the option, without its dashes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--%1 precisa de um caminho neste computador</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more.
 </source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tente &quot;%1 --help&quot; para mais informações.
+</translation>
     </message>
     <message>
         <source>one disc at a time: only %1 is opened</source>
-        <translation type="unfinished"></translation>
+        <translation>um disco por vez: só %1 é aberto</translation>
     </message>
     <message>
         <source>%1 is neither a file nor a cdda: address</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um arquivo nem um endereço cdda:</translation>
     </message>
     <message>
         <source>saving a disc as an image is not available yet</source>
-        <translation type="unfinished"></translation>
+        <translation>salvar um disco como imagem ainda não está disponível</translation>
     </message>
     <message>
         <source>verifying an image is not available yet</source>
-        <translation type="unfinished"></translation>
+        <translation>verificar uma imagem ainda não está disponível</translation>
     </message>
     <message>
         <source>Spindella: Spindella is running but not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella: o Spindella está em execução, mas não responde</translation>
     </message>
 </context>
 <context>
     <name>DesktopSession</name>
     <message>
         <source>Spindella: no session bus, so no media keys or media controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella: sem barramento de sessão, portanto sem teclas de mídia nem controles de mídia</translation>
     </message>
     <message>
         <source>Spindella: no media player name on the session bus, so no media keys or media controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindella: sem nome de reprodutor de mídia no barramento de sessão, portanto sem teclas de mídia nem controles de mídia</translation>
     </message>
 </context>
 <context>
     <name>DiscNamer</name>
     <message>
         <source>disc %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>disco %1 de %2</translation>
     </message>
     <message>
         <source>CD-Text</source>
-        <translation type="unfinished"></translation>
+        <translation>CD-Text</translation>
     </message>
     <message>
         <source>Track numbers only</source>
-        <translation type="unfinished"></translation>
+        <translation>Somente números de faixa</translation>
     </message>
 </context>
 <context>
     <name>IdleInhibitor</name>
     <message>
         <source>Full-screen animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animação em tela cheia</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Halcyra CD Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprodutor de CD Halcyra</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carregar</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre</translation>
     </message>
     <message>
         <source>Click here for operating instructions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui para ver as instruções de uso.</translation>
     </message>
 </context>
 <context>
     <name>MprisPlayer</name>
     <message>
         <source>Spindella opens disc images from files only.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Spindella só abre imagens de disco a partir de arquivos.</translation>
     </message>
 </context>
 <context>
     <name>PlayerMenu</name>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 segundo</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 segundos</translation>
     </message>
     <message>
         <source>1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 minuto</translation>
     </message>
     <message>
         <source>%1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minutos</translation>
     </message>
     <message>
         <source>Hidden track, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixa oculta, %1</translation>
     </message>
     <message>
         <source>Track %1%2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixa %1%2, %3</translation>
     </message>
     <message>
         <source>Save disc as &amp;image…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar disco como &amp;imagem…</translation>
     </message>
     <message>
         <source>&amp;Verify with AccurateRip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verificar com o AccurateRip</translation>
     </message>
     <message>
         <source>&amp;Shuffle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordem &amp;aleatória</translation>
     </message>
     <message>
         <source>&amp;Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repetir</translation>
     </message>
     <message>
         <source>&amp;Off</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;esligado</translation>
     </message>
     <message>
         <source>&amp;Track</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Faixa</translation>
     </message>
     <message>
         <source>&amp;Disc</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Disco</translation>
     </message>
     <message>
         <source>&amp;Names</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nomes</translation>
     </message>
     <message>
         <source>&amp;Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unidade</translation>
     </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>Playing a disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzindo um disco</translation>
     </message>
 </context>
 <context>
     <name>Transport</name>
     <message>
         <source>Bad image</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro na imagem</translation>
     </message>
     <message>
         <source>Press Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecle Carregar</translation>
     </message>
     <message>
         <source>Opening</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrindo</translation>
     </message>
     <message>
         <source>No drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem unidade</translation>
     </message>
     <message>
         <source>No disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem disco</translation>
     </message>
     <message>
         <source>No audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem áudio</translation>
     </message>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem som</translation>
     </message>
     <message>
         <source>Read error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de leitura</translation>
     </message>
     <message>
         <source>Hidden track</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixa oculta</translation>
     </message>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixa %1</translation>
     </message>
     <message>
         <source>%1 (pre-emphasis)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (pré-ênfase)</translation>
     </message>
     <message>
         <source>%1 track, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 faixa, %2</translation>
     </message>
     <message>
         <source>%1 tracks, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 faixas, %2</translation>
     </message>
 </context>
 </TS>
