@@ -4,6 +4,7 @@
 #include "cdaudio/CdioDiscSource.h"
 #include "discnames/DiscIdentifier.h"
 #include "discnames/NamesCache.h"
+#include "discnames/NamesLookup.h"
 #include "discsave/DiscSaving.h"
 #include "discsave/ImageVerifying.h"
 #include "startup/CommandLine.h"
@@ -163,38 +164,27 @@ private:
     std::unique_ptr<QSocketNotifier> m_notifier;
 };
 
-/// Where the names of a disc not yet in the names cache will be looked up on MusicBrainz, as
-/// the window's namer does; `then` is told the disc with its names and front cover. Until
-/// then, the disc keeps the names it has on itself (CD-Text).
-void namesOfUncachedDisc(const DiscToc& disc, const DiscIdentifier& id,
-                         const std::function<void(const DiscToc&, const QByteArray&)>& then)
-{
-    (void)id;
-    then(disc, {});
-}
-
-/// The disc's names and front cover from the names cache, else from namesOfUncachedDisc.
-void findNames(const DiscToc& disc, const DiscIdentifier& id,
+/// The disc's names and front cover as the window would show them: from the names cache, else
+/// from MusicBrainz (both as the settings allow), else the disc's own CD-Text. `then` is told
+/// once nothing more will come.
+void findNames(const DiscToc& disc,
                const std::function<void(const DiscToc&, const QByteArray&)>& then)
 {
-    NamesCache cache;
-    DiscNames names;
-    switch (id.id.empty() ? NamesCache::Known::NotFound : cache.lookUp(id.id, names)) {
-    case NamesCache::Known::Names: {
-        QFile cover(QUrl(cache.coverUrl(id.id)).toLocalFile());
+    auto* lookup = new NamesLookup(NamesCache(), QCoreApplication::instance());
+    QObject::connect(lookup, &NamesLookup::settled, lookup, [lookup, then] {
+        if (lookup->property("told").toBool())
+            return;
+        lookup->setProperty("told", true);
+        const DiscToc named = lookup->named();
+        QFile cover(QUrl(QString::fromStdString(named.artUrl)).toLocalFile());
         QByteArray bytes;
-        if (cover.size() <= MostCoverBytes && cover.open(QIODevice::ReadOnly))
+        if (!named.artUrl.empty() && cover.size() <= MostCoverBytes &&
+            cover.open(QIODevice::ReadOnly))
             bytes = cover.read(MostCoverBytes);
-        then(names.applyTo(disc), bytes);
-        return;
-    }
-    case NamesCache::Known::NotFound:
-        then(disc, {});
-        return;
-    case NamesCache::Known::Nothing:
-        namesOfUncachedDisc(disc, id, then);
-        return;
-    }
+        lookup->deleteLater();
+        then(named, bytes);
+    });
+    lookup->find(disc);
 }
 
 bool isCueSheet(const QString& device)
@@ -229,7 +219,7 @@ int saveImage(const CommandLine& line)
     interruption.onSignal(&saving, [&saving] { saving.cancel(); });
     QObject::connect(&saving, &DiscSaving::opened, &saving, [&](const DiscToc& toc) {
         const DiscIdentifier id = DiscIdentifier::of(toc);
-        findNames(toc, id, [&saving, &line, id](const DiscToc& named, const QByteArray& cover) {
+        findNames(toc, [&saving, &line, id](const DiscToc& named, const QByteArray& cover) {
             saving.save(named, cover, QString::fromStdString(id.id), line.folder());
         });
     });
