@@ -74,6 +74,11 @@ void CdPlayerPanel::setupButtons()
         button->setToolTip(name);
         m_buttons[n] = button;
     }
+    for (QToolButton* button : m_buttons)
+        connect(button, &QToolButton::clicked, this, [this] {
+            m_taskResult.clear();
+            refresh();
+        });
     connect(m_buttons[0], &QToolButton::clicked, &m_player, &CdPlayer::pressPrevious);
     connect(m_buttons[1], &QToolButton::clicked, this, [this] {
         m_player.pressPlay();
@@ -81,11 +86,19 @@ void CdPlayerPanel::setupButtons()
     });
     connect(m_buttons[2], &QToolButton::clicked, &m_player, &CdPlayer::pressPause);
     connect(m_buttons[3], &QToolButton::clicked, this, [this] {
+        if (hasTask()) {
+            Q_EMIT taskStopRequested();
+            return;
+        }
         m_player.pressStop();
         Q_EMIT stopNotification(0);
     });
     connect(m_buttons[4], &QToolButton::clicked, &m_player, &CdPlayer::pressNext);
-    connect(m_buttons[5], &QToolButton::clicked, &m_player, &CdPlayer::pressEject);
+    connect(m_buttons[5], &QToolButton::clicked, this, [this] {
+        if (hasTask())
+            Q_EMIT taskStopRequested();
+        m_player.pressEject();
+    });
 
     m_display = new QLabel(this);
     m_display->setObjectName(QStringLiteral("display"));
@@ -147,7 +160,19 @@ void CdPlayerPanel::showMenu(QPoint at)
 {
     if (at.isNull())
         at = m_display->mapToGlobal(QPoint(0, m_display->height()));
-    m_menu->open(at, m_player, m_names, false);
+    m_menu->open(at, m_player, m_names, hasTask());
+}
+
+void CdPlayerPanel::showTask(const QString& progress)
+{
+    m_task = progress;
+    refresh();
+}
+
+void CdPlayerPanel::showTaskResult(const QString& result)
+{
+    m_taskResult = result;
+    refresh();
 }
 
 std::vector<int> CdPlayerPanel::trackNumbers() const
@@ -212,11 +237,17 @@ void CdPlayerPanel::refresh()
 {
     const Transport& transport = m_player.transport();
     const Transport::Buttons enabled = transport.buttons();
-    const std::array<bool, 6> flags{enabled.previous, enabled.play, enabled.pause,
-                                    enabled.stop,     enabled.next, enabled.eject};
+    std::array<bool, 6> flags{enabled.previous, enabled.play, enabled.pause,
+                              enabled.stop,     enabled.next, enabled.eject};
+    // A task has the drive: only what stops it works.
+    if (hasTask())
+        flags = {false, false, false, true, false, true};
     for (std::size_t n = 0; n < flags.size(); ++n)
         m_buttons[n]->setEnabled(flags[n]);
     const std::string& typed = m_entry.typed();
-    m_display->setText(QString::fromStdString(typed.empty() ? transport.display() : typed));
-    m_display->setToolTip(QString::fromStdString(transport.details()));
+    m_display->setText(hasTask()        ? m_task
+                       : !typed.empty() ? QString::fromStdString(typed)
+                                        : QString::fromStdString(transport.display()));
+    m_display->setToolTip(m_taskResult.isEmpty() ? QString::fromStdString(transport.details())
+                                                 : m_taskResult);
 }

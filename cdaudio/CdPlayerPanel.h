@@ -53,12 +53,20 @@ public:
     void setNameSources(NameSources* sources) { m_names = sources; }
     /// A digit of a track number typed.
     void typeDigit(int digit);
+    /// While a disc is saved or an image verified: `progress` on the display ("Rip 42"), the
+    /// transport greyed but Stop and Eject, which stop the task (Eject then ejects). An empty
+    /// `progress` ends it.
+    void showTask(const QString& progress);
+    bool hasTask() const { return !m_task.isEmpty(); }
+    /// What the task found, on the display's tooltip until the next button.
+    void showTaskResult(const QString& result);
 
 Q_SIGNALS:
     void startNotification(int argument);
     void stopNotification(int argument);
     void saveDiscRequested();
     void verifyRequested();
+    void taskStopRequested();
 
 private:
     void setupButtons();
@@ -76,4 +84,6 @@ private:
     NameSources* m_names = nullptr;
     TrackNumberEntry m_entry;
     QTimer m_typingPause;
+    QString m_task;
+    QString m_taskResult;
 };

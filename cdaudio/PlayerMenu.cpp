@@ -45,12 +45,11 @@ QString PlayerMenu::spokenTrack(const TrackInfo& track)
                              : tr("Track %1%2, %3").arg(track.number).arg(title, length);
 }
 
-void PlayerMenu::open(const QPoint& at, const CdPlayer& player, const NameSources* names,
-                      bool saving)
+void PlayerMenu::open(const QPoint& at, const CdPlayer& player, const NameSources* names, bool busy)
 {
     m_menu.clear();
     const Transport& transport = player.transport();
-    if (transport.hasDisc() && !saving) {
+    if (transport.hasDisc() && !busy) {
         addTracks(player);
         m_menu.addSeparator();
     }
@@ -60,11 +59,11 @@ void PlayerMenu::open(const QPoint& at, const CdPlayer& player, const NameSource
     m_menu.addSeparator();
     QAction* save = m_menu.addAction(tr("Save disc as &image…"), this, &PlayerMenu::saveDiscChosen);
     save->setObjectName(QStringLiteral("saveDisc"));
-    save->setEnabled(transport.hasDisc() && !transport.toc().fromImage && !saving);
+    save->setEnabled(transport.hasDisc() && !transport.toc().fromImage && !busy);
     QAction* verify =
         m_menu.addAction(tr("&Verify with AccurateRip"), this, &PlayerMenu::verifyChosen);
     verify->setObjectName(QStringLiteral("verify"));
-    verify->setEnabled(transport.hasDisc() && !saving);
+    verify->setEnabled(!player.imagePath().isEmpty() && !busy);
     m_menu.popup(at);
 }
 

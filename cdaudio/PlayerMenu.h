@@ -17,8 +17,9 @@ class PlayerMenu : public QObject {
 public:
     explicit PlayerMenu(QWidget* parent);
 
-    /// Opens the menu at `at`, on the screen, for the player as it is now.
-    void open(const QPoint& at, const CdPlayer& player, const NameSources* names, bool saving);
+    /// Opens the menu at `at`, on the screen, for the player as it is now; a disc saved or an
+    /// image verified (`busy`) greys what would start another.
+    void open(const QPoint& at, const CdPlayer& player, const NameSources* names, bool busy);
     QMenu* menu() { return &m_menu; }
 
     /// What a screen reader says for a track: its number, name and length in words.

@@ -7,6 +7,7 @@
 #include "discnames/NamesLookup.h"
 #include "discsave/DiscSaving.h"
 #include "discsave/ImageVerifying.h"
+#include "discsave/ReportWords.h"
 #include "startup/CommandLine.h"
 
 #include <QCoreApplication>
@@ -69,50 +70,6 @@ private:
     bool m_isTerminal;
     bool m_inPlace = false;
 };
-
-QString verdict(const TrackResult& track)
-{
-    switch (track.accurateRip) {
-    case ImageLog::AccurateRip::Accurate:
-        //: AccurateRip's answer on a track; %1 is how many rips agree.
-        return CommandLine::tr("accurate (confidence %1)").arg(track.confidence);
-    case ImageLog::AccurateRip::Differs:
-        return CommandLine::tr("differs");
-    case ImageLog::AccurateRip::NotInDatabase:
-        return CommandLine::tr("not in database");
-    case ImageLog::AccurateRip::NotChecked:
-        break;
-    }
-    return CommandLine::tr("not checked");
-}
-
-/// The line that ends a saving or a verifying.
-QString summary(const DiscReport& report)
-{
-    const std::vector<TrackResult>& tracks = report.tracks;
-    const auto count = [&](ImageLog::AccurateRip answer) {
-        return int(std::count_if(tracks.begin(), tracks.end(), [answer](const TrackResult& track) {
-            return track.accurateRip == answer;
-        }));
-    };
-    const int all = int(tracks.size());
-    const int differing = count(ImageLog::AccurateRip::Differs);
-    const int unsettled = int(std::count_if(
-        tracks.begin(), tracks.end(), [](const TrackResult& t) { return !t.suspicious.empty(); }));
-    if (differing > 0)
-        return CommandLine::tr("%1 of %2 tracks differ from AccurateRip's").arg(differing).arg(all);
-    if (unsettled > 0)
-        return CommandLine::tr("%1 of %2 tracks have sectors whose reads never agreed")
-            .arg(unsettled)
-            .arg(all);
-    if (DiscReport::notInDatabase(tracks))
-        return CommandLine::tr("the disc is not in the AccurateRip database");
-    if (count(ImageLog::AccurateRip::NotChecked) == all)
-        return CommandLine::tr("not checked against AccurateRip");
-    return CommandLine::tr("%1 of %2 tracks accurate")
-        .arg(count(ImageLog::AccurateRip::Accurate))
-        .arg(all);
-}
 
 /// The program's settings and cache as the window finds them, with no display.
 void nameTheProgram()
@@ -246,12 +203,11 @@ int saveImage(const CommandLine& line)
             terminal.end();
             Terminal::problem(text(report.why));
         } else {
-            for (const TrackResult& track : report.tracks)
-                terminal.line(
-                    CommandLine::tr("Track %1: %2").arg(track.number).arg(verdict(track)));
+            for (const QString& track : ReportWords::tracks(report))
+                terminal.line(track);
             //: The last line of a saving; %1 is the folder made, %2 what AccurateRip said.
-            terminal.line(
-                CommandLine::tr("Saved in %1: %2").arg(text(report.folder), summary(report)));
+            terminal.line(CommandLine::tr("Saved in %1: %2")
+                              .arg(text(report.folder), ReportWords::summary(report)));
         }
         QCoreApplication::quit();
     });
@@ -270,22 +226,21 @@ int verifyImage(const CommandLine& line)
     interruption.onSignal(&verifying, [&verifying] { verifying.cancel(); });
     QObject::connect(&verifying, &ImageVerifying::progress, &verifying,
                      [&terminal](int percent, int track) { terminal.percent(percent, track); });
-    QObject::connect(
-        &verifying, &ImageVerifying::finished, &verifying, [&](const DiscReport& report) {
-            status = int(report.status);
-            for (const TrackResult& track : report.tracks)
-                terminal.line(
-                    CommandLine::tr("Track %1: %2").arg(track.number).arg(verdict(track)));
-            if (!report.tracks.empty()) {
-                QString last = summary(report);
-                last[0] = last[0].toUpper();
-                terminal.line(last);
-            }
-            terminal.end();
-            if (!report.why.empty())
-                Terminal::problem(text(report.why));
-            QCoreApplication::quit();
-        });
+    QObject::connect(&verifying, &ImageVerifying::finished, &verifying,
+                     [&](const DiscReport& report) {
+                         status = int(report.status);
+                         for (const QString& track : ReportWords::tracks(report))
+                             terminal.line(track);
+                         if (!report.tracks.empty()) {
+                             QString last = ReportWords::summary(report);
+                             last[0] = last[0].toUpper();
+                             terminal.line(last);
+                         }
+                         terminal.end();
+                         if (!report.why.empty())
+                             Terminal::problem(text(report.why));
+                         QCoreApplication::quit();
+                     });
     verifying.start(line.imagePath());
     QCoreApplication::exec();
     return status;

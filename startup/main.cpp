@@ -1,9 +1,12 @@
 #include "app/MainWindow.h"
 #include "cdaudio/CdPlayerPanel.h"
+#include "cdaudio/CdioDiscSource.h"
 #include "cdaudio/PlayerSettings.h"
+#include "desktop/DesktopNotifier.h"
 #include "desktop/DesktopSession.h"
 #include "desktop/HandOver.h"
 #include "discnames/DiscNamer.h"
+#include "keeping/DiscKeeper.h"
 #include "platform/Application.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/RandomSequence.h"
@@ -13,6 +16,7 @@
 #include "translations/Translations.h"
 
 #include <QDir>
+#include <QFileDialog>
 
 #include <cstdio>
 
@@ -53,6 +57,15 @@ int play(const QStringList& arguments, int argc, char** argv)
     DiscNamer namer(window.playerPanel().player());
     window.playerPanel().setNameSources(&namer);
     PlayerSettings kept(window.playerPanel().player());
+    DesktopNotifier notifier(QDBusConnection::sessionBus());
+    DiscKeeper keeper(
+        window.playerPanel(), [] { return std::make_shared<CdioDiscSource>(); },
+        [&window](const QString& start) {
+            return QFileDialog::getExistingDirectory(
+                &window, QCoreApplication::translate("DiscKeeper", "Save the disc as an image in"),
+                start);
+        },
+        &notifier);
     QObject::connect(&app, &Application::ending, &session, &DesktopSession::end);
     window.show();
     if (line.open() == CommandLine::Open::Image)

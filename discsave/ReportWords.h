@@ -1,0 +1,20 @@
+#pragma once
+
+#include "discsave/DiscReport.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+/// What a saving or verifying found, in the listener's words: for the command line's lines,
+/// the panel's tooltip and the desktop's notification alike.
+class ReportWords {
+    Q_DECLARE_TR_FUNCTIONS(ReportWords)
+
+public:
+    /// AccurateRip's answer on one track.
+    static QString verdict(const TrackResult& track);
+    /// The disc's answer in one line.
+    static QString summary(const DiscReport& report);
+    /// A line for each track, "Track 3: accurate (confidence 12)".
+    static QStringList tracks(const DiscReport& report);
+};

@@ -1,0 +1,128 @@
+#include "keeping/DiscKeeper.h"
+
+#include "cdaudio/CdPlayerPanel.h"
+#include "desktop/DesktopNotifier.h"
+#include "discnames/DiscIdentifier.h"
+#include "discsave/ReportWords.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+/// A cover larger than this is none the names cache kept.
+constexpr qint64 MostCoverBytes = 16 << 20;
+} // namespace
+
+DiscKeeper::DiscKeeper(CdPlayerPanel& panel, Drives drives, FolderChooser chooseFolder,
+                       DesktopNotifier* notifier, QObject* parent)
+    : QObject(parent), m_panel(panel), m_drives(std::move(drives)),
+      m_chooseFolder(std::move(chooseFolder)), m_notifier(notifier)
+{
+    connect(&m_panel, &CdPlayerPanel::saveDiscRequested, this, &DiscKeeper::save);
+    connect(&m_panel, &CdPlayerPanel::verifyRequested, this, &DiscKeeper::verify);
+    connect(&m_panel, &CdPlayerPanel::taskStopRequested, this, &DiscKeeper::stop);
+    connect(&m_saving, &DiscSaving::opened, this, &DiscKeeper::name);
+    connect(&m_saving, &DiscSaving::progress, this, [this](int percent) {
+        //: On the panel's small display while a disc is saved; %1 is a percentage.
+        m_panel.showTask(tr("Rip %1").arg(percent));
+    });
+    connect(&m_saving, &DiscSaving::finished, this, &DiscKeeper::saved);
+    connect(&m_verifying, &ImageVerifying::progress, this, [this](int percent) {
+        //: On the panel's small display while an image is verified; %1 is a percentage.
+        m_panel.showTask(tr("Check %1").arg(percent));
+    });
+    connect(&m_verifying, &ImageVerifying::finished, this, &DiscKeeper::verified);
+}
+
+QString DiscKeeper::musicFolder()
+{
+    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    return music.isEmpty() ? QDir::homePath() + QStringLiteral("/Music") : music;
+}
+
+void DiscKeeper::save()
+{
+    CdPlayer& player = m_panel.player();
+    if (m_panel.hasTask() || player.drive().isEmpty())
+        return;
+    m_folder = m_chooseFolder(musicFolder());
+    if (m_folder.isEmpty())
+        return;
+    // The drive is read for saving now, not for playing.
+    player.pressStop();
+    m_panel.showTask(tr("Rip %1").arg(0));
+    m_saving.open(m_drives(), player.drive().toStdString());
+}
+
+void DiscKeeper::name(const DiscToc& disc)
+{
+    // The names the player shows for the disc, as the listener chose them, with its cover.
+    const DiscToc& shown = m_panel.player().transport().toc();
+    DiscToc named = disc;
+    named.title = shown.title;
+    named.performer = shown.performer;
+    named.releaseDate = shown.releaseDate;
+    named.discNumber = shown.discNumber;
+    named.discCount = shown.discCount;
+    named.musicBrainzAlbumId = shown.musicBrainzAlbumId;
+    for (TrackInfo& track : named.tracks) {
+        for (const TrackInfo& known : shown.tracks) {
+            if (known.number == track.number) {
+                track.title = known.title;
+                track.performer = known.performer;
+            }
+        }
+    }
+    QByteArray cover;
+    QFile picture(QUrl(QString::fromStdString(shown.artUrl)).toLocalFile());
+    if (!shown.artUrl.empty() && picture.size() <= MostCoverBytes &&
+        picture.open(QIODevice::ReadOnly))
+        cover = picture.read(MostCoverBytes);
+    m_saving.save(named, cover, QString::fromStdString(DiscIdentifier::of(disc).id), m_folder);
+}
+
+void DiscKeeper::verify()
+{
+    const QString image = m_panel.player().imagePath();
+    if (m_panel.hasTask() || image.isEmpty())
+        return;
+    m_panel.showTask(tr("Check %1").arg(0));
+    m_verifying.start(image);
+}
+
+void DiscKeeper::stop()
+{
+    m_saving.cancel();
+    m_verifying.cancel();
+}
+
+void DiscKeeper::saved(const DiscReport& report)
+{
+    if (report.status == DiscReport::Status::NothingDone)
+        tell(tr("The disc was not saved"), QString::fromStdString(report.why), report);
+    else
+        tell(tr("The disc was saved"),
+             tr("In %1: %2")
+                 .arg(QString::fromStdString(report.folder), ReportWords::summary(report)),
+             report);
+}
+
+void DiscKeeper::verified(const DiscReport& report)
+{
+    if (report.tracks.empty())
+        tell(tr("The image was not verified"), QString::fromStdString(report.why), report);
+    else
+        tell(tr("The image was verified"), ReportWords::summary(report), report);
+}
+
+void DiscKeeper::tell(const QString& headline, const QString& summary, const DiscReport& report)
+{
+    m_panel.showTask({});
+    m_panel.showTaskResult(
+        (QStringList{headline + QStringLiteral(": ") + summary} + ReportWords::tracks(report))
+            .join(QLatin1Char('\n')));
+    if (m_notifier)
+        m_notifier->notify(headline, summary);
+}

@@ -1,0 +1,105 @@
+// Keeping a disc from the window: saved from the panel's menu into the folder chosen, the panel
+// showing the progress and stopping it, the image then verified, and each end told on the
+// tooltip and by a stand-in notification service on a private session bus.
+#include "desktop/DesktopNotifier.h"
+#include "keeping/DiscKeeper.h"
+#include "support/DiscImage.h"
+#include "support/PlayerWindow.h"
+
+#include <QDBusConnectionInterface>
+#include <QMenu>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestKeeping : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QProcess m_notifications;
+
+    QStringList notified()
+    {
+        QFile log(m_dir.filePath("notifications.log"));
+        log.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(log.readAll()).split('\n').filter(" Notify ");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().setValue("AccurateRip/lookup", false);
+        QSettings().setValue("MusicBrainz/lookup", false);
+        m_notifications.start("/usr/bin/python3",
+                              {"-m", "dbusmock", "--session", "-l",
+                               m_dir.filePath("notifications.log"), "-t", "notification_daemon"});
+        QVERIFY(QTest::qWaitFor([] {
+            return QDBusConnection::sessionBus().interface()->isServiceRegistered(
+                "org.freedesktop.Notifications");
+        }));
+    }
+    void cleanupTestCase()
+    {
+        m_notifications.kill();
+        m_notifications.waitForFinished();
+    }
+
+    void savedFromTheMenuStoppedByStopThenVerified()
+    {
+        DiscImage::Design design;
+        design.title = "Kept";
+        design.performer = "The Savers";
+        design.tracks = {{440, 6, 0.5}, {550, 6, 0.5}};
+        const DiscImage disc = DiscImage::write(m_dir.path().toStdString(), "kept", design);
+        QTemporaryDir music;
+        PlayerWindow rig({disc.cuePath});
+        DesktopNotifier notifier(QDBusConnection::sessionBus());
+        DiscKeeper keeper(
+            *rig.panel, [&] { return std::make_shared<CdioDiscSource>(std::vector{disc.cuePath}); },
+            [&](const QString&) { return music.path(); }, &notifier);
+        rig.load();
+        QTRY_COMPARE(rig.display()->text(), QStringLiteral("01 00:00"));
+        rig.button("playButton")->click();
+        QCOMPARE(rig.interval(), 20);
+
+        // Saved from the menu: playing stops, the animation goes on, only Stop and Eject work.
+        rig.panel->showMenu();
+        rig.panel->findChild<QMenu*>("playerMenu")->findChild<QAction*>("saveDisc")->trigger();
+        QVERIFY(rig.display()->text().startsWith("Rip "));
+        QCOMPARE(rig.transport().state(), Transport::State::Stopped);
+        QCOMPARE(rig.interval(), 20);
+        QVERIFY(!rig.button("playButton")->isEnabled() && rig.button("stopButton")->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.display()->text(), QStringLiteral("01 00:00"), 20000);
+        const QString folder = music.filePath("The Savers - Kept");
+        QCOMPARE(rig.display()->toolTip().section('\n', 0, 0),
+                 "The disc was saved: In " + folder + ": not checked against AccurateRip");
+        QVERIFY(QFile::exists(folder + "/The Savers - Kept.flac"));
+        QTRY_COMPARE(notified().size(), 1);
+        QVERIFY(notified().last().contains("The disc was saved"));
+
+        // Again, stopped halfway: nothing more in the folder.
+        rig.panel->saveDiscRequested();
+        QTRY_VERIFY(rig.display()->text().startsWith("Rip "));
+        rig.button("stopButton")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.display()->text(), QStringLiteral("01 00:00"), 10000);
+        QVERIFY(rig.display()->toolTip().startsWith("The disc was not saved"));
+        QCOMPARE(
+            QDir(music.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList{"The Savers - Kept"});
+
+        // The image that was made, verified from the menu.
+        rig.panel->openImage(folder + "/The Savers - Kept.cue");
+        QTRY_COMPARE(rig.transport().state(), Transport::State::Playing);
+        rig.panel->showMenu();
+        rig.panel->findChild<QMenu*>("playerMenu")->findChild<QAction*>("verify")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.display()->toolTip().startsWith("The image was verified"),
+                                 10000);
+        QTRY_COMPARE(notified().size(), 3);
+    }
+};
+
+QTEST_MAIN(TestKeeping)
+#include "tst_keeping.moc"
