@@ -38,11 +38,12 @@ QString PlayerMenu::spokenTrack(const TrackInfo& track)
                                ? secondsSaid
                                : (minutes == 1 ? tr("1 minute") : tr("%1 minutes").arg(minutes)) +
                                      QLatin1Char(' ') + secondsSaid;
-    const QString title = track.title.empty()
-                              ? QString()
-                              : QStringLiteral(", ") + QString::fromStdString(track.title);
-    return track.number == 0 ? tr("Hidden track, %1").arg(length)
-                             : tr("Track %1%2, %3").arg(track.number).arg(title, length);
+    if (track.number == 0)
+        return tr("Hidden track, %1").arg(length);
+    return track.title.empty() ? tr("Track %1, %2").arg(track.number).arg(length)
+                               : tr("Track %1, %2, %3")
+                                     .arg(QString::number(track.number),
+                                          QString::fromStdString(track.title), length);
 }
 
 void PlayerMenu::open(const QPoint& at, const CdPlayer& player, const NameSources* names, bool busy)

@@ -194,7 +194,8 @@ int saveImage(const CommandLine& line)
                     .arg(crcs.arg(
                         QString::number(track.copyCrc, 16).rightJustified(8, u'0').toUpper()));
             if (track.rereads > 0)
-                line += CommandLine::tr(" (%n re-read(s))", nullptr, track.rereads);
+                line += track.rereads == 1 ? CommandLine::tr(" (1 re-read)")
+                                           : CommandLine::tr(" (%1 re-reads)").arg(track.rereads);
             terminal.line(line);
         });
     QObject::connect(&saving, &DiscSaving::finished, &saving, [&](const DiscReport& report) {

@@ -181,16 +181,43 @@ Zie %1(1) voor meer.
         <translation>%1 is geen bestand en geen cdda:-adres</translation>
     </message>
     <message>
-        <source>saving a disc as an image is not available yet</source>
-        <translation>een cd als schijfkopie opslaan is nog niet beschikbaar</translation>
-    </message>
-    <message>
-        <source>verifying an image is not available yet</source>
-        <translation>een schijfkopie controleren is nog niet beschikbaar</translation>
-    </message>
-    <message>
         <source>Spindella: Spindella is running but not answering</source>
         <translation>Spindella: Spindella draait, maar antwoordt niet</translation>
+    </message>
+    <message>
+        <source>%1% (track %2)</source>
+        <extracomment>Progress shown in place on a terminal; %1 is a percentage, %2 a track number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot save into %1: it is no folder that can be written</source>
+        <extracomment>%1 is the folder given with --save-image.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copy CRC %1, the test read agrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copy CRC %1, the test read differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track %1 read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (1 re-read)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1 re-reads)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved in %1: %2</source>
+        <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -202,6 +229,43 @@ Zie %1(1) voor meer.
     <message>
         <source>Spindella: no media player name on the session bus, so no media keys or media controls</source>
         <translation>Spindella: geen mediaspelernaam op de sessiebus, dus geen mediatoetsen of mediabediening</translation>
+    </message>
+</context>
+<context>
+    <name>DiscKeeper</name>
+    <message>
+        <source>Rip %1</source>
+        <extracomment>On the panel&apos;s small display while a disc is saved; %1 is a percentage.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check %1</source>
+        <extracomment>On the panel&apos;s small display while an image is verified; %1 is a percentage.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disc was not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disc was saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image was not verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image was verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the disc as an image in</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -279,10 +343,6 @@ Zie %1(1) voor meer.
         <translation>Verborgen nummer, %1</translation>
     </message>
     <message>
-        <source>Track %1%2, %3</source>
-        <translation>Nummer %1%2, %3</translation>
-    </message>
-    <message>
         <source>Save disc as &amp;image…</source>
         <translation>Cd als schijfkopie &amp;opslaan…</translation>
     </message>
@@ -317,6 +377,58 @@ Zie %1(1) voor meer.
     <message>
         <source>&amp;Drive</source>
         <translation>&amp;Station</translation>
+    </message>
+    <message>
+        <source>Track %1, %2</source>
+        <translation type="unfinished">Nummer %1%2, %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>Track %1, %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportWords</name>
+    <message>
+        <source>accurate (confidence %1)</source>
+        <extracomment>AccurateRip&apos;s answer on a track; %1 is how many rips agree.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not in database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 tracks differ from AccurateRip&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 tracks have sectors whose reads never agreed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disc is not in the AccurateRip database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not checked against AccurateRip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 tracks accurate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track %1: %2</source>
+        <translation type="unfinished">Nummer %1%2, %2 {1:?}</translation>
     </message>
 </context>
 <context>

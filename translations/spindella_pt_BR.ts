@@ -182,16 +182,43 @@ Veja %1(1) para mais informações.
         <translation>%1 não é um arquivo nem um endereço cdda:</translation>
     </message>
     <message>
-        <source>saving a disc as an image is not available yet</source>
-        <translation>salvar um disco como imagem ainda não está disponível</translation>
-    </message>
-    <message>
-        <source>verifying an image is not available yet</source>
-        <translation>verificar uma imagem ainda não está disponível</translation>
-    </message>
-    <message>
         <source>Spindella: Spindella is running but not answering</source>
         <translation>Spindella: o Spindella está em execução, mas não responde</translation>
+    </message>
+    <message>
+        <source>%1% (track %2)</source>
+        <extracomment>Progress shown in place on a terminal; %1 is a percentage, %2 a track number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot save into %1: it is no folder that can be written</source>
+        <extracomment>%1 is the folder given with --save-image.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copy CRC %1, the test read agrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copy CRC %1, the test read differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track %1 read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (1 re-read)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1 re-reads)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved in %1: %2</source>
+        <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -203,6 +230,43 @@ Veja %1(1) para mais informações.
     <message>
         <source>Spindella: no media player name on the session bus, so no media keys or media controls</source>
         <translation>Spindella: sem nome de reprodutor de mídia no barramento de sessão, portanto sem teclas de mídia nem controles de mídia</translation>
+    </message>
+</context>
+<context>
+    <name>DiscKeeper</name>
+    <message>
+        <source>Rip %1</source>
+        <extracomment>On the panel&apos;s small display while a disc is saved; %1 is a percentage.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check %1</source>
+        <extracomment>On the panel&apos;s small display while an image is verified; %1 is a percentage.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disc was not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disc was saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image was not verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image was verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the disc as an image in</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -280,10 +344,6 @@ Veja %1(1) para mais informações.
         <translation>Faixa oculta, %1</translation>
     </message>
     <message>
-        <source>Track %1%2, %3</source>
-        <translation>Faixa %1%2, %3</translation>
-    </message>
-    <message>
         <source>Save disc as &amp;image…</source>
         <translation>Salvar disco como &amp;imagem…</translation>
     </message>
@@ -318,6 +378,58 @@ Veja %1(1) para mais informações.
     <message>
         <source>&amp;Drive</source>
         <translation>&amp;Unidade</translation>
+    </message>
+    <message>
+        <source>Track %1, %2</source>
+        <translation type="unfinished">Faixa %1%2, %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>Track %1, %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportWords</name>
+    <message>
+        <source>accurate (confidence %1)</source>
+        <extracomment>AccurateRip&apos;s answer on a track; %1 is how many rips agree.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not in database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 tracks differ from AccurateRip&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 tracks have sectors whose reads never agreed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disc is not in the AccurateRip database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not checked against AccurateRip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 tracks accurate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track %1: %2</source>
+        <translation type="unfinished">Faixa %1%2, %2 {1:?}</translation>
     </message>
 </context>
 <context>
