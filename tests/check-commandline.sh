@@ -3,6 +3,8 @@
 # at once, before any window is asked for; an image named like an option follows "--".
 # Usage: check-commandline.sh PROGRAM VERSION
 set -eu
+# What it reads is the program's English.
+export LANGUAGE=en
 program=$1
 version=$2
 tmp=$(mktemp -d)

@@ -3,6 +3,8 @@
 # from a second launch that hands it over and ends), and with playerctl. Needs a session bus
 # and a sound server.
 set -euo pipefail
+# What it reads is the program's English.
+export LANGUAGE=en
 program=$1
 tmp=$(mktemp -d)
 cleanup() {

@@ -6,6 +6,8 @@
 # standard error; SIGINT in the middle of a saving ends it with 1, leaving nothing behind.
 # Usage: check-saving.sh PROGRAM ACCURATERIP_MOCK
 set -eu
+# What it reads is the program's English.
+export LANGUAGE=en
 program=$1
 mock=$2
 tmp=$(mktemp -d)

@@ -2,6 +2,8 @@
 # The program on a headless Weston, natively: its application id and title, full screen through
 # the media-player interface and back, and no protocol error. Needs a session bus.
 set -euo pipefail
+# What it reads is the program's English.
+export LANGUAGE=en
 program=$1
 tmp=$(mktemp -d)
 chmod 700 "$tmp"
