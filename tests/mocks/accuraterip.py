@@ -17,6 +17,8 @@ its first ID's last three hexadecimal digits is absent, as on the real server.
 is logged to LOG as a line of JSON: time, path and User-Agent.
 """
 import http.server
+
+import standin
 import json
 import os
 import re
@@ -52,18 +54,9 @@ def cut_in_last_record(data):
     return data[:len(data) // 2]
 
 
-class Handler(http.server.BaseHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-    def answer(self, status, body, kind="application/octet-stream", headers=()):
-        self.send_response(status)
-        self.send_header("Content-Type", kind)
-        self.send_header("Content-Length", str(len(body)))
-        for name, value in headers:
-            self.send_header(name, value)
-        self.end_headers()
-        self.wfile.write(body)
+class Handler(standin.Handler):
+    LOG = LOG
+    KIND = "application/octet-stream"
 
     def stream(self, length, chunk, pause=0):
         """A 200 of `length` zero bytes sent `chunk` at a time, until the client goes away."""
@@ -82,9 +75,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
     def do_GET(self):
         path = urllib.parse.urlparse(self.path).path
-        with open(LOG, "a") as log:
-            log.write(json.dumps({"time": time.time(), "path": self.path,
-                                  "agent": self.headers.get("User-Agent", "")}) + "\n")
+        self.log_request_asked()
         if path == "/accuraterip/DriveOffsets.bin":
             try:
                 return self.answer(200, read_file(OFFSETS))

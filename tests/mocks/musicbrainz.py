@@ -15,6 +15,8 @@ n from the toc= of the lookup by track lengths. Covers: /release/<mbid>/front-50
 LOG as a line of JSON: time, path and User-Agent.
 """
 import http.server
+
+import standin
 import json
 import sys
 import time
@@ -24,24 +26,13 @@ FIXTURES, ROUTES, LOG = sys.argv[1:4]
 busy_seen = set()
 
 
-class Handler(http.server.BaseHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-    def answer(self, status, body, kind="application/json", headers=()):
-        self.send_response(status)
-        self.send_header("Content-Type", kind)
-        self.send_header("Content-Length", str(len(body)))
-        for name, value in headers:
-            self.send_header(name, value)
-        self.end_headers()
-        self.wfile.write(body)
+class Handler(standin.Handler):
+    LOG = LOG
+    KIND = "application/json"
 
     def do_GET(self):
         url = urllib.parse.urlparse(self.path)
-        with open(LOG, "a") as log:
-            log.write(json.dumps({"time": time.time(), "path": self.path,
-                                  "agent": self.headers.get("User-Agent", "")}) + "\n")
+        self.log_request_asked()
         parts = url.path.strip("/").split("/")
         if parts[:2] == ["ws", "2"] and len(parts) == 4 and parts[2] == "discid":
             self.disc(parts[3], urllib.parse.parse_qs(url.query).get("toc", [""])[0])
