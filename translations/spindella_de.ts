@@ -187,37 +187,37 @@ Mehr dazu in %1(1).
     <message>
         <source>%1% (track %2)</source>
         <extracomment>Progress shown in place on a terminal; %1 is a percentage, %2 a track number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 % (Titel %2)</translation>
     </message>
     <message>
         <source>cannot save into %1: it is no folder that can be written</source>
         <extracomment>%1 is the folder given with --save-image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in %1 kann nicht gespeichert werden: das ist kein beschreibbarer Ordner</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read agrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopier-CRC %1, das Testlesen stimmt überein</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read differs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopier-CRC %1, das Testlesen weicht ab</translation>
     </message>
     <message>
         <source>Track %1 read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel %1 gelesen: %2</translation>
     </message>
     <message>
         <source> (1 re-read)</source>
-        <translation type="unfinished"></translation>
+        <translation> (1 Lesewiederholung)</translation>
     </message>
     <message>
         <source> (%1 re-reads)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 Lesewiederholungen)</translation>
     </message>
     <message>
         <source>Saved in %1: %2</source>
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert in %1: %2</translation>
     </message>
 </context>
 <context>
@@ -236,36 +236,36 @@ Mehr dazu in %1(1).
     <message>
         <source>Rip %1</source>
         <extracomment>On the panel&apos;s small display while a disc is saved; %1 is a percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rippen %1</translation>
     </message>
     <message>
         <source>Check %1</source>
         <extracomment>On the panel&apos;s small display while an image is verified; %1 is a percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen %1</translation>
     </message>
     <message>
         <source>The disc was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CD wurde nicht gespeichert</translation>
     </message>
     <message>
         <source>The disc was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CD wurde gespeichert</translation>
     </message>
     <message>
         <source>In %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1: %2</translation>
     </message>
     <message>
         <source>The image was not verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Abbild wurde nicht geprüft</translation>
     </message>
     <message>
         <source>The image was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Abbild wurde geprüft</translation>
     </message>
     <message>
         <source>Save the disc as an image in</source>
-        <translation type="unfinished"></translation>
+        <translation>CD als Abbild speichern in</translation>
     </message>
 </context>
 <context>
@@ -380,11 +380,11 @@ Mehr dazu in %1(1).
     </message>
     <message>
         <source>Track %1, %2</source>
-        <translation type="unfinished">Titel %1%2, %2 {1,?}</translation>
+        <translation>Titel %1, %2</translation>
     </message>
     <message>
         <source>Track %1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel %1, %2, %3</translation>
     </message>
 </context>
 <context>
@@ -392,43 +392,43 @@ Mehr dazu in %1(1).
     <message>
         <source>accurate (confidence %1)</source>
         <extracomment>AccurateRip&apos;s answer on a track; %1 is how many rips agree.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>korrekt (Konfidenz %1)</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>weicht ab</translation>
     </message>
     <message>
         <source>not in database</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht in der Datenbank</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht geprüft</translation>
     </message>
     <message>
         <source>%1 of %2 tracks differ from AccurateRip&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung von AccurateRip bei %1 von %2 Titeln</translation>
     </message>
     <message>
         <source>%1 of %2 tracks have sectors whose reads never agreed</source>
-        <translation type="unfinished"></translation>
+        <translation>bei %1 von %2 Titeln stimmten die Lesevorgänge mancher Sektoren nie überein</translation>
     </message>
     <message>
         <source>the disc is not in the AccurateRip database</source>
-        <translation type="unfinished"></translation>
+        <translation>die CD ist nicht in der AccurateRip-Datenbank</translation>
     </message>
     <message>
         <source>not checked against AccurateRip</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht mit AccurateRip geprüft</translation>
     </message>
     <message>
         <source>%1 of %2 tracks accurate</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Titeln korrekt</translation>
     </message>
     <message>
         <source>Track %1: %2</source>
-        <translation type="unfinished">Titel %1%2, %2 {1:?}</translation>
+        <translation>Titel %1: %2</translation>
     </message>
 </context>
 <context>

@@ -188,37 +188,37 @@ Consulte %1(1) para más información.
     <message>
         <source>%1% (track %2)</source>
         <extracomment>Progress shown in place on a terminal; %1 is a percentage, %2 a track number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 % (pista %2)</translation>
     </message>
     <message>
         <source>cannot save into %1: it is no folder that can be written</source>
         <extracomment>%1 is the folder given with --save-image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede guardar en %1: no es una carpeta en la que se pueda escribir</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read agrees</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC de copia %1, la lectura de prueba coincide</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read differs</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC de copia %1, la lectura de prueba no coincide</translation>
     </message>
     <message>
         <source>Track %1 read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista %1 leída: %2</translation>
     </message>
     <message>
         <source> (1 re-read)</source>
-        <translation type="unfinished"></translation>
+        <translation> (1 relectura)</translation>
     </message>
     <message>
         <source> (%1 re-reads)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 relecturas)</translation>
     </message>
     <message>
         <source>Saved in %1: %2</source>
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guardado en %1: %2</translation>
     </message>
 </context>
 <context>
@@ -237,36 +237,36 @@ Consulte %1(1) para más información.
     <message>
         <source>Rip %1</source>
         <extracomment>On the panel&apos;s small display while a disc is saved; %1 is a percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiando %1</translation>
     </message>
     <message>
         <source>Check %1</source>
         <extracomment>On the panel&apos;s small display while an image is verified; %1 is a percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verificando %1</translation>
     </message>
     <message>
         <source>The disc was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco no se ha guardado</translation>
     </message>
     <message>
         <source>The disc was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco se ha guardado</translation>
     </message>
     <message>
         <source>In %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>En %1: %2</translation>
     </message>
     <message>
         <source>The image was not verified</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no se ha verificado</translation>
     </message>
     <message>
         <source>The image was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen se ha verificado</translation>
     </message>
     <message>
         <source>Save the disc as an image in</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el disco como imagen en</translation>
     </message>
 </context>
 <context>
@@ -381,11 +381,11 @@ Consulte %1(1) para más información.
     </message>
     <message>
         <source>Track %1, %2</source>
-        <translation type="unfinished">Pista %1%2, %2 {1,?}</translation>
+        <translation>Pista %1, %2</translation>
     </message>
     <message>
         <source>Track %1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista %1, %2, %3</translation>
     </message>
 </context>
 <context>
@@ -393,43 +393,43 @@ Consulte %1(1) para más información.
     <message>
         <source>accurate (confidence %1)</source>
         <extracomment>AccurateRip&apos;s answer on a track; %1 is how many rips agree.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exacta (confianza %1)</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>difiere</translation>
     </message>
     <message>
         <source>not in database</source>
-        <translation type="unfinished"></translation>
+        <translation>no está en la base de datos</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>sin comprobar</translation>
     </message>
     <message>
         <source>%1 of %2 tracks differ from AccurateRip&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>diferencias con AccurateRip en %1 de %2 pistas</translation>
     </message>
     <message>
         <source>%1 of %2 tracks have sectors whose reads never agreed</source>
-        <translation type="unfinished"></translation>
+        <translation>en %1 de %2 pistas hay sectores cuyas lecturas nunca coincidieron</translation>
     </message>
     <message>
         <source>the disc is not in the AccurateRip database</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco no está en la base de datos de AccurateRip</translation>
     </message>
     <message>
         <source>not checked against AccurateRip</source>
-        <translation type="unfinished"></translation>
+        <translation>sin comprobar con AccurateRip</translation>
     </message>
     <message>
         <source>%1 of %2 tracks accurate</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 pistas exactas</translation>
     </message>
     <message>
         <source>Track %1: %2</source>
-        <translation type="unfinished">Pista %1%2, %2 {1:?}</translation>
+        <translation>Pista %1: %2</translation>
     </message>
 </context>
 <context>

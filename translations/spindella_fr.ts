@@ -188,37 +188,37 @@ Pour en savoir plus, voir %1(1).
     <message>
         <source>%1% (track %2)</source>
         <extracomment>Progress shown in place on a terminal; %1 is a percentage, %2 a track number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 % (piste %2)</translation>
     </message>
     <message>
         <source>cannot save into %1: it is no folder that can be written</source>
         <extracomment>%1 is the folder given with --save-image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;enregistrer dans %1 : ce n&apos;est pas un dossier accessible en écriture</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read agrees</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC de copie %1, la lecture de test concorde</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read differs</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC de copie %1, la lecture de test diffère</translation>
     </message>
     <message>
         <source>Track %1 read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste %1 lue : %2</translation>
     </message>
     <message>
         <source> (1 re-read)</source>
-        <translation type="unfinished"></translation>
+        <translation> (1 relecture)</translation>
     </message>
     <message>
         <source> (%1 re-reads)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 relectures)</translation>
     </message>
     <message>
         <source>Saved in %1: %2</source>
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré dans %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -237,36 +237,36 @@ Pour en savoir plus, voir %1(1).
     <message>
         <source>Rip %1</source>
         <extracomment>On the panel&apos;s small display while a disc is saved; %1 is a percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copie %1</translation>
     </message>
     <message>
         <source>Check %1</source>
         <extracomment>On the panel&apos;s small display while an image is verified; %1 is a percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle %1</translation>
     </message>
     <message>
         <source>The disc was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque n&apos;a pas été enregistré</translation>
     </message>
     <message>
         <source>The disc was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque a été enregistré</translation>
     </message>
     <message>
         <source>In %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans %1 : %2</translation>
     </message>
     <message>
         <source>The image was not verified</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image n&apos;a pas été vérifiée</translation>
     </message>
     <message>
         <source>The image was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image a été vérifiée</translation>
     </message>
     <message>
         <source>Save the disc as an image in</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le disque en image dans</translation>
     </message>
 </context>
 <context>
@@ -381,11 +381,11 @@ Pour en savoir plus, voir %1(1).
     </message>
     <message>
         <source>Track %1, %2</source>
-        <translation type="unfinished">Piste %1%2, %2 {1,?}</translation>
+        <translation>Piste %1, %2</translation>
     </message>
     <message>
         <source>Track %1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste %1, %2, %3</translation>
     </message>
 </context>
 <context>
@@ -393,43 +393,43 @@ Pour en savoir plus, voir %1(1).
     <message>
         <source>accurate (confidence %1)</source>
         <extracomment>AccurateRip&apos;s answer on a track; %1 is how many rips agree.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exacte (confiance %1)</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>diffère</translation>
     </message>
     <message>
         <source>not in database</source>
-        <translation type="unfinished"></translation>
+        <translation>absente de la base de données</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>non vérifiée</translation>
     </message>
     <message>
         <source>%1 of %2 tracks differ from AccurateRip&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>différences avec AccurateRip sur %1 des %2 pistes</translation>
     </message>
     <message>
         <source>%1 of %2 tracks have sectors whose reads never agreed</source>
-        <translation type="unfinished"></translation>
+        <translation>sur %1 des %2 pistes, des secteurs n&apos;ont jamais été lus à l&apos;identique</translation>
     </message>
     <message>
         <source>the disc is not in the AccurateRip database</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque n&apos;est pas dans la base de données d&apos;AccurateRip</translation>
     </message>
     <message>
         <source>not checked against AccurateRip</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune vérification auprès d&apos;AccurateRip</translation>
     </message>
     <message>
         <source>%1 of %2 tracks accurate</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 pistes exactes</translation>
     </message>
     <message>
         <source>Track %1: %2</source>
-        <translation type="unfinished">Piste %1%2, %2 {1:?}</translation>
+        <translation>Piste %1 : %2</translation>
     </message>
 </context>
 <context>

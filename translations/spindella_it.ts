@@ -188,37 +188,37 @@ Vedere %1(1) per saperne di più.
     <message>
         <source>%1% (track %2)</source>
         <extracomment>Progress shown in place on a terminal; %1 is a percentage, %2 a track number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1% (traccia %2)</translation>
     </message>
     <message>
         <source>cannot save into %1: it is no folder that can be written</source>
         <extracomment>%1 is the folder given with --save-image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossibile salvare in %1: non è una cartella in cui si possa scrivere</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read agrees</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC della copia %1, la lettura di prova coincide</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read differs</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC della copia %1, la lettura di prova differisce</translation>
     </message>
     <message>
         <source>Track %1 read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia %1 letta: %2</translation>
     </message>
     <message>
         <source> (1 re-read)</source>
-        <translation type="unfinished"></translation>
+        <translation> (1 rilettura)</translation>
     </message>
     <message>
         <source> (%1 re-reads)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 riletture)</translation>
     </message>
     <message>
         <source>Saved in %1: %2</source>
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salvato in %1: %2</translation>
     </message>
 </context>
 <context>
@@ -237,36 +237,36 @@ Vedere %1(1) per saperne di più.
     <message>
         <source>Rip %1</source>
         <extracomment>On the panel&apos;s small display while a disc is saved; %1 is a percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copia %1</translation>
     </message>
     <message>
         <source>Check %1</source>
         <extracomment>On the panel&apos;s small display while an image is verified; %1 is a percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verifica %1</translation>
     </message>
     <message>
         <source>The disc was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disco non è stato salvato</translation>
     </message>
     <message>
         <source>The disc was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disco è stato salvato</translation>
     </message>
     <message>
         <source>In %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1: %2</translation>
     </message>
     <message>
         <source>The image was not verified</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine non è stata verificata</translation>
     </message>
     <message>
         <source>The image was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine è stata verificata</translation>
     </message>
     <message>
         <source>Save the disc as an image in</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il disco come immagine in</translation>
     </message>
 </context>
 <context>
@@ -381,11 +381,11 @@ Vedere %1(1) per saperne di più.
     </message>
     <message>
         <source>Track %1, %2</source>
-        <translation type="unfinished">Traccia %1%2, %2 {1,?}</translation>
+        <translation>Traccia %1, %2</translation>
     </message>
     <message>
         <source>Track %1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia %1, %2, %3</translation>
     </message>
 </context>
 <context>
@@ -393,43 +393,43 @@ Vedere %1(1) per saperne di più.
     <message>
         <source>accurate (confidence %1)</source>
         <extracomment>AccurateRip&apos;s answer on a track; %1 is how many rips agree.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>accurata (confidenza %1)</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>differisce</translation>
     </message>
     <message>
         <source>not in database</source>
-        <translation type="unfinished"></translation>
+        <translation>assente dal database</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>non verificata</translation>
     </message>
     <message>
         <source>%1 of %2 tracks differ from AccurateRip&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>differenze rispetto ad AccurateRip in %1 delle %2 tracce</translation>
     </message>
     <message>
         <source>%1 of %2 tracks have sectors whose reads never agreed</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 delle %2 tracce ci sono settori le cui letture non hanno mai coinciso</translation>
     </message>
     <message>
         <source>the disc is not in the AccurateRip database</source>
-        <translation type="unfinished"></translation>
+        <translation>il disco non è nel database di AccurateRip</translation>
     </message>
     <message>
         <source>not checked against AccurateRip</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna verifica con AccurateRip</translation>
     </message>
     <message>
         <source>%1 of %2 tracks accurate</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 su %2 tracce accurate</translation>
     </message>
     <message>
         <source>Track %1: %2</source>
-        <translation type="unfinished">Traccia %1%2, %2 {1:?}</translation>
+        <translation>Traccia %1: %2</translation>
     </message>
 </context>
 <context>

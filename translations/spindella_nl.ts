@@ -187,37 +187,37 @@ Zie %1(1) voor meer.
     <message>
         <source>%1% (track %2)</source>
         <extracomment>Progress shown in place on a terminal; %1 is a percentage, %2 a track number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1% (nummer %2)</translation>
     </message>
     <message>
         <source>cannot save into %1: it is no folder that can be written</source>
         <extracomment>%1 is the folder given with --save-image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kan niet opslaan in %1: dat is geen map waarin geschreven kan worden</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read agrees</source>
-        <translation type="unfinished"></translation>
+        <translation>kopie-CRC %1, de testlezing komt overeen</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read differs</source>
-        <translation type="unfinished"></translation>
+        <translation>kopie-CRC %1, de testlezing wijkt af</translation>
     </message>
     <message>
         <source>Track %1 read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer %1 gelezen: %2</translation>
     </message>
     <message>
         <source> (1 re-read)</source>
-        <translation type="unfinished"></translation>
+        <translation> (1 leesherhaling)</translation>
     </message>
     <message>
         <source> (%1 re-reads)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 leesherhalingen)</translation>
     </message>
     <message>
         <source>Saved in %1: %2</source>
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Opgeslagen in %1: %2</translation>
     </message>
 </context>
 <context>
@@ -236,36 +236,36 @@ Zie %1(1) voor meer.
     <message>
         <source>Rip %1</source>
         <extracomment>On the panel&apos;s small display while a disc is saved; %1 is a percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rippen %1</translation>
     </message>
     <message>
         <source>Check %1</source>
         <extracomment>On the panel&apos;s small display while an image is verified; %1 is a percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Controle %1</translation>
     </message>
     <message>
         <source>The disc was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>De cd is niet opgeslagen</translation>
     </message>
     <message>
         <source>The disc was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>De cd is opgeslagen</translation>
     </message>
     <message>
         <source>In %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1: %2</translation>
     </message>
     <message>
         <source>The image was not verified</source>
-        <translation type="unfinished"></translation>
+        <translation>De schijfkopie is niet geverifieerd</translation>
     </message>
     <message>
         <source>The image was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>De schijfkopie is geverifieerd</translation>
     </message>
     <message>
         <source>Save the disc as an image in</source>
-        <translation type="unfinished"></translation>
+        <translation>Cd als schijfkopie opslaan in</translation>
     </message>
 </context>
 <context>
@@ -380,11 +380,11 @@ Zie %1(1) voor meer.
     </message>
     <message>
         <source>Track %1, %2</source>
-        <translation type="unfinished">Nummer %1%2, %2 {1,?}</translation>
+        <translation>Nummer %1, %2</translation>
     </message>
     <message>
         <source>Track %1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer %1, %2, %3</translation>
     </message>
 </context>
 <context>
@@ -392,43 +392,43 @@ Zie %1(1) voor meer.
     <message>
         <source>accurate (confidence %1)</source>
         <extracomment>AccurateRip&apos;s answer on a track; %1 is how many rips agree.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>accuraat (betrouwbaarheid %1)</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>wijkt af</translation>
     </message>
     <message>
         <source>not in database</source>
-        <translation type="unfinished"></translation>
+        <translation>niet in de database</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>niet gecontroleerd</translation>
     </message>
     <message>
         <source>%1 of %2 tracks differ from AccurateRip&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>afwijkingen van AccurateRip bij %1 van de %2 nummers</translation>
     </message>
     <message>
         <source>%1 of %2 tracks have sectors whose reads never agreed</source>
-        <translation type="unfinished"></translation>
+        <translation>bij %1 van de %2 nummers zijn er sectoren waarvan de lezingen nooit overeenkwamen</translation>
     </message>
     <message>
         <source>the disc is not in the AccurateRip database</source>
-        <translation type="unfinished"></translation>
+        <translation>de cd staat niet in de database van AccurateRip</translation>
     </message>
     <message>
         <source>not checked against AccurateRip</source>
-        <translation type="unfinished"></translation>
+        <translation>niet gecontroleerd met AccurateRip</translation>
     </message>
     <message>
         <source>%1 of %2 tracks accurate</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2 nummers accuraat</translation>
     </message>
     <message>
         <source>Track %1: %2</source>
-        <translation type="unfinished">Nummer %1%2, %2 {1:?}</translation>
+        <translation>Nummer %1: %2</translation>
     </message>
 </context>
 <context>
