@@ -111,8 +111,11 @@ void DiscKeeper::saved(const DiscReport& report)
 
 void DiscKeeper::verified(const DiscReport& report)
 {
-    if (report.tracks.empty())
-        tell(tr("The image was not verified"), QString::fromStdString(report.why), report);
+    // A database that was not asked, or did not answer, verified nothing.
+    if (report.status == DiscReport::Status::NothingDone)
+        tell(tr("The image was not verified"),
+             report.why.empty() ? ReportWords::summary(report) : QString::fromStdString(report.why),
+             report);
     else
         tell(tr("The image was verified"), ReportWords::summary(report), report);
 }

@@ -184,10 +184,12 @@ int saveImage(const CommandLine& line)
                      [&terminal](int percent, int track) { terminal.percent(percent, track); });
     QObject::connect(
         &saving, &DiscSaving::trackRead, &saving, [&terminal](const TrackResult& track) {
-            const QString crcs = track.testCrc && *track.testCrc == track.copyCrc
-                                     //: %1 is a CRC in hexadecimal.
-                                     ? CommandLine::tr("copy CRC %1, the test read agrees")
-                                     : CommandLine::tr("copy CRC %1, the test read differs");
+            //: %1 is a CRC in hexadecimal.
+            const QString agrees = CommandLine::tr("copy CRC %1, the test read agrees");
+            //: %1 is a CRC in hexadecimal.
+            const QString differs = CommandLine::tr("copy CRC %1, the test read differs");
+            const QString crcs =
+                track.testCrc && *track.testCrc == track.copyCrc ? agrees : differs;
             QString line =
                 CommandLine::tr("Track %1 read: %2")
                     .arg(track.number)

@@ -196,10 +196,12 @@ Mehr dazu in %1(1).
     </message>
     <message>
         <source>copy CRC %1, the test read agrees</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>Kopier-CRC %1, das Testlesen stimmt überein</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read differs</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>Kopier-CRC %1, das Testlesen weicht ab</translation>
     </message>
     <message>

@@ -197,10 +197,12 @@ Consulte %1(1) para más información.
     </message>
     <message>
         <source>copy CRC %1, the test read agrees</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>CRC de copia %1, la lectura de prueba coincide</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read differs</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>CRC de copia %1, la lectura de prueba no coincide</translation>
     </message>
     <message>

@@ -197,10 +197,12 @@ Pour en savoir plus, voir %1(1).
     </message>
     <message>
         <source>copy CRC %1, the test read agrees</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>CRC de copie %1, la lecture de test concorde</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read differs</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>CRC de copie %1, la lecture de test diffère</translation>
     </message>
     <message>

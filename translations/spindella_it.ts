@@ -197,10 +197,12 @@ Vedere %1(1) per saperne di più.
     </message>
     <message>
         <source>copy CRC %1, the test read agrees</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>CRC della copia %1, la lettura di prova coincide</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read differs</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>CRC della copia %1, la lettura di prova differisce</translation>
     </message>
     <message>

@@ -196,10 +196,12 @@ Zie %1(1) voor meer.
     </message>
     <message>
         <source>copy CRC %1, the test read agrees</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>kopie-CRC %1, de testlezing komt overeen</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read differs</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>kopie-CRC %1, de testlezing wijkt af</translation>
     </message>
     <message>

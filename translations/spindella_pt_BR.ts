@@ -197,10 +197,12 @@ Veja %1(1) para mais informações.
     </message>
     <message>
         <source>copy CRC %1, the test read agrees</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>CRC da cópia %1, a leitura de teste confere</translation>
     </message>
     <message>
         <source>copy CRC %1, the test read differs</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>CRC da cópia %1, a leitura de teste difere</translation>
     </message>
     <message>
