@@ -114,6 +114,16 @@ verifying with the drive | --verify a.cue cdda://sr0 | usage |  | 2 | Spindella:
         for (const char* option : {"--help", "--version", "--save-image FOLDER", "--drive DEVICE",
                                    "--verify IMAGE.cue", "-root", "-window-id ID", "--"})
             QVERIFY2(help.contains(QStringLiteral(" %1 ").arg(option)), option);
+        // Every option's description, and every line it wraps onto, starts in one column.
+        QSet<qsizetype> columns;
+        const QRegularExpression option("^  \\S.*?\\S  +(\\S)"), wrapped("^   +(\\S)");
+        for (const QString& line : help.section("\n\n", 1, 1).split('\n')) {
+            const QRegularExpressionMatch match =
+                line.startsWith("   ") ? wrapped.match(line) : option.match(line);
+            if (match.hasMatch())
+                columns << match.capturedStart(1);
+        }
+        QCOMPARE(columns.size(), 1);
     }
 
     void everyTextIsTranslated_data()

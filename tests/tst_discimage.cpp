@@ -4,6 +4,7 @@
 #include "cdaudio/CdioDiscSource.h"
 #include "cdaudio/DeEmphasis.h"
 #include "discimage/CueSheet.h"
+#include "discimage/ImageDiscReader.h"
 #include "discimage/ImageLayout.h"
 #include "support/DiscImage.h"
 #include "support/RecordingOutput.h"
@@ -334,6 +335,41 @@ an audio file without its cue sheet | alone | there is no cue sheet lonely.cue b
         const qsizetype heard = p.recording.size();
         QTRY_VERIFY(p.recording.size() > heard + 10 * Sector);
         QVERIFY(m_longPcm.starts_with(p.recording.toStdString()));
+    }
+
+    void sheetsAndFilesAreTakenAtTheirWord()
+    {
+        // A minute count longer than four digits is no time.
+        const auto refused =
+            CueSheet::parse("FILE a.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 12345:00:00\n");
+        QCOMPARE(std::get<std::string>(refused), "line 3: INDEX needs a time mm:ss:ff");
+
+        // UTF-16: a high surrogate not followed by a low one is replaced; a private-use
+        // character, next to the surrogates' range, is kept.
+        const std::u16string title = u"\xD834\xE000 \xE000";
+        std::string sheet = "\xff\xfe";
+        for (const char16_t unit :
+             u"TITLE \"" + title + u"\"\nFILE a.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n")
+            sheet += {char(unit & 0xff), char(unit >> 8)};
+        QCOMPARE(std::get<CueSheet>(CueSheet::parse(sheet)).title,
+                 "\xEF\xBF\xBD\xEE\x80\x80 \xEE\x80\x80");
+
+        // A raw image whose first bytes happen to read RIFF, not followed by WAVE, is sound.
+        QTemporaryDir dir;
+        std::vector<int16_t> samples(10 * Sector / 2, 0x0101);
+        std::memcpy(samples.data(), "RIFF\0\0\0\0AVI ", 12);
+        writeAudio(dir.filePath("riff.bin"), samples);
+        writeText(dir.filePath("riff.cue"),
+                  "FILE riff.bin BINARY\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n");
+        std::string why;
+        const auto image = ImageDiscReader::open(dir.filePath("riff.cue").toStdString(), why);
+        QVERIFY2(image, why.c_str());
+        // Read within the disc only: up to its lead-out, not past it.
+        std::vector<int16_t> read(10 * Sector / 2);
+        QVERIFY(image->read(0, 10, read.data()));
+        QVERIFY(read == samples);
+        QVERIFY(!image->read(5, 10, read.data()));
+        QVERIFY(!image->read(-1, 1, read.data()));
     }
 
     void mangledSheetsAreReadOrRefusedNeverBelieved()

@@ -171,6 +171,9 @@ an enhanced CD: the data's session left out | 1 6 95462 150 15363 32314 46592 63
         }
         const DiscIdentifier id = DiscIdentifier::of(disc);
         QCOMPARE(QString::fromStdString(id.id), cell("id"));
+        // Only such IDs ever name the cache's files.
+        QVERIFY(DiscIdentifier::isWellFormed(id.id));
+        QVERIFY(!DiscIdentifier::isWellFormed("../../../../home/you/.bashrc"));
         QCOMPARE(QString::fromStdString(id.toc), cell("toc").replace(' ', '+'));
     }
 
@@ -182,6 +185,7 @@ an enhanced CD: the data's session left out | 1 6 95462 150 15363 32314 46592 63
 an enhanced CD, one file a track, its data in one of its own | 1.bin=1000, 2.bin=2000, data.bin=3000 | FILE 1.bin BINARY;TRACK 01 AUDIO;INDEX 01 00:00:00;FILE 2.bin BINARY;TRACK 02 AUDIO;INDEX 01 00:00:00;FILE data.bin BINARY;TRACK 03 MODE1/2352;INDEX 00 00:00:00;INDEX 01 00:02:00 | image | 1 2 3150 150 1150
 a mixed-mode disc's image | disc.bin=4000 | FILE disc.bin BINARY;TRACK 01 MODE1/2352;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 00 00:13:25;INDEX 01 00:15:25;TRACK 03 AUDIO;INDEX 01 00:33:25 | image | 1 3 4150 150 1300 2650
 a mixed-mode disc in a drive | disc.bin=4000 | FILE disc.bin BINARY;TRACK 01 MODE1/2352;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 00 00:13:25;INDEX 01 00:15:25;TRACK 03 AUDIO;INDEX 01 00:33:25 | drive | 1 3 4150 150 1300 2650
+a mixed-mode rip, its data an ISO of its own | data.iso=1000x2048, audio.bin=3000 | FILE data.iso BINARY;TRACK 01 MODE1/2048;INDEX 01 00:00:00;FILE audio.bin BINARY;TRACK 02 AUDIO;INDEX 01 00:00:00;TRACK 03 AUDIO;INDEX 01 00:20:00 | image | 1 3 4150 150 1150 2650
 PREGAP before track 1 | disc.bin=3000 | FILE disc.bin BINARY;TRACK 01 AUDIO;PREGAP 00:02:00;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 01 00:13:25 | image | 1 2 3150 150 1150
 )");
     }
@@ -191,8 +195,10 @@ PREGAP before track 1 | disc.bin=3000 | FILE disc.bin BINARY;TRACK 01 AUDIO;PREG
         QTemporaryDir dir;
         for (const QString& file : cellList(cell("files"))) {
             QFile bin(dir.filePath(file.section('=', 0, 0)));
+            // So many sectors, of 2352 bytes unless said.
+            const QStringList size = file.section('=', 1).split('x');
             QVERIFY(bin.open(QIODevice::WriteOnly) &&
-                    bin.resize(file.section('=', 1).toLongLong() * DiscToc::BytesPerSector));
+                    bin.resize(size[0].toLongLong() * size.value(1, "2352").toLongLong()));
         }
         const std::string cue = dir.filePath("disc.cue").toStdString();
         QFile sheet(QString::fromStdString(cue));

@@ -39,6 +39,7 @@ refused, still wanted: not asked again | want, refused, want, want | inhibit | n
 refused, then wanted anew | want, refused, unwant, want | inhibit, inhibit | no
 taken at the end | want, granted 7, end | inhibit, taken 7 | no
 nothing to take | end | taken nothing | no
+granted after the end: let go at once | want, end, granted 7 | inhibit, taken nothing, release 7 | no
 )");
     }
 
