@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <linux/cdrom.h>
+#include <mutex>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,9 +17,20 @@ namespace {
 // libcdio writes its warnings to stderr; the panel shows what the user needs to know.
 void quietLog(cdio_log_level_t, const char*) {}
 
+/// libcdio reads a disc image's sheet with state that threads would share (the player's disc
+/// thread and a saving's): one opening at a time.
+std::mutex& openingLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
 void silenceLibcdio()
 {
     cdio_log_set_handler(quietLog);
+    // libcdio's logging is not safe for threads: two threads logging at once (the player's and
+    // a saving's) abort the program. Nothing below its own assertions is logged at all.
+    cdio_loglevel_default = CDIO_LOG_ASSERT;
 }
 } // namespace
 
@@ -38,6 +50,7 @@ std::vector<std::string> CdioDiscSource::drives()
     if (m_useImages)
         return m_images;
     std::vector<std::string> found;
+    const std::lock_guard opening(openingLock());
     // With no drive at all this is null, not an empty list.
     if (char** devices = cdio_get_devices(DRIVER_DEVICE)) {
         for (char** device = devices; *device; ++device)
@@ -51,6 +64,7 @@ std::unique_ptr<DiscReader> CdioDiscSource::open(const std::string& drive)
 {
     if (media(drive) == Media::Absent)
         return nullptr;
+    const std::lock_guard opening(openingLock());
     return CdioDiscReader::open(cdio_open(drive.c_str(), DRIVER_UNKNOWN), !m_useImages);
 }
 
@@ -73,6 +87,7 @@ std::string CdioDiscSource::describe(const std::string& drive)
 {
     if (m_useImages)
         return {};
+    const std::lock_guard opening(openingLock());
     CdIo_t* cdio = cdio_open(drive.c_str(), DRIVER_DEVICE);
     if (!cdio)
         return {};

@@ -348,6 +348,22 @@ no sound output | tones | no | No sound
         QVERIFY(p.recording.toStdString() == expected);
     }
 
+    void drivesOpenedOnTwoThreadsAtOnce()
+    {
+        // As the player's disc thread and a saving's do. libcdio's log is shared by both, and
+        // it logs as it opens a disc: two at once must never take the program down.
+        std::atomic<int> opened = 0;
+        const auto openMany = [&] {
+            CdioDiscSource source({m_tones.cuePath});
+            for (int n = 0; n < 2000; ++n)
+                opened += source.open(m_tones.cuePath) != nullptr;
+        };
+        std::thread other(openMany);
+        openMany();
+        other.join();
+        QCOMPARE(opened.load(), 4000);
+    }
+
     void cdTextIsCleaned_data()
     {
         // Both sides percent-encoded UTF-8.
