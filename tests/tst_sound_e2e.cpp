@@ -154,8 +154,10 @@ private slots:
         QTest::mouseClick(button("playButton"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(button("pauseButton")->isEnabled(), 2000);
         QTest::mouseClick(button("pauseButton"), Qt::LeftButton);
+        QTest::qWait(300);
+        const QString paused = display->text();
         QTest::qWait(1500);
-        QCOMPARE(display->text(), QStringLiteral("01 00:00"));
+        QCOMPARE(display->text(), paused);
     }
 
     void everyPlayReachesTheDiscsEnd()
