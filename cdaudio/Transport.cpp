@@ -404,8 +404,7 @@ void Transport::pauseAndLetGo()
 Transport::Buttons Transport::buttons() const
 {
     Buttons b;
-    auto& self = const_cast<Transport&>(*this);
-    const bool notLast = hasDisc() && self.nextTrack().has_value();
+    const bool notLast = hasDisc() && hasNextTrack();
     const bool notFirst = hasDisc() && previousTrack() >= 0;
     switch (m_state) {
     case State::Closed:
@@ -581,6 +580,13 @@ std::optional<Transport::Ahead> Transport::nextTrack()
     const auto next = following({m_index, 0});
     m_repeat = repeat;
     return next;
+}
+
+bool Transport::hasNextTrack() const
+{
+    // From the hidden track, the order's first; from the last, the next pass's first.
+    const int place = placeInOrder(m_index);
+    return !order().empty() && (place + 1 < int(order().size()) || m_repeat == Repeat::Disc);
 }
 
 int Transport::previousTrack() const

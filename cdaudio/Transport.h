@@ -156,6 +156,7 @@ private:
     std::optional<Ahead> following(const Ahead& after);
     /// Where Next and Previous go: another track, or none.
     std::optional<Ahead> nextTrack();
+    bool hasNextTrack() const;
     int previousTrack() const;
     void queueAfter(const Ahead& after);
     /// The order changed while playing: what was queued and not yet read follows the new one.
