@@ -46,9 +46,12 @@ void PoliteFetcher::cancelAll()
 void PoliteFetcher::schedule(Request request, qint64 notBeforeMs)
 {
     qint64& next = m_nextAllowed[serverOf(request.url)];
-    const qint64 at = std::max({now(), next, notBeforeMs});
+    // One reading of the clock: a second one, later on a busy machine, made the wait negative,
+    // and a timer with a negative wait never fires, so the request was never sent.
+    const qint64 current = now();
+    const qint64 at = std::max({current, next, notBeforeMs});
     next = at + SpacingMs;
-    QTimer::singleShot(int(at - now()), this, [this, request, generation = m_generation] {
+    QTimer::singleShot(int(at - current), this, [this, request, generation = m_generation] {
         if (generation == m_generation)
             send(request);
     });
