@@ -29,7 +29,10 @@ QString serverOf(const QUrl& url)
 
 } // namespace
 
-PoliteFetcher::PoliteFetcher(QObject* parent) : QObject(parent) {}
+PoliteFetcher::PoliteFetcher(QObject* parent, Clock clock)
+    : QObject(parent), m_clock(clock ? std::move(clock) : Clock(now))
+{
+}
 
 void PoliteFetcher::get(const QUrl& url, qint64 mostBytes, Done done)
 {
@@ -48,7 +51,7 @@ void PoliteFetcher::schedule(Request request, qint64 notBeforeMs)
     qint64& next = m_nextAllowed[serverOf(request.url)];
     // One reading of the clock: a second one, later on a busy machine, made the wait negative,
     // and a timer with a negative wait never fires, so the request was never sent.
-    const qint64 current = now();
+    const qint64 current = m_clock();
     const qint64 at = std::max({current, next, notBeforeMs});
     next = at + SpacingMs;
     QTimer::singleShot(int(at - current), this, [this, request, generation = m_generation] {
@@ -95,7 +98,7 @@ void PoliteFetcher::finished(QNetworkReply* reply, const Request& request)
             isNumber ? std::clamp<qint64>(seconds, 0, LongestWaitMs / 1000) * 1000 : SpacingMs;
         Request again = request;
         ++again.retries;
-        schedule(again, now() + std::max(wait, SpacingMs));
+        schedule(again, m_clock() + std::max(wait, SpacingMs));
         return;
     }
     const bool whole = reply->error() == QNetworkReply::NoError ||

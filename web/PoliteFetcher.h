@@ -28,7 +28,11 @@ public:
     static constexpr int TimeoutMs = 10000;
     static constexpr int Retries = 3;
 
-    explicit PoliteFetcher(QObject* parent = nullptr);
+    /// Milliseconds on a clock that never goes back.
+    using Clock = std::function<qint64()>;
+
+    /// By default on the system's monotonic clock.
+    explicit PoliteFetcher(QObject* parent = nullptr, Clock clock = {});
 
     /// Fetches `url`, following redirects, and tells `done` once.
     void get(const QUrl& url, qint64 mostBytes, Done done);
@@ -47,6 +51,7 @@ private:
     void send(const Request& request);
     void finished(QNetworkReply* reply, const Request& request);
 
+    Clock m_clock;
     QNetworkAccessManager m_network;
     /// When each server may be asked next, on the monotonic clock.
     QHash<QString, qint64> m_nextAllowed;
