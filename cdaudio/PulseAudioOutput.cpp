@@ -58,13 +58,8 @@ bool PulseAudioOutput::start(QIODevice* source)
     pa_context_set_state_callback(
         m_context, [](pa_context*, void* self) { call<&PulseAudioOutput::contextChanged>(self); },
         this);
-    if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0 ||
-        pa_threaded_mainloop_start(m_loop) < 0) {
-        stop();
-        return false;
-    }
-    pa_threaded_mainloop_lock(m_loop);
-    // A deadline on the server's own clock, so that nothing waits for ever.
+    // A deadline so that nothing waits for ever; set before the loop runs, as a quick server
+    // can be ready (and the deadline let go) before this thread would get to it.
     m_connectDeadline = pa_context_rttime_new(
         m_context, pa_rtclock_now() + ConnectUSecs,
         [](pa_mainloop_api*, pa_time_event*, const timeval*, void* self) {
@@ -73,7 +68,11 @@ bool PulseAudioOutput::start(QIODevice* source)
                 output->fail();
         },
         this);
-    pa_threaded_mainloop_unlock(m_loop);
+    if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0 ||
+        pa_threaded_mainloop_start(m_loop) < 0) {
+        stop();
+        return false;
+    }
     return true;
 }
 
