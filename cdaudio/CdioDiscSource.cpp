@@ -27,10 +27,15 @@ std::mutex& openingLock()
 
 void silenceLibcdio()
 {
-    cdio_log_set_handler(quietLog);
-    // libcdio's logging is not safe for threads: two threads logging at once (the player's and
-    // a saving's) abort the program. Nothing below its own assertions is logged at all.
-    cdio_loglevel_default = CDIO_LOG_ASSERT;
+    // Once for the process: the settings are libcdio's globals, and sources are made on several
+    // threads.
+    static std::once_flag silenced;
+    std::call_once(silenced, [] {
+        cdio_log_set_handler(quietLog);
+        // libcdio's logging is not safe for threads: two threads logging at once (the player's
+        // and a saving's) abort the program. Nothing below its own assertions is logged at all.
+        cdio_loglevel_default = CDIO_LOG_ASSERT;
+    });
 }
 } // namespace
 
