@@ -50,6 +50,7 @@ CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QO
     connect(m_worker, &DiscWorker::rangeTaken, this, &CdPlayer::onRangeTaken);
     connect(m_worker, &DiscWorker::drivesListed, this,
             [this](const QStringList& devices, const QStringList& descriptions) {
+                ThreadHandOff::acquire(&m_ring);
                 m_drives.clear();
                 for (qsizetype n = 0; n < devices.size(); ++n)
                     m_drives.push_back({devices[n], descriptions.value(n)});

@@ -50,6 +50,7 @@ void DiscWorker::listDrives()
         devices << QString::fromStdString(drive);
         descriptions << QString::fromStdString(m_source.describe(drive));
     }
+    ThreadHandOff::release(&m_ring);
     Q_EMIT drivesListed(devices, descriptions);
 }
 
