@@ -341,6 +341,14 @@ a loop status there is not | | LoopStatus Forever | false | None | | false off
         QCOMPARE(property(Root, "Fullscreen").toBool(), false);
     }
 
+    void raiseBringsBackAMinimizedWindow()
+    {
+        m_rig->window.showMinimized();
+        QVERIFY(m_rig->window.isMinimized());
+        QCOMPARE(call(Root, "Raise").type(), QDBusMessage::ReplyMessage);
+        QTRY_VERIFY(!m_rig->window.isMinimized() && m_rig->window.isVisible());
+    }
+
     void namesAndQuietWithoutABusOrAScreenSaver()
     {
         QTest::failOnWarning(QRegularExpression(".*"));
