@@ -259,6 +259,7 @@ a device | /dev/zero | it is not a regular file
 an empty file | empty | no TRACK in it
 100 MB of junk | junk | larger than 1 MB
 a file that is not there | missing | gone.wav is not there
+a file no track starts in, not there | unused | gone.wav is not there
 a file that is not audio | text | notes.wav is not audio
 a FLAC cut short | cut | bad.flac is damaged or cut short
 a FLAC with a broken header | broken | bad.flac is not audio
@@ -313,6 +314,9 @@ an audio file without its cue sheet | alone | there is no cue sheet lonely.cue b
                            .arg(n, 2, 10, QChar('0'))
                            .arg(kind == "backwards" && n == 3 ? 1 : 2)
                            .toLatin1();
+        } else if (kind == "unused") {
+            writeAudio(dir.filePath("bad.wav"), second);
+            cue.prepend("FILE \"gone.wav\" WAVE\n");
         } else if (kind == "long line") {
             cue.insert(cue.indexOf('\n') + 1, "REM " + QByteArray(5000, 'x') + "\n");
         } else if (kind == "alone") {
@@ -344,15 +348,22 @@ an audio file without its cue sheet | alone | there is no cue sheet lonely.cue b
             CueSheet::parse("FILE a.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 12345:00:00\n");
         QCOMPARE(std::get<std::string>(refused), "line 3: INDEX needs a time mm:ss:ff");
 
-        // UTF-16: a high surrogate not followed by a low one is replaced; a private-use
-        // character, next to the surrogates' range, is kept.
-        const std::u16string title = u"\xD834\xE000 \xE000";
+        // A sector size of nothing is not believed; a line of 4096 bytes is still read.
+        const auto sized = CueSheet::parse("TITLE \"" + std::string(4088, 'x') +
+                                           "\"\nFILE d.bin BINARY\nTRACK 01 MODE1/0\n"
+                                           "INDEX 01 00:00:00\n");
+        QVERIFY(std::holds_alternative<CueSheet>(sized));
+        QCOMPARE(std::get<CueSheet>(sized).tracks.at(0).dataSectorBytes, 2352);
+
+        // UTF-16: a surrogate without its other half is replaced; a private-use character, next
+        // to the surrogates' range, is kept.
+        const std::u16string title = u"\xD834\xE000 \xE000 \xDC00\xDC00";
         std::string sheet = "\xff\xfe";
         for (const char16_t unit :
              u"TITLE \"" + title + u"\"\nFILE a.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n")
             sheet += {char(unit & 0xff), char(unit >> 8)};
         QCOMPARE(std::get<CueSheet>(CueSheet::parse(sheet)).title,
-                 "\xEF\xBF\xBD\xEE\x80\x80 \xEE\x80\x80");
+                 "\xEF\xBF\xBD\xEE\x80\x80 \xEE\x80\x80 \xEF\xBF\xBD\xEF\xBF\xBD");
 
         // A raw image whose first bytes happen to read RIFF, not followed by WAVE, is sound.
         QTemporaryDir dir;
