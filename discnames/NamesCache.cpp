@@ -91,15 +91,6 @@ NamesCache::Known NamesCache::lookUp(const std::string& discId, Entry& entry) co
     return entry.choice.empty() ? Known::Nothing : Known::Names;
 }
 
-NamesCache::Known NamesCache::lookUp(const std::string& discId, DiscNames& names) const
-{
-    Entry entry;
-    const Known known = lookUp(discId, entry);
-    if (known == Known::Names)
-        names = entry.chosen();
-    return known;
-}
-
 void NamesCache::storeReleases(const std::string& discId, const std::vector<DiscNames>& releases)
 {
     QJsonObject json{{"choice", read(discId).value("choice")}};

@@ -31,8 +31,6 @@ public:
     explicit NamesCache(QString folder = {});
 
     Known lookUp(const std::string& discId, Entry& entry) const;
-    /// The chosen names alone.
-    Known lookUp(const std::string& discId, DiscNames& names) const;
     /// Keeps the releases found, and the choice made so far where it still stands.
     void storeReleases(const std::string& discId, const std::vector<DiscNames>& releases);
     /// Keeps a listener's choice; it holds whatever a later lookup finds.
