@@ -231,7 +231,7 @@ PREGAP before track 1 | disc.bin=3000 | FILE disc.bin BINARY;TRACK 01 AUDIO;PREG
         addTextRows("scenario cdTextAlbum cdTextTrack tooltip metadata", R"(
 among two releases, the official one | two-releases | | | 01 One - The Rings feat. Circle/Tones - The Rings | album Tones; artist The Rings feat. Circle; albumArtist The Rings; disc 1; created 1999-02-03; release aaaaaaaa-0000-4000-8000-000000000002; recording dddddddd-0000-4000-8000-000000000021; cover
 the one CD-Text names, official or not | two-releases | Tones (Remaster) | | 01 Remastered One/Tones (Remaster) - The Rings | album Tones (Remaster); artist The Rings; albumArtist The Rings; disc 1; created 2001-04-01; release aaaaaaaa-0000-4000-8000-000000000001; recording dddddddd-0000-4000-8000-000000000011
-the second disc of a set | two-discs | | | 01 Second Disc One - Annulus/Circles Complete - Various Artists | album Circles Complete; artist Annulus; albumArtist Various Artists; disc 2; created 2005; release aaaaaaaa-0000-4000-8000-000000000003; recording dddddddd-0000-4000-8000-000000000041
+the second disc of a set | two-discs | | | 01 Second Disc One - Annulus/Circles Complete - Various Artists | album Circles Complete; artist Annulus; albumArtist Various Artists; disc 2; created 2005; release aaaaaaaa-0000-4000-8000-000000000003; recording dddddddd-0000-4000-8000-000000000041; not a picture
 by track lengths, CD-Text first | unknown/fuzzy | My Tones | Mine | 01 Mine - The Near Rings/My Tones - The Near Rings | album My Tones; artist The Near Rings; albumArtist The Near Rings; disc 1; created 1995; release aaaaaaaa-0000-4000-8000-000000000006
 fields of the wrong type left out | wrong-types | | | 01 Sturdy One/Sturdy | album Sturdy; created 2010; release aaaaaaaa-0000-4000-8000-000000000008
 busy at first, then found | busy:two-releases | | | 01 One - The Rings feat. Circle/Tones - The Rings | album Tones; artist The Rings feat. Circle; albumArtist The Rings; disc 1; created 1999-02-03; release aaaaaaaa-0000-4000-8000-000000000002; recording dddddddd-0000-4000-8000-000000000021; cover
@@ -248,6 +248,14 @@ busy at first, then found | busy:two-releases | | | 01 One - The Rings feat. Cir
         QTRY_VERIFY2_WITH_TIMEOUT(rig.tooltip().replace('\n', '/').startsWith(cell("tooltip")),
                                   qPrintable(rig.tooltip().replace('\n', '/')), 10000);
         const bool cover = cell("metadata").endsWith("; cover");
+        const bool notAPicture = cell("metadata").endsWith("; not a picture");
+        if (notAPicture) {
+            // The cover server answered with a page: it is never shown as the cover.
+            QTRY_VERIFY(std::ranges::any_of(requests().mid(before), [](const QJsonObject& r) {
+                return r["path"].toString().startsWith("/images/");
+            }));
+            QTest::qWait(1000);
+        }
         QTRY_COMPARE(metadata().contains("mpris:artUrl"), cover);
         QVariantMap seen = metadata();
         if (cover) {
@@ -270,7 +278,10 @@ busy at first, then found | busy:two-releases | | | 01 One - The Rings feat. Cir
                                   ? value.toStringList().join(", ")
                                   : value.toString());
         }
-        QCOMPARE(names.join("; ") + (cover ? "; cover" : ""), cell("metadata"));
+        QCOMPARE(names.join("; ") + (cover         ? "; cover"
+                                     : notAPicture ? "; not a picture"
+                                                   : ""),
+                 cell("metadata"));
         // Spaced a second apart, each saying who asks; a redirection goes elsewhere in truth.
         QList<QJsonObject> asked = requests().mid(before);
         asked.removeIf(
