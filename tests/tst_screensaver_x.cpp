@@ -121,6 +121,15 @@ private slots:
         QTRY_VERIFY(changing(named.winId()) && onlyPaletteColours(shot(named.winId())));
         endWith(SIGINT);
 
+        // A window named on the command line wins over the one XScreenSaver names.
+        QWindow handed;
+        handed.resize(120, 90);
+        handed.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&handed));
+        start({"-root", "-window-id", hex(handed.winId())}, hex(named.winId()));
+        QTRY_VERIFY(changing(handed.winId()));
+        endWith(SIGTERM);
+
         start({"--root"});
         QTRY_VERIFY(changing(0));
         endWith(SIGTERM);
