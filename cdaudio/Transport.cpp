@@ -158,6 +158,11 @@ void Transport::startHere()
 void Transport::halt()
 {
     m_playback.stop();
+    forgetQueue();
+}
+
+void Transport::forgetQueue()
+{
     m_ahead.clear();
     m_queuePending = m_endQueued = false;
 }
@@ -166,9 +171,14 @@ void Transport::startRange(int index, int sector)
 {
     const TrackInfo& track = m_audio[std::size_t(index)];
     m_playback.start(track.firstSector + sector, track.endSector());
-    m_ahead.clear();
-    m_queuePending = m_endQueued = false;
+    forgetQueue();
     queueAfter({index, 0});
+}
+
+void Transport::leavePasses(std::size_t passes)
+{
+    for (std::size_t n = 0; n < passes; ++n)
+        m_passes.pop_front();
 }
 
 void Transport::pause()
@@ -224,8 +234,7 @@ void Transport::next()
     if (!hasDisc())
         return;
     if (const auto next = nextTrack()) {
-        for (std::size_t n = 0; n < next->pass; ++n)
-            m_passes.pop_front();
+        leavePasses(next->pass);
         goTo(next->index);
     }
 }
@@ -273,8 +282,7 @@ void Transport::seek(int sectorInTrack)
             stopAtDiscEnd();
             return;
         }
-        for (std::size_t n = 0; n < next->pass; ++n)
-            m_passes.pop_front();
+        leavePasses(next->pass);
         m_index = next->index;
         sectorInTrack = 0;
     }
@@ -314,8 +322,7 @@ void Transport::rangeStarted()
         return;
     const Ahead now = m_ahead.front();
     m_ahead.pop_front();
-    for (std::size_t n = 0; n < now.pass; ++n)
-        m_passes.pop_front();
+    leavePasses(now.pass);
     for (Ahead& later : m_ahead)
         later.pass -= now.pass;
     // The same track again (repeated) is a jump back to its start.
@@ -331,8 +338,7 @@ void Transport::endOfDisc()
         return;
     // The order may have changed after reading took its end: then it goes on.
     if (const auto next = m_endQueued ? following({m_index, 0}) : std::nullopt) {
-        for (std::size_t n = 0; n < next->pass; ++n)
-            m_passes.pop_front();
+        leavePasses(next->pass);
         ++m_jumps;
         m_index = next->index;
         m_elapsed = 0;
@@ -346,7 +352,6 @@ void Transport::stopAtDiscEnd()
 {
     halt();
     m_state = State::Stopped;
-    m_ahead.clear();
     // A shuffled disc begins a new order, shown by the track it begins with.
     newOrder(false);
     m_index = m_shuffle && !order().empty() ? order().front() : firstIndex();

@@ -139,6 +139,7 @@ private:
     void goTo(int index);
     /// Stops playing and forgets what was queued.
     void halt();
+    void forgetQueue();
     void stopAtDiscEnd();
     void pauseAndLetGo();
     /// Starts playing the current track from where it stands.
@@ -150,6 +151,8 @@ private:
     void newOrder(bool keepCurrent);
     std::vector<int> makePass(int notFirst);
     const std::vector<int>& pass(std::size_t n);
+    /// The order moves on by `passes` whole passes: the track now playing is in the first left.
+    void leavePasses(std::size_t passes);
     const std::vector<int>& order() const { return m_passes.front(); }
     int placeInOrder(int index) const;
     /// What plays when `after` ends by itself; nothing when the disc ends there.
