@@ -2,7 +2,7 @@
 
 #include "accuraterip/AccurateRipAnswer.h"
 #include "accuraterip/AccurateRipId.h"
-#include "cdaudio/DiscReader.h"
+#include "disc/DiscReader.h"
 #include "web/PoliteFetcher.h"
 
 #include <QObject>

@@ -16,16 +16,16 @@ int digitSum(int number)
     return sum;
 }
 
-bool isOnADisc(const DiscToc& disc)
+bool isOnADisc(const DiscLayout& disc)
 {
     if (disc.tracks.empty() || disc.tracks.size() > std::size_t(AccurateRipId::MaxTracks) ||
         disc.leadOut > AccurateRipId::MaxSectors)
         return false;
     int previous = -1;
-    for (const TrackInfo& track : disc.tracks) {
-        if (track.firstSector <= previous)
+    for (const DiscLayout::Track& track : disc.tracks) {
+        if (track.start <= previous)
             return false;
-        previous = track.firstSector;
+        previous = track.start;
     }
     return disc.leadOut > previous;
 }
@@ -34,19 +34,24 @@ bool isOnADisc(const DiscToc& disc)
 
 std::optional<AccurateRipId> AccurateRipId::of(const DiscToc& disc)
 {
+    return of(DiscLayout::of(disc));
+}
+
+std::optional<AccurateRipId> AccurateRipId::of(const DiscLayout& disc)
+{
     if (!isOnADisc(disc))
         return std::nullopt;
     AccurateRipId made;
     int digits = 0;
     std::vector<int> places;
     for (std::size_t n = 0; n < disc.tracks.size(); ++n) {
-        const TrackInfo& track = disc.tracks[n];
-        digits += digitSum((track.firstSector + LeadIn) / DiscToc::SectorsPerSecond);
+        const DiscLayout::Track& track = disc.tracks[n];
+        digits += digitSum((track.start + LeadIn) / DiscToc::SectorsPerSecond);
         if (!track.audio)
             continue;
         // A disc that starts with data weighs its first audio track by 1, not by its number.
         ++made.audioTracks;
-        const std::uint32_t offset = std::uint32_t(track.firstSector);
+        const std::uint32_t offset = std::uint32_t(track.start);
         made.id1 += offset;
         made.id2 += std::max<std::uint32_t>(offset, 1) * std::uint32_t(made.audioTracks);
         places.push_back(int(n));
@@ -58,7 +63,7 @@ std::optional<AccurateRipId> AccurateRipId::of(const DiscToc& disc)
     made.id2 += std::max<std::uint32_t>(leadOut, 1) * std::uint32_t(made.audioTracks + 1);
 
     const int seconds = (disc.leadOut + LeadIn) / DiscToc::SectorsPerSecond -
-                        (disc.tracks.front().firstSector + LeadIn) / DiscToc::SectorsPerSecond;
+                        (disc.tracks.front().start + LeadIn) / DiscToc::SectorsPerSecond;
     made.cddb = std::uint32_t(digits % 255) << 24 | std::uint32_t(seconds) << 8 |
                 std::uint32_t(disc.tracks.size());
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "cdaudio/DiscToc.h"
+#include "disc/DiscLayout.h"
+#include "disc/DiscToc.h"
 
 #include <cstdint>
 #include <optional>
@@ -25,6 +26,7 @@ struct AccurateRipId {
     std::vector<int> recordTracks;
 
     /// Nothing for a disc without audio, or whose table is out of order or off any disc.
+    static std::optional<AccurateRipId> of(const DiscLayout& disc);
     static std::optional<AccurateRipId> of(const DiscToc& disc);
 
     /// The name of the disc's file in the database, "dBAR-nnn-id1-id2-cddb.bin".

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Colour.h"
+#include "core/Colour.h"
 
 /// The parts of the window that the animation and display-mode rules act on.
 class AnimationWindow {

@@ -1,8 +1,8 @@
 #include "animation/CircleBurst.h"
 
-#include "platform/PaletteColour.h"
-#include "platform/RandomSource.h"
-#include "platform/Surface.h"
+#include "core/PaletteColour.h"
+#include "core/RandomSource.h"
+#include "core/Surface.h"
 
 #include <cmath>
 #include <cstdint>

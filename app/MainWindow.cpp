@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/StoredLayout.h"
-#include "cdaudio/CdPlayerPanel.h"
+#include "panel/CdPlayerPanel.h"
 #include "platform/IntervalTimer.h"
 #include "platform/SystemColours.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ProcessClock.h"
-#include "cdaudio/PcmStream.h"
+#include "sound/PcmStream.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

@@ -2,9 +2,9 @@
 // SPINDELLA_SCREEN=1920x1080): the program's CPU use and the spacing of bursts while the
 // animation runs, and the CPU use while it stands still.
 #include "app/MainWindow.h"
+#include "core/RandomSequence.h"
 #include "platform/Application.h"
 #include "platform/QtMessageBoxes.h"
-#include "platform/RandomSequence.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

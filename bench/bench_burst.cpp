@@ -1,9 +1,9 @@
 // One burst of 100 circles at three window sizes: the program's own drawing path against
 // QPainter::drawEllipse with the same circles (pen width w, no antialiasing) as the reference.
 #include "animation/CircleBurst.h"
+#include "core/PaletteColour.h"
+#include "core/RandomSequence.h"
 #include "platform/ImageSurface.h"
-#include "platform/PaletteColour.h"
-#include "platform/RandomSequence.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -2,9 +2,9 @@
 // scripts/with-pulse): time from the Play press, or a track chosen, to the first sample handed to
 // the sound output,
 // and the process's CPU use while playing, reader and output together.
-#include "cdaudio/CdPlayer.h"
-#include "cdaudio/CdioDiscSource.h"
-#include "cdaudio/PulseAudioOutput.h"
+#include "drive/CdioDiscSource.h"
+#include "player/CdPlayer.h"
+#include "sound/PulseAudioOutput.h"
 #include "support/DiscImage.h"
 
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 // and the CRC alone. Then the whole saving, FLAC file, sums and all, which must stay above 40
 // times real time on one core with under 64 MB more resident memory; and verifying the saved
 // image, which must stay above 150 times real time.
-#include "cdaudio/DiscReader.h"
+#include "disc/DiscReader.h"
 #include "discimage/ImageDiscReader.h"
 #include "discsave/Crc32.h"
 #include "discsave/DiscSaver.h"

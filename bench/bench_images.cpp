@@ -2,9 +2,10 @@
 // disc as one FLAC with its cue sheet, against the same disc as a raw image read the way a drive
 // is. Time from opening the image to the first sample handed to the sound output; CPU and
 // resident memory while each plays.
-#include "cdaudio/CdPlayer.h"
-#include "cdaudio/CdioDiscSource.h"
-#include "cdaudio/PulseAudioOutput.h"
+#include "discimage/ImageDiscSource.h"
+#include "drive/CdioDiscSource.h"
+#include "player/CdPlayer.h"
+#include "sound/PulseAudioOutput.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -48,6 +49,8 @@ std::unique_ptr<CdPlayer> makePlayer(std::vector<std::string> drives)
 {
     auto player = std::make_unique<CdPlayer>(std::make_unique<CdioDiscSource>(std::move(drives)),
                                              [] { return std::make_unique<PulseAudioOutput>(); });
+    player->setImageSources(
+        [](const std::string& path) { return std::make_shared<ImageDiscSource>(path); });
     // As the panel does: an opened image plays at once.
     QObject::connect(player.get(), &CdPlayer::imageOpened, player.get(), &CdPlayer::pressPlay);
     return player;

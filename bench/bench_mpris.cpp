@@ -2,11 +2,11 @@
 // scripts/with-pulse, offscreen): time from the call leaving the desktop's connection to the
 // first sample handed to the sound output, as the media keys and media widgets see it.
 #include "app/MainWindow.h"
-#include "cdaudio/CdPlayerPanel.h"
-#include "cdaudio/CdioDiscSource.h"
-#include "cdaudio/PulseAudioOutput.h"
+#include "core/RandomSequence.h"
 #include "desktop/DesktopSession.h"
-#include "platform/RandomSequence.h"
+#include "drive/CdioDiscSource.h"
+#include "panel/CdPlayerPanel.h"
+#include "sound/PulseAudioOutput.h"
 #include "support/DiscImage.h"
 #include "support/FakeServices.h"
 

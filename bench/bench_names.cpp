@@ -1,10 +1,10 @@
 // Names looked up online must never slow the player (run it through scripts/with-pulse): Load
 // (the disc's table read) and Play (to the first sample handed to the sound output), with the
 // lookup off and with a name server that takes every connection and never answers.
-#include "cdaudio/CdPlayer.h"
-#include "cdaudio/CdioDiscSource.h"
-#include "cdaudio/PulseAudioOutput.h"
 #include "discnames/DiscNamer.h"
+#include "drive/CdioDiscSource.h"
+#include "player/CdPlayer.h"
+#include "sound/PulseAudioOutput.h"
 #include "support/DiscImage.h"
 
 #include <QCoreApplication>

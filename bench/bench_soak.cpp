@@ -5,12 +5,12 @@
 //   scripts/with-pulse scripts/with-x build-test/bench/bench_soak
 #include "ProcessClock.h"
 #include "app/MainWindow.h"
-#include "cdaudio/CdPlayerPanel.h"
-#include "cdaudio/CdioDiscSource.h"
-#include "cdaudio/PulseAudioOutput.h"
+#include "core/RandomSequence.h"
+#include "drive/CdioDiscSource.h"
+#include "panel/CdPlayerPanel.h"
 #include "platform/Application.h"
 #include "platform/QtMessageBoxes.h"
-#include "platform/RandomSequence.h"
+#include "sound/PulseAudioOutput.h"
 #include "support/DiscImage.h"
 
 #include <QElapsedTimer>

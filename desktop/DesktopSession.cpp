@@ -1,10 +1,10 @@
 #include "desktop/DesktopSession.h"
 
 #include "app/MainWindow.h"
-#include "cdaudio/CdPlayerPanel.h"
 #include "desktop/IdleInhibitor.h"
 #include "desktop/MprisService.h"
 #include "desktop/SleepInhibitor.h"
+#include "panel/CdPlayerPanel.h"
 
 #include <cstdio>
 

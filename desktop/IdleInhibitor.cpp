@@ -8,10 +8,10 @@
 
 namespace {
 
-const QString ScreenSaverService = QStringLiteral("org.freedesktop.ScreenSaver");
-const QString ScreenSaverPath = QStringLiteral("/org/freedesktop/ScreenSaver");
-const QString PortalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString PortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+constexpr QLatin1String ScreenSaverService("org.freedesktop.ScreenSaver");
+constexpr QLatin1String ScreenSaverPath("/org/freedesktop/ScreenSaver");
+constexpr QLatin1String PortalService("org.freedesktop.portal.Desktop");
+constexpr QLatin1String PortalPath("/org/freedesktop/portal/desktop");
 constexpr uint PortalIdleFlag = 8;
 constexpr int ReleaseTimeoutMs = 1000;
 

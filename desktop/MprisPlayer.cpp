@@ -1,6 +1,6 @@
 #include "desktop/MprisPlayer.h"
 
-#include "cdaudio/CdPlayerPanel.h"
+#include "panel/CdPlayerPanel.h"
 
 #include <QDBusMessage>
 #include <QStringList>
@@ -112,8 +112,8 @@ void MprisPlayer::setShuffle(bool shuffle)
 }
 
 namespace {
-const std::array<QString, 3> LoopStatuses{QStringLiteral("None"), QStringLiteral("Track"),
-                                          QStringLiteral("Playlist")};
+constexpr std::array<QLatin1String, 3> LoopStatuses{QLatin1String("None"), QLatin1String("Track"),
+                                                    QLatin1String("Playlist")};
 } // namespace
 
 QString MprisPlayer::loopStatus() const

@@ -9,15 +9,15 @@ class MainWindow;
 class MprisRoot : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2")
-    Q_PROPERTY(QString Identity READ identity)
-    Q_PROPERTY(QString DesktopEntry READ desktopEntry)
-    Q_PROPERTY(bool CanRaise READ always)
-    Q_PROPERTY(bool CanQuit READ always)
-    Q_PROPERTY(bool CanSetFullscreen READ always)
+    Q_PROPERTY(QString Identity READ identity CONSTANT)
+    Q_PROPERTY(QString DesktopEntry READ desktopEntry CONSTANT)
+    Q_PROPERTY(bool CanRaise READ always CONSTANT)
+    Q_PROPERTY(bool CanQuit READ always CONSTANT)
+    Q_PROPERTY(bool CanSetFullscreen READ always CONSTANT)
     Q_PROPERTY(bool Fullscreen READ fullscreen WRITE setFullscreen)
-    Q_PROPERTY(bool HasTrackList READ never)
-    Q_PROPERTY(QStringList SupportedUriSchemes READ uriSchemes)
-    Q_PROPERTY(QStringList SupportedMimeTypes READ mimeTypes)
+    Q_PROPERTY(bool HasTrackList READ never CONSTANT)
+    Q_PROPERTY(QStringList SupportedUriSchemes READ uriSchemes CONSTANT)
+    Q_PROPERTY(QStringList SupportedMimeTypes READ mimeTypes CONSTANT)
 
 public:
     MprisRoot(QObject* service, MainWindow& window);

@@ -1,9 +1,9 @@
 #include "desktop/MprisService.h"
 
 #include "app/MainWindow.h"
-#include "cdaudio/CdPlayerPanel.h"
 #include "desktop/MprisPlayer.h"
 #include "desktop/MprisRoot.h"
+#include "panel/CdPlayerPanel.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>

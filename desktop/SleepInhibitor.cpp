@@ -1,6 +1,6 @@
 #include "desktop/SleepInhibitor.h"
 
-#include "cdaudio/CdPlayer.h"
+#include "player/CdPlayer.h"
 
 #include <QCoreApplication>
 #include <QDBusPendingCallWatcher>
@@ -10,9 +10,9 @@
 #include <unistd.h>
 
 namespace {
-const QString Login = QStringLiteral("org.freedesktop.login1");
-const QString LoginPath = QStringLiteral("/org/freedesktop/login1");
-const QString LoginManager = QStringLiteral("org.freedesktop.login1.Manager");
+constexpr QLatin1String Login("org.freedesktop.login1");
+constexpr QLatin1String LoginPath("/org/freedesktop/login1");
+constexpr QLatin1String LoginManager("org.freedesktop.login1.Manager");
 } // namespace
 
 SleepInhibitor::SleepInhibitor(CdPlayer& player, const QDBusConnection& systemBus, QObject* parent)

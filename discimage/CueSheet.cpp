@@ -1,6 +1,6 @@
 #include "discimage/CueSheet.h"
 
-#include "cdaudio/CdText.h"
+#include "disc/CdText.h"
 
 #include <algorithm>
 #include <charconv>

@@ -55,7 +55,7 @@ std::string findIgnoringCase(const std::string& folder, const std::vector<std::s
     for (const std::string& want : wanted)
         for (const std::string& name : names)
             if (lower(name) == lower(want))
-                return folder + "/" + name;
+                return std::string(folder).append("/").append(name);
     return {};
 }
 
@@ -68,7 +68,7 @@ std::string locate(const std::string& folder, std::string named)
     // Sheets written on Windows separate folders with backslashes.
     std::replace(named.begin(), named.end(), '\\', '/');
     const bool elsewhere = named.starts_with('/') || (named.size() > 1 && named[1] == ':');
-    const std::string written = named.starts_with('/') ? named : folder + "/" + named;
+    std::string written = named.starts_with('/') ? named : folder + "/" + named;
     if (exists(written))
         return written;
     const std::string name = nameOf(named);
@@ -125,7 +125,7 @@ std::string sheetFor(const std::string& path, std::string& error)
         return path;
     const std::string name = nameOf(path);
     const std::string sheet = name.substr(0, name.size() - extension.size()) + ".cue";
-    const std::string found = findIgnoringCase(folderOf(path), {sheet});
+    std::string found = findIgnoringCase(folderOf(path), {sheet});
     if (found.empty())
         error = "there is no cue sheet " + sheet + " beside it";
     return found;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cdaudio/DiscReader.h"
+#include "disc/DiscReader.h"
 #include "discimage/CueSheet.h"
 #include "discimage/ImageLayout.h"
 

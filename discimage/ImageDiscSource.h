@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cdaudio/DiscSource.h"
+#include "disc/DiscSource.h"
 
 /// One disc image standing in for a drive with its disc always in.
 class ImageDiscSource final : public DiscSource {

@@ -92,7 +92,6 @@ std::variant<ImageLayout, std::string> ImageLayout::build(const CueSheet& sheet,
     toc.title = sheet.title;
     toc.performer = sheet.performer;
     toc.fromImage = true;
-    toc.addedPregap = sheet.tracks.front().pregap;
     for (std::size_t t = 0; t < sheet.tracks.size(); ++t) {
         const CueSheet::Track& source = sheet.tracks[t];
         TrackInfo track;

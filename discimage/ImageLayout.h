@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cdaudio/DiscToc.h"
+#include "disc/DiscToc.h"
 #include "discimage/CueSheet.h"
 
 #include <string>

@@ -12,28 +12,27 @@ constexpr int LeadIn = 150;
 
 DiscIdentifier DiscIdentifier::of(const DiscToc& disc)
 {
+    return of(DiscLayout::of(disc));
+}
+
+DiscIdentifier DiscIdentifier::of(const DiscLayout& disc)
+{
     // The pressed disc's table: every track up to the last audio one, data in track 1 of a
     // mixed-mode disc included; an enhanced CD's data session is left out, its audio ending
     // where that session's gap begins. A data track with no place (a rip's placeholder) is none.
-    const auto last = std::find_if(disc.tracks.rbegin(), disc.tracks.rend(),
-                                   [](const TrackInfo& t) { return t.audio; });
+    const DiscLayout::Track* last = disc.lastAudio();
     int offsets[100] = {};
     int first = 0, lastNumber = 0;
-    const int shift = LeadIn - disc.addedPregap;
-    for (auto track = disc.tracks.begin(); last != disc.tracks.rend() && track != last.base();
-         ++track) {
-        if (track->number < 1 || track->number > 99 || (!track->audio && track->sectorCount <= 0))
+    for (const DiscLayout::Track* track = disc.tracks.data(); last && track <= last; ++track) {
+        if (track->number < 1 || track->number > 99 || (!track->audio && track->length <= 0))
             continue;
         if (first == 0)
             first = track->number;
         lastNumber = track->number;
-        offsets[track->number] = track->firstSector + shift;
+        offsets[track->number] = track->start + LeadIn;
     }
-    if (first != 0) {
-        const bool dataNext = last.base() != disc.tracks.end();
-        offsets[0] =
-            (dataNext ? last.base()->firstSector - DiscToc::SessionGap : disc.leadOut) + shift;
-    }
+    if (first != 0)
+        offsets[0] = disc.audioLeadOut() + LeadIn;
     DiscIdentifier made;
     if (first == 0)
         return made;

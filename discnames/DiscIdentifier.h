@@ -1,6 +1,7 @@
 #pragma once
 
-#include "cdaudio/DiscToc.h"
+#include "disc/DiscLayout.h"
+#include "disc/DiscToc.h"
 
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@ struct DiscIdentifier {
     /// track lengths.
     std::string toc;
 
+    static DiscIdentifier of(const DiscLayout& disc);
     static DiscIdentifier of(const DiscToc& disc);
     /// 28 characters of the disc ID's alphabet, the only names the cache gives its files.
     static bool isWellFormed(std::string_view text);

@@ -1,6 +1,6 @@
 #include "discnames/DiscNamer.h"
 
-#include "cdaudio/CdPlayer.h"
+#include "player/CdPlayer.h"
 
 #include <algorithm>
 

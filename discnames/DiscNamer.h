@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cdaudio/NameSources.h"
 #include "discnames/NamesLookup.h"
+#include "player/NameSources.h"
 
 #include <QObject>
 

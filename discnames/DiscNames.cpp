@@ -1,6 +1,6 @@
 #include "discnames/DiscNames.h"
 
-#include "cdaudio/CdText.h"
+#include "disc/CdText.h"
 
 #include <QJsonArray>
 #include <QRegularExpression>
@@ -78,15 +78,18 @@ std::optional<DiscNames> DiscNames::fromJson(const QJsonObject& json)
     names.album = clean(json.value("album"));
     names.albumArtist = clean(json.value("albumArtist"));
     const QString date = json.value("date").toString();
-    if (QRegularExpression(QStringLiteral("^\\d{4}(-\\d\\d){0,2}$")).match(date).hasMatch())
+    static const QRegularExpression Date(QStringLiteral("^\\d{4}(-\\d\\d){0,2}$"));
+    if (Date.match(date).hasMatch())
         names.date = date.toStdString();
     const QString country = json.value("country").toString();
-    if (QRegularExpression(QStringLiteral("^[A-Z]{2}$")).match(country).hasMatch())
+    static const QRegularExpression Country(QStringLiteral("^[A-Z]{2}$"));
+    if (Country.match(country).hasMatch())
         names.country = country.toStdString();
     names.discNumber = std::clamp(json.value("discNumber").toInt(), 0, 999);
     names.discCount = std::clamp(json.value("discCount").toInt(), 0, 999);
     names.frontCover = json.value("frontCover").toBool();
-    for (const QJsonValue& value : json.value("tracks").toArray()) {
+    const QJsonArray tracks = json.value("tracks").toArray();
+    for (const auto& value : tracks) {
         const QJsonObject track = value.toObject();
         const QString recording = track.value("recordingId").toString();
         names.tracks.push_back({clean(track.value("title")), clean(track.value("artist")),

@@ -1,6 +1,6 @@
 #include "discnames/MusicBrainzAnswer.h"
 
-#include "cdaudio/CdText.h"
+#include "disc/CdText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -37,7 +37,8 @@ std::string text(const QJsonValue& value)
 QString credit(const QJsonValue& value)
 {
     QString joined;
-    for (const QJsonValue& part : firstOf(value.toArray(), 20))
+    const QJsonArray parts = firstOf(value.toArray(), 20);
+    for (const auto& part : parts)
         joined += part.toObject().value("name").toString() +
                   part.toObject().value("joinphrase").toString();
     return joined;
@@ -100,7 +101,8 @@ std::optional<DiscNames> namesOf(const Candidate& candidate, bool exact)
         {"discCount", candidate.release.value("media").toArray().size()},
         {"frontCover", candidate.release.value("cover-art-archive").toObject().value("front")}};
     QJsonArray tracks;
-    for (const QJsonValue& value : tracksOf(candidate.medium)) {
+    const QJsonArray found = tracksOf(candidate.medium);
+    for (const auto& value : found) {
         const QJsonObject track = value.toObject();
         const QJsonValue artists = track.contains("artist-credit")
                                        ? track.value("artist-credit")
@@ -121,12 +123,14 @@ std::vector<DiscNames> MusicBrainzAnswer::namesFor(const QByteArray& answer, con
     const QJsonArray releases =
         QJsonDocument::fromJson(answer).object().value("releases").toArray();
     std::vector<Candidate> exact, fitting;
-    for (const QJsonValue& value : firstOf(releases, MostReleases)) {
+    const QJsonArray first = firstOf(releases, MostReleases);
+    for (const auto& value : first) {
         const QJsonObject release = value.toObject();
         if (!DiscNames::isMbid(release.value("id").toString()))
             continue;
         const QJsonArray media = release.value("media").toArray();
-        for (const QJsonValue& medium : firstOf(media, MostMedia)) {
+        const QJsonArray firstMedia = firstOf(media, MostMedia);
+        for (const auto& medium : firstMedia) {
             if (listsDisc(medium.toObject(), disc.id))
                 exact.push_back({release, medium.toObject()});
             else if (lengthsFit(medium.toObject(), disc.trackLengths))

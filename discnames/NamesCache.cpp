@@ -15,16 +15,16 @@ namespace {
 /// A cached answer is small; anything larger is not ours.
 constexpr qint64 MostNameBytes = 1 << 20;
 constexpr qsizetype MostReleases = 25;
-const QString CdText = QStringLiteral("cdtext");
-const QString Numbers = QStringLiteral("numbers");
+constexpr QLatin1String CdText("cdtext");
+constexpr QLatin1String Numbers("numbers");
 } // namespace
 
 DiscNames NamesCache::Entry::chosen() const
 {
     DiscNames names;
-    if (choice == CdText.toStdString())
+    if (choice == CdText.latin1())
         names.source = DiscNames::Source::CdText;
-    else if (choice == Numbers.toStdString())
+    else if (choice == Numbers.latin1())
         names.source = DiscNames::Source::TrackNumbers;
     else if (!releases.empty())
         names = releases.front();

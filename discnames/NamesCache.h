@@ -42,7 +42,7 @@ public:
     QString coverUrl(const std::string& releaseId) const;
 
     /// How long a disc the service did not know is left alone.
-    static constexpr qint64 NotFoundSeconds = 24 * 60 * 60;
+    static constexpr qint64 NotFoundSeconds = 24LL * 60 * 60;
 
 private:
     QString path(const std::string& discId, const char* suffix) const;

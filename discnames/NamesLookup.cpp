@@ -1,5 +1,7 @@
 #include "discnames/NamesLookup.h"
 
+#include "disc/CoverPicture.h"
+
 #include <QImage>
 #include <QSettings>
 
@@ -120,7 +122,7 @@ void NamesLookup::fetchCover()
     const QUrl url = below(
         m_settings.coverArtServer,
         QStringLiteral("/release/%1/front-500").arg(QString::fromStdString(chosen.releaseId)));
-    m_fetcher.get(url, MostCoverBytes,
+    m_fetcher.get(url, qint64(CoverPicture::MostBytes),
                   [this, release = chosen.releaseId](const PoliteFetcher::Answer& answer) {
                       // Kept only what shows as a picture.
                       if (answer.status == 200 && !QImage::fromData(answer.body).isNull()) {

@@ -27,7 +27,6 @@ public:
     };
 
     static constexpr qint64 MostAnswerBytes = 2 << 20;
-    static constexpr qint64 MostCoverBytes = 5 << 20;
 
     explicit NamesLookup(NamesCache cache = NamesCache(), QObject* parent = nullptr);
 

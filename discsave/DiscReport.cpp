@@ -10,6 +10,7 @@ void DiscReport::judge(std::vector<TrackResult>& tracks, const std::optional<Acc
     std::vector<TrackVerdict> verdicts;
     if (disc && records) {
         std::vector<TrackVerdict::Sums> sums;
+        sums.reserve(tracks.size());
         for (const TrackResult& track : tracks)
             sums.push_back({track.accurateRipV1, track.accurateRipV2});
         verdicts = TrackVerdict::judge(*records, *disc, sums);

@@ -1,7 +1,8 @@
 #include "discsave/DiscSaver.h"
 
-#include "cdaudio/DiscReader.h"
-#include "discsave/CoverPicture.h"
+#include "core/Division.h"
+#include "disc/CoverPicture.h"
+#include "disc/DiscReader.h"
 #include "discsave/CueSheetWriter.h"
 #include "discsave/FlacWriter.h"
 #include "discsave/ImageLog.h"
@@ -16,7 +17,6 @@ namespace {
 
 constexpr int Frames = ImageDescription::FramesPerSector;
 /// A cover larger than this is no front cover but something else.
-constexpr std::size_t MaxCoverBytes = 16 << 20;
 
 /// The tracks saved: audio ones with a place on the disc.
 std::vector<const TrackInfo*> audioTracks(const DiscToc& disc)
@@ -34,11 +34,6 @@ const TrackInfo* named(const DiscToc& names, int number)
         if (track.number == number)
             return &track;
     return nullptr;
-}
-
-long long floorDiv(long long a, long long b)
-{
-    return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
 /// Sets the drive to its full speed while it lives, back to the player's speed after.
@@ -119,7 +114,8 @@ public:
     void reread(const Reread& sector) override
     {
         // The drive's sector holds the corrected audio from 588 * sector - offset on.
-        const long long first = floorDiv((long long)sector.sector * Frames - m_readOffset, Frames);
+        const long long first =
+            Division::floor((long long)sector.sector * Frames - m_readOffset, Frames);
         TrackResult& track = m_tracks[m_sums.trackOf(first)];
         track.rereads += sector.reads - 2;
         if (!sector.settled)
@@ -232,7 +228,7 @@ ImageDescription DiscSaver::describe(const DiscToc& disc, const Request& request
         std::snprintf(freedb, sizeof freedb, "%08x", unsigned(id->cddb));
         image.freedbId = freedb;
     }
-    if (request.cover.size() <= MaxCoverBytes && CoverPicture::read(request.cover))
+    if (request.cover.size() <= CoverPicture::MostBytes && CoverPicture::read(request.cover))
         image.cover = request.cover;
 
     int previousStart = fileStart;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "accuraterip/AccurateRipId.h"
-#include "cdaudio/DiscToc.h"
+#include "disc/DiscToc.h"
 #include "discsave/ImageDescription.h"
 #include "discsave/ImageFolder.h"
 #include "discsave/TrackResult.h"

@@ -1,6 +1,6 @@
 #include "discsave/FlacWriter.h"
 
-#include "discsave/CoverPicture.h"
+#include "disc/CoverPicture.h"
 #include "discsave/FileError.h"
 #include "discsave/PlainText.h"
 
@@ -46,7 +46,6 @@ constexpr unsigned SampleRate = 44100;
 /// Frames converted for the encoder at a time.
 constexpr long long ChunkFrames = 4096;
 /// A metadata block's length has 24 bits; the picture's other fields need a little of it.
-constexpr std::size_t MaxCoverBytes = (1 << 24) - 1024;
 /// Room for taggers to change the names without rewriting the whole file.
 constexpr unsigned PaddingBytes = 8192;
 constexpr unsigned SeekPointSeconds = 10;
@@ -186,7 +185,7 @@ bool FlacWriter::addMetadata(const ImageDescription& image)
         const std::optional<CoverPicture> cover = CoverPicture::read(image.cover);
         if (!cover)
             return fail("the cover is neither a PNG nor a JPEG picture");
-        if (image.cover.size() > MaxCoverBytes)
+        if (image.cover.size() > CoverPicture::MostBytes)
             return fail("the cover is larger than a FLAC file can hold");
         FLAC__StreamMetadata* picture = block(FLAC__METADATA_TYPE_PICTURE);
         if (!picture ||

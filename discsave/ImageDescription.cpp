@@ -1,29 +1,11 @@
 #include "discsave/ImageDescription.h"
 
+#include "disc/DiscCodes.h"
+
 #include <algorithm>
 #include <cstdio>
 
 namespace {
-
-bool allOf(const std::string& text, std::size_t length, bool (*fits)(char))
-{
-    return text.size() == length && std::all_of(text.begin(), text.end(), fits);
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool isHex(char c)
-{
-    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-bool isCapitalOrDigit(char c)
-{
-    return isDigit(c) || (c >= 'A' && c <= 'Z');
-}
 
 std::string numbered(const char* what, int number)
 {
@@ -40,9 +22,9 @@ std::string ImageDescription::problem() const
         return "a disc has from 1 to 99 tracks";
     if (pregap < 0 || pregap > MaxSectors)
         return "the silence before track 1 is out of bounds";
-    if (!catalog.empty() && !allOf(catalog, 13, isDigit))
+    if (!catalog.empty() && !DiscCodes::isCatalogNumber(catalog))
         return "the catalogue number is not 13 digits";
-    if (!freedbId.empty() && !allOf(freedbId, 8, isHex))
+    if (!freedbId.empty() && !DiscCodes::isFreedbId(freedbId))
         return "the freedb disc ID is not 8 hexadecimal digits";
     if (discNumber < 0 || discTotal < 0)
         return "a disc number is negative";
@@ -60,7 +42,7 @@ std::string ImageDescription::problem() const
             return numbered("the gap", track.number) + " reaches into the track before";
         if (track.start >= sectors)
             return "track " + std::to_string(track.number) + " starts past the file's end";
-        if (!track.isrc.empty() && !allOf(track.isrc, 12, isCapitalOrDigit))
+        if (!track.isrc.empty() && !DiscCodes::isIsrc(track.isrc))
             return numbered("the ISRC", track.number) + " is not 12 capitals and digits";
         previous = track.number;
         previousStart = track.start;
@@ -71,7 +53,7 @@ std::string ImageDescription::problem() const
 std::string ImageDescription::time(long long sectors)
 {
     char text[32];
-    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", sectors / (60 * SectorsPerSecond),
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", sectors / (60LL * SectorsPerSecond),
                   sectors / SectorsPerSecond % 60, sectors % SectorsPerSecond);
     return text;
 }

@@ -1,6 +1,6 @@
 #include "discsave/ImageVerifier.h"
 
-#include "cdaudio/DiscReader.h"
+#include "disc/DiscReader.h"
 #include "discsave/ImageDescription.h"
 #include "discsave/TrackSums.h"
 

@@ -1,6 +1,8 @@
 #include "discsave/SecureReader.h"
 
-#include "cdaudio/DiscReader.h"
+#include "core/Division.h"
+
+#include "disc/DiscReader.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,16 +12,6 @@ namespace {
 
 constexpr int SamplesPerSector = 2 * SecureReader::FramesPerSector;
 constexpr std::size_t SectorBytes = SamplesPerSector * sizeof(int16_t);
-
-long long floorDiv(long long a, long long b)
-{
-    return a >= 0 ? a / b : -((-a + b - 1) / b);
-}
-
-long long ceilDiv(long long a, long long b)
-{
-    return -floorDiv(-a, b);
-}
 
 bool sameSector(const int16_t* a, const int16_t* b)
 {
@@ -65,8 +57,8 @@ SecureReader::Result SecureReader::read(int firstSector, int endSector, int audi
         const int chunkEnd = endSector - chunk > ChunkSectors ? chunk + ChunkSectors : endSector;
         const long long from = (long long)chunk * FramesPerSector + m_offset;
         const long long to = (long long)chunkEnd * FramesPerSector + m_offset;
-        const long long first = floorDiv(from, FramesPerSector);
-        const long long end = ceilDiv(to, FramesPerSector);
+        const long long first = Division::floor(from, FramesPerSector);
+        const long long end = Division::ceil(to, FramesPerSector);
         long long fresh = first;
         if (heldEnd > first) {
             // The sector the last chunk ended in is settled already: read once, reported once.
@@ -158,7 +150,7 @@ bool SecureReader::readPass(int firstSector, int count, int16_t* samples, std::v
             if (stopped())
                 return false;
             if (!read) {
-                ok[std::size_t(done + i)] = 0;
+                ok[std::size_t(done) + std::size_t(i)] = 0;
                 silence(sector, 1);
             }
         }

@@ -1,9 +1,10 @@
 #include "keeping/DiscKeeper.h"
 
-#include "cdaudio/CdPlayerPanel.h"
 #include "desktop/DesktopNotifier.h"
+#include "disc/CoverPicture.h"
+#include "discjobs/ReportWords.h"
 #include "discnames/DiscIdentifier.h"
-#include "discsave/ReportWords.h"
+#include "panel/CdPlayerPanel.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +13,6 @@
 
 namespace {
 /// A cover larger than this is none the names cache kept.
-constexpr qint64 MostCoverBytes = 16 << 20;
 } // namespace
 
 DiscKeeper::DiscKeeper(CdPlayerPanel& panel, Drives drives, FolderChooser chooseFolder,
@@ -23,17 +23,17 @@ DiscKeeper::DiscKeeper(CdPlayerPanel& panel, Drives drives, FolderChooser choose
     connect(&m_panel, &CdPlayerPanel::saveDiscRequested, this, &DiscKeeper::save);
     connect(&m_panel, &CdPlayerPanel::verifyRequested, this, &DiscKeeper::verify);
     connect(&m_panel, &CdPlayerPanel::taskStopRequested, this, &DiscKeeper::stop);
-    connect(&m_saving, &DiscSaving::opened, this, &DiscKeeper::name);
-    connect(&m_saving, &DiscSaving::progress, this, [this](int percent) {
+    connect(&m_saving, &SaveDiscJob::opened, this, &DiscKeeper::name);
+    connect(&m_saving, &SaveDiscJob::progress, this, [this](int percent) {
         //: On the panel's small display while a disc is saved; %1 is a percentage.
         m_panel.showTask(tr("Rip %1").arg(percent));
     });
-    connect(&m_saving, &DiscSaving::finished, this, &DiscKeeper::saved);
-    connect(&m_verifying, &ImageVerifying::progress, this, [this](int percent) {
+    connect(&m_saving, &SaveDiscJob::finished, this, &DiscKeeper::saved);
+    connect(&m_verifying, &VerifyImageJob::progress, this, [this](int percent) {
         //: On the panel's small display while an image is verified; %1 is a percentage.
         m_panel.showTask(tr("Check %1").arg(percent));
     });
-    connect(&m_verifying, &ImageVerifying::finished, this, &DiscKeeper::verified);
+    connect(&m_verifying, &VerifyImageJob::finished, this, &DiscKeeper::verified);
 }
 
 QString DiscKeeper::musicFolder()
@@ -77,9 +77,9 @@ void DiscKeeper::name(const DiscToc& disc)
     }
     QByteArray cover;
     QFile picture(QUrl(QString::fromStdString(shown.artUrl)).toLocalFile());
-    if (!shown.artUrl.empty() && picture.size() <= MostCoverBytes &&
+    if (!shown.artUrl.empty() && picture.size() <= qint64(CoverPicture::MostBytes) &&
         picture.open(QIODevice::ReadOnly))
-        cover = picture.read(MostCoverBytes);
+        cover = picture.read(qint64(CoverPicture::MostBytes));
     m_saving.save(named, cover, QString::fromStdString(DiscIdentifier::of(disc).id), m_folder);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "discsave/DiscSaving.h"
-#include "discsave/ImageVerifying.h"
+#include "discjobs/SaveDiscJob.h"
+#include "discjobs/VerifyImageJob.h"
 
 #include <QObject>
 
@@ -46,6 +46,6 @@ private:
     FolderChooser m_chooseFolder;
     DesktopNotifier* m_notifier;
     QString m_folder;
-    DiscSaving m_saving;
-    ImageVerifying m_verifying;
+    SaveDiscJob m_saving;
+    VerifyImageJob m_verifying;
 };

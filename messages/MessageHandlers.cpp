@@ -1,8 +1,8 @@
 #include "messages/MessageHandlers.h"
 
+#include "core/MessageBoxes.h"
+#include "core/ProgramEnd.h"
 #include "messages/AboutText.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ProgramEnd.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/ProgramEnd.h"
 #include "platform/FatalPath.h"
-#include "platform/ProgramEnd.h"
 
 #include <QApplication>
 

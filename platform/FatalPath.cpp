@@ -16,7 +16,7 @@ void FatalPath::fail(const std::string& message)
     m_end(ExitStatus);
 }
 
-std::string FatalPath::describe(std::exception_ptr error)
+std::string FatalPath::describe(const std::exception_ptr& error)
 {
     try {
         if (error)

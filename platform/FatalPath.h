@@ -19,7 +19,7 @@ public:
     void fail(const std::string& message);
 
     /// The message for the exception in flight or captured in `error`.
-    static std::string describe(std::exception_ptr error);
+    static std::string describe(const std::exception_ptr& error);
 
 private:
     Report m_report;

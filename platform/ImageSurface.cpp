@@ -1,6 +1,6 @@
 #include "platform/ImageSurface.h"
 
-#include "platform/RingRasterizer.h"
+#include "core/RingRasterizer.h"
 
 #include <algorithm>
 #include <cmath>

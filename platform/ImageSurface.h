@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Surface.h"
+#include "core/Surface.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MessageBoxes.h"
+#include "core/MessageBoxes.h"
 
 /// Message boxes as QMessageBox dialogs, modal to the whole application.
 class QtMessageBoxes final : public MessageBoxes {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Colour.h"
+#include "core/Colour.h"
 
 #include <QColor>
 #include <QPalette>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/Surface.h"
 #include "platform/ImageSurface.h"
-#include "platform/Surface.h"
 
 #include <QImage>
 #include <QRect>

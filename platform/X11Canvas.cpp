@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/ipc.h>
@@ -111,7 +112,7 @@ void X11Canvas::allocate(QSize size)
     if (m_sharedMemory) {
         m_segmentId = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
         m_segmentAddress = m_segmentId < 0 ? nullptr : shmat(m_segmentId, nullptr, 0);
-        if (m_segmentAddress == reinterpret_cast<void*>(-1))
+        if (reinterpret_cast<std::intptr_t>(m_segmentAddress) == -1)
             m_segmentAddress = nullptr;
         if (m_segmentAddress) {
             m_segment = xcb_generate_id(m_connection);
@@ -122,7 +123,7 @@ void X11Canvas::allocate(QSize size)
             shmctl(m_segmentId, IPC_RMID, nullptr);
             if (attached) {
                 m_pixels = QImage(static_cast<uchar*>(m_segmentAddress), size.width(),
-                                  size.height(), size.width() * 4, QImage::Format_RGB32);
+                                  size.height(), qsizetype(size.width()) * 4, QImage::Format_RGB32);
                 return;
             }
             shmdt(m_segmentAddress);
@@ -168,8 +169,8 @@ void X11Canvas::show(const QRect& requested)
             const int count = std::min(rows, area.bottom() + 1 - top);
             band.resize(rowBytes * std::size_t(count));
             for (int row = 0; row < count; ++row)
-                std::copy_n(m_pixels.constScanLine(top + row) + area.x() * 4, rowBytes,
-                            band.begin() + std::ptrdiff_t(rowBytes) * row);
+                std::copy_n(m_pixels.constScanLine(top + row) + std::ptrdiff_t(area.x()) * 4,
+                            rowBytes, band.begin() + std::ptrdiff_t(rowBytes) * row);
             xcb_put_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_window, m_context,
                           uint16_t(area.width()), uint16_t(count), int16_t(area.x()), int16_t(top),
                           0, m_depth, uint32_t(band.size()), band.data());

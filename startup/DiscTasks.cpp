@@ -1,13 +1,14 @@
 #include "startup/DiscTasks.h"
 
 #include "VersionRecord.h"
-#include "cdaudio/CdioDiscSource.h"
+#include "disc/CoverPicture.h"
+#include "discjobs/ReportWords.h"
+#include "discjobs/SaveDiscJob.h"
+#include "discjobs/VerifyImageJob.h"
 #include "discnames/DiscIdentifier.h"
 #include "discnames/NamesCache.h"
 #include "discnames/NamesLookup.h"
-#include "discsave/DiscSaving.h"
-#include "discsave/ImageVerifying.h"
-#include "discsave/ReportWords.h"
+#include "drive/CdioDiscSource.h"
 #include "startup/CommandLine.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,6 @@
 namespace {
 
 /// A cover larger than this in the names cache is not one the cache wrote.
-constexpr qint64 MostCoverBytes = 16 << 20;
 
 QString text(const std::string& plain)
 {
@@ -135,9 +135,9 @@ void findNames(const DiscToc& disc,
         const DiscToc named = lookup->named();
         QFile cover(QUrl(QString::fromStdString(named.artUrl)).toLocalFile());
         QByteArray bytes;
-        if (!named.artUrl.empty() && cover.size() <= MostCoverBytes &&
+        if (!named.artUrl.empty() && cover.size() <= qint64(CoverPicture::MostBytes) &&
             cover.open(QIODevice::ReadOnly))
-            bytes = cover.read(MostCoverBytes);
+            bytes = cover.read(qint64(CoverPicture::MostBytes));
         lookup->deleteLater();
         then(named, bytes);
     });
@@ -170,20 +170,20 @@ int saveImage(const CommandLine& line)
     const auto source = isCueSheet(line.drive())
                             ? std::make_shared<CdioDiscSource>(std::vector<std::string>{drive})
                             : std::make_shared<CdioDiscSource>();
-    DiscSaving saving;
+    SaveDiscJob saving;
     Terminal terminal;
     int status = CommandLine::NothingDone;
     interruption.onSignal(&saving, [&saving] { saving.cancel(); });
-    QObject::connect(&saving, &DiscSaving::opened, &saving, [&](const DiscToc& toc) {
+    QObject::connect(&saving, &SaveDiscJob::opened, &saving, [&](const DiscToc& toc) {
         const DiscIdentifier id = DiscIdentifier::of(toc);
         findNames(toc, [&saving, &line, id](const DiscToc& named, const QByteArray& cover) {
             saving.save(named, cover, QString::fromStdString(id.id), line.folder());
         });
     });
-    QObject::connect(&saving, &DiscSaving::progress, &saving,
+    QObject::connect(&saving, &SaveDiscJob::progress, &saving,
                      [&terminal](int percent, int track) { terminal.percent(percent, track); });
     QObject::connect(
-        &saving, &DiscSaving::trackRead, &saving, [&terminal](const TrackResult& track) {
+        &saving, &SaveDiscJob::trackRead, &saving, [&terminal](const TrackResult& track) {
             //: %1 is a CRC in hexadecimal.
             const QString agrees = CommandLine::tr("copy CRC %1, the test read agrees");
             //: %1 is a CRC in hexadecimal.
@@ -200,7 +200,7 @@ int saveImage(const CommandLine& line)
                                            : CommandLine::tr(" (%1 re-reads)").arg(track.rereads);
             terminal.line(line);
         });
-    QObject::connect(&saving, &DiscSaving::finished, &saving, [&](const DiscReport& report) {
+    QObject::connect(&saving, &SaveDiscJob::finished, &saving, [&](const DiscReport& report) {
         status = int(report.status);
         if (report.status == DiscReport::Status::NothingDone) {
             terminal.end();
@@ -223,13 +223,13 @@ int verifyImage(const CommandLine& line)
 {
     Interruption interruption;
     nameTheProgram();
-    ImageVerifying verifying;
+    VerifyImageJob verifying;
     Terminal terminal;
     int status = CommandLine::NothingDone;
     interruption.onSignal(&verifying, [&verifying] { verifying.cancel(); });
-    QObject::connect(&verifying, &ImageVerifying::progress, &verifying,
+    QObject::connect(&verifying, &VerifyImageJob::progress, &verifying,
                      [&terminal](int percent, int track) { terminal.percent(percent, track); });
-    QObject::connect(&verifying, &ImageVerifying::finished, &verifying,
+    QObject::connect(&verifying, &VerifyImageJob::finished, &verifying,
                      [&](const DiscReport& report) {
                          status = int(report.status);
                          for (const QString& track : ReportWords::tracks(report))

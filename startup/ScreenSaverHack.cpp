@@ -2,9 +2,9 @@
 
 #include "animation/AnimationPacing.h"
 #include "animation/CircleBurst.h"
+#include "core/RandomSequence.h"
 #include "platform/ImageSurface.h"
 #include "platform/IntervalTimer.h"
-#include "platform/RandomSequence.h"
 #include "platform/X11Canvas.h"
 
 #include <QCoreApplication>

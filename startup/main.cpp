@@ -1,15 +1,16 @@
 #include "app/MainWindow.h"
-#include "cdaudio/CdPlayerPanel.h"
-#include "cdaudio/CdioDiscSource.h"
-#include "cdaudio/PlayerSettings.h"
+#include "core/RandomSequence.h"
 #include "desktop/DesktopNotifier.h"
 #include "desktop/DesktopSession.h"
 #include "desktop/HandOver.h"
+#include "discimage/ImageDiscSource.h"
 #include "discnames/DiscNamer.h"
+#include "drive/CdioDiscSource.h"
 #include "keeping/DiscKeeper.h"
+#include "panel/CdPlayerPanel.h"
 #include "platform/Application.h"
 #include "platform/QtMessageBoxes.h"
-#include "platform/RandomSequence.h"
+#include "player/PlayerSettings.h"
 #include "startup/CommandLine.h"
 #include "startup/DiscTasks.h"
 #include "startup/ScreenSaverHack.h"
@@ -53,6 +54,8 @@ int play(const QStringList& arguments, int argc, char** argv)
 
     QtMessageBoxes boxes;
     MainWindow window(RandomSequence::process(), boxes, app);
+    window.playerPanel().player().setImageSources(
+        [](const std::string& path) { return std::make_shared<ImageDiscSource>(path); });
     DesktopSession session(window, QDBusConnection::sessionBus(), QDBusConnection::systemBus());
     DiscNamer namer(window.playerPanel().player());
     window.playerPanel().setNameSources(&namer);

@@ -3,10 +3,10 @@
 //   program_probe about  shows About, then closes the window as the title bar's close box does
 //   program_probe fail   fails inside an event handler
 #include "app/MainWindow.h"
+#include "core/RandomSequence.h"
 #include "desktop/DesktopSession.h"
 #include "platform/Application.h"
 #include "platform/QtMessageBoxes.h"
-#include "platform/RandomSequence.h"
 
 #include <QMessageBox>
 #include <QTimer>

@@ -1,11 +1,12 @@
 // Disc images as rips are written, played through the player's own path (worker, ring,
 // de-emphasis) and heard bit for bit against the disc they were ripped from.
-#include "cdaudio/CdPlayer.h"
-#include "cdaudio/CdioDiscSource.h"
-#include "cdaudio/DeEmphasis.h"
 #include "discimage/CueSheet.h"
 #include "discimage/ImageDiscReader.h"
+#include "discimage/ImageDiscSource.h"
 #include "discimage/ImageLayout.h"
+#include "drive/CdioDiscSource.h"
+#include "player/CdPlayer.h"
+#include "sound/DeEmphasis.h"
 #include "support/DiscImage.h"
 #include "support/RecordingOutput.h"
 #include "support/TextTable.h"
@@ -30,6 +31,12 @@ struct Player {
     CdPlayer player{std::make_unique<CdioDiscSource>(std::vector<std::string>{}), [this] {
                         return std::make_unique<RecordingOutput>(recording);
                     }};
+
+    Player()
+    {
+        player.setImageSources(
+            [](const std::string& path) { return std::make_shared<ImageDiscSource>(path); });
+    }
 
     State state() const { return player.transport().state(); }
     QString display() const { return QString::fromStdString(player.transport().display()); }

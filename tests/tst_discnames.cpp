@@ -1,14 +1,14 @@
 // Names and covers for discs from a stand-in for MusicBrainz and the Cover Art Archive: a local
 // server answering from fixture files shaped as the real service answers, driving the real
 // player, its tooltip and its media-player service on a private session bus.
-#include "cdaudio/CdText.h"
-#include "cdaudio/CdioDiscSource.h"
 #include "desktop/DesktopSession.h"
+#include "disc/CdText.h"
 #include "discimage/ImageDiscSource.h"
 #include "discnames/DiscIdentifier.h"
 #include "discnames/DiscNamer.h"
 #include "discnames/MusicBrainzAnswer.h"
 #include "discnames/NamesCache.h"
+#include "drive/CdioDiscSource.h"
 #include "support/DiscImage.h"
 #include "support/PlayerWindow.h"
 #include "support/TextTable.h"
@@ -187,7 +187,7 @@ an enhanced CD, one file a track, its data in one of its own | 1.bin=1000, 2.bin
 a mixed-mode disc's image | disc.bin=4000 | FILE disc.bin BINARY;TRACK 01 MODE1/2352;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 00 00:13:25;INDEX 01 00:15:25;TRACK 03 AUDIO;INDEX 01 00:33:25 | image | 1 3 4150 150 1300 2650
 a mixed-mode disc in a drive | disc.bin=4000 | FILE disc.bin BINARY;TRACK 01 MODE1/2352;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 00 00:13:25;INDEX 01 00:15:25;TRACK 03 AUDIO;INDEX 01 00:33:25 | drive | 1 3 4150 150 1300 2650
 a mixed-mode rip, its data an ISO of its own | data.iso=1000x2048, audio.bin=3000 | FILE data.iso BINARY;TRACK 01 MODE1/2048;INDEX 01 00:00:00;FILE audio.bin BINARY;TRACK 02 AUDIO;INDEX 01 00:00:00;TRACK 03 AUDIO;INDEX 01 00:20:00 | image | 1 3 4150 150 1150 2650
-PREGAP before track 1 | disc.bin=3000 | FILE disc.bin BINARY;TRACK 01 AUDIO;PREGAP 00:02:00;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 01 00:13:25 | image | 1 2 3150 150 1150
+PREGAP before track 1: on the disc, left out of the file | disc.bin=3000 | FILE disc.bin BINARY;TRACK 01 AUDIO;PREGAP 00:02:00;INDEX 01 00:00:00;TRACK 02 AUDIO;INDEX 01 00:13:25 | image | 1 2 3300 300 1300
 )");
     }
 

@@ -1,8 +1,8 @@
 // Saving a disc: the FLAC file, its cue sheet, its log and its folder, each read back the way
 // players, the program's own image reader and collectors read them.
+#include "disc/CoverPicture.h"
 #include "discimage/CueSheet.h"
 #include "discimage/ImageLayout.h"
-#include "discsave/CoverPicture.h"
 #include "discsave/CueSheetWriter.h"
 #include "discsave/FlacWriter.h"
 #include "discsave/ImageFolder.h"

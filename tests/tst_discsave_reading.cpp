@@ -1,7 +1,7 @@
 // Secure reading for saving a disc: the read offset corrected at the disc's edges and across
 // chunks, re-reads until two reads in a row agree, the drive's cache pushed out between reads of
 // a sector, a drive that stops answering, cancellation, and the CRC the caller checks with.
-#include "cdaudio/DiscReader.h"
+#include "disc/DiscReader.h"
 #include "discsave/Crc32.h"
 #include "discsave/SecureReader.h"
 

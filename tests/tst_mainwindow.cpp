@@ -1,4 +1,4 @@
-#include "cdaudio/PulseAudioOutput.h"
+#include "sound/PulseAudioOutput.h"
 #include "support/DiscImage.h"
 #include "support/PlayerWindow.h"
 

@@ -1,12 +1,12 @@
 // The boundary to Qt: the drawing surface and its ring fill, colours, the random sequence and
 // the timer.
 #include "animation/CircleBurst.h"
-#include "platform/Colour.h"
+#include "core/Colour.h"
+#include "core/PaletteColour.h"
+#include "core/RandomSequence.h"
+#include "core/RingRasterizer.h"
 #include "platform/ImageSurface.h"
 #include "platform/IntervalTimer.h"
-#include "platform/PaletteColour.h"
-#include "platform/RandomSequence.h"
-#include "platform/RingRasterizer.h"
 #include "platform/SystemColours.h"
 #include "support/TextTable.h"
 

@@ -4,10 +4,10 @@
 // fails leaves nothing behind.
 #include "accuraterip/AccurateRipId.h"
 #include "accuraterip/TrackChecksum.h"
-#include "cdaudio/CdioDiscSource.h"
 #include "discimage/ImageDiscReader.h"
-#include "discsave/DiscSaving.h"
-#include "discsave/ImageVerifying.h"
+#include "discjobs/SaveDiscJob.h"
+#include "discjobs/VerifyImageJob.h"
+#include "drive/CdioDiscSource.h"
 #include "support/AccurateRipBytes.h"
 #include "support/DiscImage.h"
 
@@ -104,15 +104,15 @@ QStringList entries(const QString& folder)
 /// Saves the disc of `source` as its CD-Text names it, into `folder`; `during` is told of the
 /// saving's progress.
 DiscReport save(std::shared_ptr<DiscSource> source, const QString& folder,
-                const std::function<void(DiscSaving&, int)>& during = {})
+                const std::function<void(SaveDiscJob&, int)>& during = {})
 {
-    DiscSaving saving;
-    QObject::connect(&saving, &DiscSaving::opened, &saving, [&](const DiscToc& toc) {
+    SaveDiscJob saving;
+    QObject::connect(&saving, &SaveDiscJob::opened, &saving, [&](const DiscToc& toc) {
         saving.save(toc, {}, QStringLiteral("lwHl8fGzJyLXQR33ug60E8jhf4k-"), folder);
     });
-    QObject::connect(&saving, &DiscSaving::progress, &saving,
+    QObject::connect(&saving, &SaveDiscJob::progress, &saving,
                      [&](int percent) { during ? during(saving, percent) : void(); });
-    QSignalSpy finished(&saving, &DiscSaving::finished);
+    QSignalSpy finished(&saving, &SaveDiscJob::finished);
     saving.open(std::move(source));
     if (!finished.wait(30000))
         return {};
@@ -121,8 +121,8 @@ DiscReport save(std::shared_ptr<DiscSource> source, const QString& folder,
 
 DiscReport verify(const QString& path)
 {
-    ImageVerifying verifying;
-    QSignalSpy finished(&verifying, &ImageVerifying::finished);
+    VerifyImageJob verifying;
+    QSignalSpy finished(&verifying, &VerifyImageJob::finished);
     verifying.start(path);
     if (!finished.wait(30000))
         return {};
@@ -397,7 +397,7 @@ private slots:
             limited.rlim_cur = 256 * 1024;
             setrlimit(RLIMIT_FSIZE, &limited);
         }
-        const DiscReport report = save(source, out, [&](DiscSaving& saving, int percent) {
+        const DiscReport report = save(source, out, [&](SaveDiscJob& saving, int percent) {
             if (failure == "cancel" && percent < 100)
                 saving.cancel();
         });

@@ -1,6 +1,6 @@
 // Spindella as an XScreenSaver hack on a real X server with a window manager, started as
 // XScreenSaver starts its hacks: into a window another client made, or on the root window.
-#include "platform/PaletteColour.h"
+#include "core/PaletteColour.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -1,7 +1,7 @@
 // The program on a private session bus, driven from a second connection as the desktop drives
 // it. Calls go out asynchronously: the service answers from this same thread.
-#include "cdaudio/PlayerSettings.h"
 #include "desktop/DesktopSession.h"
+#include "player/PlayerSettings.h"
 #include "support/DiscImage.h"
 #include "support/PlayerWindow.h"
 #include "support/TextTable.h"

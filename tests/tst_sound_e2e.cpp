@@ -1,9 +1,9 @@
 // A generated disc image played through a real PulseAudio server (started by scripts/with-pulse
 // with a null sink) and recorded from the sink's monitor; the server stopped and started again,
 // and a second output plugged in and pulled out.
-#include "cdaudio/CdPlayerPanel.h"
-#include "cdaudio/CdioDiscSource.h"
-#include "cdaudio/PulseAudioOutput.h"
+#include "drive/CdioDiscSource.h"
+#include "panel/CdPlayerPanel.h"
+#include "sound/PulseAudioOutput.h"
 #include "support/DiscImage.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "cdaudio/PlaybackControl.h"
-#include "cdaudio/RingBuffer.h"
-#include "cdaudio/TrackNumberEntry.h"
-#include "cdaudio/Transport.h"
+#include "player/PlaybackControl.h"
+#include "player/TrackNumberEntry.h"
+#include "player/Transport.h"
+#include "sound/RingBuffer.h"
 #include "support/TextTable.h"
 
 #include <QtTest>

@@ -46,7 +46,7 @@ void PoliteFetcher::cancelAll()
         reply->abort();
 }
 
-void PoliteFetcher::schedule(Request request, qint64 notBeforeMs)
+void PoliteFetcher::schedule(const Request& request, qint64 notBeforeMs)
 {
     qint64& next = m_nextAllowed[serverOf(request.url)];
     // One reading of the clock: a second one, later on a busy machine, made the wait negative,

@@ -47,7 +47,7 @@ private:
         int retries = 0;
     };
     /// Sends when the server's second allows it.
-    void schedule(Request request, qint64 notBeforeMs = 0);
+    void schedule(const Request& request, qint64 notBeforeMs = 0);
     void send(const Request& request);
     void finished(QNetworkReply* reply, const Request& request);
 

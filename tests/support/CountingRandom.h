@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RandomSequence.h"
+#include "core/RandomSequence.h"
 
 /// The program's sequence from its fixed start, counted: 500 values are one burst.
 class CountingRandom final : public RandomSource {

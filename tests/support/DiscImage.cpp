@@ -1,6 +1,6 @@
 #include "support/DiscImage.h"
 
-#include "cdaudio/DiscToc.h"
+#include "disc/DiscToc.h"
 
 #include <cmath>
 #include <cstdio>

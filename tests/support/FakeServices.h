@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/MessageBoxes.h"
-#include "platform/ProgramEnd.h"
+#include "core/MessageBoxes.h"
+#include "core/ProgramEnd.h"
 
 #include <QStringList>
 

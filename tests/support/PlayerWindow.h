@@ -1,8 +1,9 @@
 #pragma once
 
 #include "app/MainWindow.h"
-#include "cdaudio/CdPlayerPanel.h"
-#include "cdaudio/CdioDiscSource.h"
+#include "discimage/ImageDiscSource.h"
+#include "drive/CdioDiscSource.h"
+#include "panel/CdPlayerPanel.h"
 #include "platform/IntervalTimer.h"
 #include "support/CountingRandom.h"
 #include "support/FakeServices.h"
@@ -32,6 +33,8 @@ struct PlayerWindow {
                                   })),
           window(random, services, services, panel)
     {
+        panel->player().setImageSources(
+            [](const std::string& path) { return std::make_shared<ImageDiscSource>(path); });
     }
 
     const Transport& transport() const { return panel->player().transport(); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cdaudio/AudioOutput.h"
+#include "sound/AudioOutput.h"
 
 #include <QByteArray>
 #include <QIODevice>

@@ -1,0 +1,225 @@
+#include "discjobs/SaveDiscJob.h"
+
+#include "VersionRecord.h"
+#include "disc/DiscPick.h"
+#include "disc/DiscReader.h"
+#include "disc/DiscSource.h"
+#include "discsave/DiscSaver.h"
+#include "player/DiscWorker.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+struct SaveDiscJob::Job {
+    std::shared_ptr<DiscSource> source;
+    std::unique_ptr<DiscReader> reader;
+    std::unique_ptr<DiscSaver> saver;
+};
+
+namespace {
+
+/// Tells the saving how its reading goes, from the saving's thread.
+class Relay final : public DiscSaver::Listener {
+public:
+    Relay(SaveDiscJob* saving, WorkThread& work) : m_saving(saving), m_work(work) {}
+
+    void reading(int percent, int track) override
+    {
+        m_work.answer(m_saving, [saving = m_saving, percent, track] {
+            Q_EMIT saving->progress(percent, track);
+        });
+    }
+    void trackRead(const TrackResult& track) override
+    {
+        m_work.answer(m_saving, [saving = m_saving, track] { Q_EMIT saving->trackRead(track); });
+    }
+
+private:
+    SaveDiscJob* m_saving;
+    WorkThread& m_work;
+};
+
+} // namespace
+
+SaveDiscJob::SaveDiscJob(QObject* parent) : QObject(parent), m_accurateRip({}, this) {}
+
+SaveDiscJob::~SaveDiscJob()
+{
+    m_cancel = true;
+}
+
+void SaveDiscJob::open(std::shared_ptr<DiscSource> source, const std::string& drive)
+{
+    if (isBusy() || !source)
+        return;
+    m_step = Step::Opening;
+    m_cancel = false;
+    m_tracks.clear();
+    m_job = std::make_shared<Job>();
+    m_job->source = std::move(source);
+    m_work.post([this, job = m_job, drive, run = ++m_run] {
+        const std::vector<std::string> drives =
+            drive.empty() ? job->source->drives() : std::vector<std::string>{drive};
+        DiscPick picked = DiscPick::from(*job->source, drives);
+        job->reader = std::move(picked.reader);
+        std::string why;
+        if (drives.empty())
+            why = "there is no CD drive";
+        else if (!job->reader)
+            why = job->source->whyNot().empty() ? "there is no disc in " + picked.drive
+                                                : job->source->whyNot();
+        else if (job->reader->toc().audioTracks().empty())
+            why = "the disc in " + picked.drive + " has no audio tracks";
+        DiscToc toc;
+        DiscReader::DriveModel model;
+        if (why.empty()) {
+            job->reader->readDetails();
+            toc = job->reader->toc();
+            model = job->reader->driveModel();
+        }
+        m_work.answer(this, [this, run, why, toc, model] {
+            if (run != m_run)
+                return;
+            if (!why.empty())
+                fail(why);
+            else
+                opening(toc, model);
+        });
+    });
+}
+
+void SaveDiscJob::opening(const DiscToc& toc, const DiscReader::DriveModel& drive)
+{
+    if (m_cancel) {
+        fail("saving was cancelled");
+        return;
+    }
+    m_step = Step::Opened;
+    m_drive = drive;
+    Q_EMIT opened(toc);
+}
+
+void SaveDiscJob::save(const DiscToc& names, const QByteArray& cover,
+                       const QString& musicBrainzDiscId, const QString& folder)
+{
+    if (m_step != Step::Opened)
+        return;
+    m_step = Step::FindingOffset;
+    m_names = names;
+    m_cover = cover;
+    m_discId = musicBrainzDiscId;
+    m_folder = folder;
+    m_accurateRip.findOffset(m_drive, [this, run = m_run](const AccurateRipClient::Offset& offset) {
+        if (run == m_run)
+            read(offset);
+    });
+}
+
+void SaveDiscJob::read(const AccurateRipClient::Offset& offset)
+{
+    if (m_cancel) {
+        fail("saving was cancelled");
+        return;
+    }
+    m_step = Step::Reading;
+    DiscSaver::Request request;
+    request.names = m_names;
+    request.cover.assign(m_cover.begin(), m_cover.end());
+    request.musicBrainzDiscId = m_discId.toStdString();
+    request.readOffset = offset.samples;
+    request.readOffsetSource = offset.source;
+    request.parent = m_folder.toStdString();
+    m_work.post([this, job = m_job, request, run = m_run] {
+        job->saver = std::make_unique<DiscSaver>(*job->reader, DiscWorker::ReadSpeed);
+        Relay relay(this, m_work);
+        const bool ok = job->saver->read(request, relay, m_cancel);
+        m_work.answer(this, [this, run, ok, error = job->saver->error(),
+                             tracks = job->saver->tracks(), id = job->saver->accurateRipId()] {
+            if (run == m_run)
+                readDone(ok, error, tracks, id);
+        });
+    });
+}
+
+void SaveDiscJob::readDone(bool ok, const std::string& error,
+                           const std::vector<TrackResult>& tracks,
+                           const std::optional<AccurateRipId>& id)
+{
+    if (!ok) {
+        fail(error);
+        return;
+    }
+    m_step = Step::Asking;
+    m_tracks = tracks;
+    const auto judged = [this, id, run = m_run](const AccurateRipClient::Records& records) {
+        if (run != m_run)
+            return;
+        if (m_cancel) {
+            fail("saving was cancelled");
+            return;
+        }
+        DiscReport::judge(m_tracks, id, records);
+        m_step = Step::Keeping;
+        const std::string program =
+            std::string(VersionRecord::InternalName) + ' ' + VersionRecord::FileVersion;
+        const std::string saved =
+            QLocale().toString(QDateTime::currentDateTime(), QLocale::LongFormat).toStdString();
+        m_work.post([this, job = m_job, tracks = m_tracks, program, saved, run] {
+            const bool ok = job->saver->keep(tracks, program, saved);
+            m_work.answer(
+                this, [this, run, ok, error = job->saver->error(), folder = job->saver->folder()] {
+                    if (run == m_run)
+                        kept(ok, error, folder);
+                });
+        });
+    };
+    if (id)
+        m_accurateRip.lookUp(*id, judged);
+    else
+        judged(std::nullopt);
+}
+
+void SaveDiscJob::kept(bool ok, const std::string& error, const std::string& folder)
+{
+    if (!ok) {
+        fail(error);
+        return;
+    }
+    DiscReport report;
+    report.tracks = m_tracks;
+    report.status = DiscReport::statusOf(m_tracks);
+    report.folder = folder;
+    finish(std::move(report));
+}
+
+void SaveDiscJob::cancel()
+{
+    m_cancel = true;
+    // Reading and writing see the flag themselves; a step waiting on this thread ends here.
+    if (m_step == Step::Opened || m_step == Step::FindingOffset || m_step == Step::Asking)
+        fail("saving was cancelled");
+}
+
+void SaveDiscJob::fail(const std::string& why)
+{
+    DiscReport report;
+    report.status = DiscReport::Status::NothingDone;
+    report.why = why;
+    report.tracks = m_tracks;
+    finish(std::move(report));
+}
+
+void SaveDiscJob::finish(const DiscReport& report)
+{
+    const int run = ++m_run;
+    m_step = Step::Keeping;
+    m_work.post([this, job = std::move(m_job), report, run]() mutable {
+        job.reset();
+        m_work.answer(this, [this, report, run] {
+            if (run != m_run)
+                return;
+            m_step = Step::Idle;
+            Q_EMIT finished(report);
+        });
+    });
+}

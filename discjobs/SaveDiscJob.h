@@ -1,0 +1,84 @@
+#pragma once
+
+#include "accuraterip/AccurateRipClient.h"
+#include "disc/DiscToc.h"
+#include "discjobs/WorkThread.h"
+#include "discsave/DiscReport.h"
+#include "discsave/TrackResult.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+class DiscSource;
+
+/// Saves the disc in a drive as a verified image, for the window and the command line alike.
+/// The drive is opened, read and the files written on a thread of the saving's own (never the
+/// window's, nor the player's disc thread, which must have stopped playing first); AccurateRip
+/// is asked on the thread that made this object. Two steps: open() finds the disc and tells its
+/// table, so that names can be found for it; save() then saves it under those names. Every
+/// open() ends in finished(), whether saved, refused, failed or cancelled.
+class SaveDiscJob : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SaveDiscJob(QObject* parent = nullptr);
+    /// Cancels what is under way and waits for its thread.
+    ~SaveDiscJob() override;
+
+    /// Opens the disc in `drive` of `source`, or the one Load picks for an empty `drive`:
+    /// opened(), or finished() with why not. Ignored while a saving is under way.
+    void open(std::shared_ptr<DiscSource> source, const std::string& drive = {});
+    /// After opened(): saves the disc into a folder of its own in `folder`, named as `names`
+    /// says (the disc, its release and its tracks by number), with `cover` (a PNG or JPEG) as
+    /// its front cover.
+    void save(const DiscToc& names, const QByteArray& cover, const QString& musicBrainzDiscId,
+              const QString& folder);
+    /// Stops promptly, leaving nothing behind; finished() follows.
+    void cancel();
+    /// Between open() and finished().
+    bool isBusy() const { return m_step != Step::Idle; }
+
+Q_SIGNALS:
+    /// The disc's table: CD-Text, ISRCs and gaps included; names are found for it by its disc ID.
+    void opened(const DiscToc& toc);
+    /// How far the reading has come, and the track (by number) being read.
+    void progress(int percent, int track);
+    /// A track read to its end, before AccurateRip is asked about it.
+    void trackRead(const TrackResult& track);
+    /// The end: the folder made, each track's answer and the status; or why nothing was saved.
+    void finished(const DiscReport& report);
+
+private:
+    enum class Step { Idle, Opening, Opened, FindingOffset, Reading, Asking, Keeping };
+    struct Job;
+
+    void opening(const DiscToc& toc, const DiscReader::DriveModel& drive);
+    void read(const AccurateRipClient::Offset& offset);
+    void readDone(bool ok, const std::string& error, const std::vector<TrackResult>& tracks,
+                  const std::optional<AccurateRipId>& id);
+    void kept(bool ok, const std::string& error, const std::string& folder);
+    /// Lets the drive and the working folder go, on the saving's thread, then tells finished().
+    void finish(const DiscReport& report);
+    void fail(const std::string& why);
+
+    AccurateRipClient m_accurateRip;
+    Step m_step = Step::Idle;
+    /// Counts the savings, so that answers for one that ended are dropped.
+    int m_run = 0;
+    std::atomic<bool> m_cancel = false;
+    /// Touched on the saving's thread only.
+    std::shared_ptr<Job> m_job;
+    DiscReader::DriveModel m_drive;
+    DiscToc m_names;
+    QByteArray m_cover;
+    QString m_discId;
+    QString m_folder;
+    std::vector<TrackResult> m_tracks;
+    // Last, so that its thread ends before anything it uses goes.
+    WorkThread m_work;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "disc/DiscReader.h"
+
+#include <memory>
+#include <string>
+
+// libcdio names its handle so; declared here to keep its headers out of ours.
+typedef struct _CdIo CdIo_t; // NOLINT(bugprone-reserved-identifier)
+typedef struct cdrom_drive_s cdrom_drive_t;
+
+/// A disc read through libcdio: a drive, or a BIN/CUE or TOC image through the same calls.
+class CdioDiscReader final : public DiscReader {
+public:
+    /// Takes ownership of `cdio`; null on a disc without a table of contents.
+    static std::unique_ptr<CdioDiscReader> open(CdIo_t* cdio, bool isDrive);
+    /// A drive's fixed-width name field (vendor, model), padded with spaces and not always
+    /// ended: its printable ASCII in single spaces, trimmed.
+    static std::string fixedField(const char* text, std::size_t size);
+    ~CdioDiscReader() override;
+
+    const DiscToc& toc() const override { return m_toc; }
+    bool read(int firstSector, int count, int16_t* samples) override;
+    void limitSpeed(int speed) override;
+    void eject() override;
+    void readDetails() override;
+    DriveModel driveModel() const override { return m_driveModel; }
+
+private:
+    CdioDiscReader(CdIo_t* cdio, bool isDrive);
+    bool readToc();
+    void release();
+
+    CdIo_t* m_cdio = nullptr;
+    cdrom_drive_t* m_cdda = nullptr;
+    bool m_isDrive = false;
+    bool m_swapBytes = false;
+    bool m_detailsRead = false;
+    DiscToc m_toc;
+    DriveModel m_driveModel;
+};

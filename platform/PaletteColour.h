@@ -1,6 +1,0 @@
-#pragma once
-
-#include "platform/Colour.h"
-
-/// The fixed 16-entry colour-number palette. Numbers outside 0..15 are a programming error.
-Colour paletteColour(int number);
