@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ctdb/CtdbSyndromes.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+/// Where an entry's audio lies in an image: the read offset at which column 0 of the image's
+/// own audio makes the entry's syndromes, or comes closest with fewer than npar/2 wrong words.
+struct CtdbOffset {
+    /// +N when the entry's audio is found N samples further into the image.
+    int samples = 0;
+    /// Column 0's wrong words at that offset.
+    int errors = 0;
+
+    /// The search over every offset below 5880 samples either way, from the image's own
+    /// syndromes at offset 0 (at least as many as the entry's) and its `audio` as they were
+    /// made from; ties go to the offset nearest 0. Nothing when no offset comes close enough.
+    static std::optional<CtdbOffset> find(const CtdbSyndromes& own, const CtdbLayout& layout,
+                                          std::span<const std::int16_t> audio,
+                                          std::span<const std::uint16_t> entry);
+};
