@@ -16,6 +16,15 @@ constexpr std::size_t IdTextLength = 800;
 
 } // namespace
 
+CtdbToc CtdbToc::of(const DiscLayout& disc)
+{
+    CtdbToc toc;
+    toc.leadOut = disc.leadOut;
+    for (const DiscLayout::Track& track : disc.tracks)
+        toc.tracks.push_back({track.start, track.audio});
+    return toc;
+}
+
 std::optional<CtdbToc> CtdbToc::parse(std::string_view text)
 {
     CtdbToc toc;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "disc/DiscLayout.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +30,8 @@ struct CtdbToc {
     /// "0:16157:...:226627", a data track's start after a '-'; nothing for anything else, or
     /// for a table that isValid() would refuse.
     static std::optional<CtdbToc> parse(std::string_view text);
+    /// The table of a disc as pressed, made as its other database IDs are.
+    static CtdbToc of(const DiscLayout& disc);
 
     /// 1 to 99 tracks, ascending, ending before the lead-out within 100 minutes, with audio
     /// that ends after its last track's start.

@@ -1,0 +1,78 @@
+// One description of a disc's layout, every database's name for the disc made from it: each
+// compared with one worked out by hand from the databases' own rules.
+#include "accuraterip/AccurateRipId.h"
+#include "ctdb/CtdbToc.h"
+#include "disc/DiscLayout.h"
+#include "discnames/DiscIdentifier.h"
+#include "support/TextTable.h"
+
+#include <QtTest>
+
+class TestDiscLayout : public QObject {
+    Q_OBJECT
+
+    /// "0 16157 -64650 / 80000": track starts, data tracks after a '-', then the lead-out.
+    static DiscLayout layout(const QString& text)
+    {
+        DiscLayout disc;
+        const QStringList halves = text.split(" / ");
+        const QStringList starts = halves[0].split(' ');
+        disc.leadOut = halves[1].toInt();
+        for (qsizetype n = 0; n < starts.size(); ++n) {
+            const int start = std::abs(starts[n].toInt());
+            const int next = n + 1 < starts.size() ? std::abs(starts[n + 1].toInt()) : disc.leadOut;
+            disc.tracks.push_back({int(n) + 1, start, next - start, !starts[n].startsWith('-')});
+        }
+        return disc;
+    }
+
+private slots:
+    void everyNameFromOneLayout_data()
+    {
+        addTextRows("layout musicbrainz accuraterip ctdbToc ctdbId", R"(
+track 1 at sector 32, silence the file leaves out | 32 16189 33334 / 226659 | vOyxTdo_oBOWqbQTveL0ONu4W7E- | dBAR-003-000436f6-000fdac8-1a0bce03.bin | 32:16189:33334:226659 | ZiaS4ZcO2CcMAJlFXS6DxOvwmWI-
+an enhanced CD, its data last | 0 16157 33302 -64650 / 80000 | b9_xo_PDGnVDEBxKJ4c523B4aKk- | dBAR-003-0001f9b3-0006e67d-2c042a04.bin | 0:16157:33302:-64650:80000 | pBukuI_mSevuN36OcXsMbaDiVbk-
+a mixed-mode disc, its data first | -0 11400 27557 44702 / 64650 | VPM6x4KS68SFF.m0N3Yj884rr1I- | dBAR-003-00024355-000701d4-34035e04.bin | -0:11400:27557:44702:64650 | pBukuI_mSevuN36OcXsMbaDiVbk-
+)");
+    }
+
+    void everyNameFromOneLayout()
+    {
+        const DiscLayout disc = layout(cell("layout"));
+        QCOMPARE(QString::fromStdString(DiscIdentifier::of(disc).id), cell("musicbrainz"));
+        const std::optional<AccurateRipId> accurateRip = AccurateRipId::of(disc);
+        QVERIFY(accurateRip);
+        QCOMPARE(QString::fromStdString(accurateRip->fileName()), cell("accuraterip"));
+        const CtdbToc toc = CtdbToc::of(disc);
+        QCOMPARE(QString::fromStdString(toc.toString()), cell("ctdbToc"));
+        QCOMPARE(QString::fromStdString(toc.id()), cell("ctdbId"));
+    }
+
+    void aDiscsTableGivesItsLayout()
+    {
+        // An image's table counts the silence before track 1 in its sectors, as the disc does.
+        DiscToc toc;
+        for (const auto& [number, start, length, audio] :
+             {std::tuple{1, 32, 16157, true}, {2, 16189, 17145, true}, {3, 33334, 20000, false}}) {
+            TrackInfo& track = toc.tracks.emplace_back();
+            track.number = number;
+            track.firstSector = start;
+            track.sectorCount = length;
+            track.audio = audio;
+        }
+        toc.leadOut = 53334;
+        const DiscLayout disc = DiscLayout::of(toc);
+        QCOMPARE(disc.tracks.size(), std::size_t(3));
+        QCOMPARE(disc.tracks[1].start, 16189);
+        QCOMPARE(disc.tracks[2].audio, false);
+        QCOMPARE(disc.leadOut, 53334);
+        QCOMPARE(disc.lastAudio(), &disc.tracks[1]);
+        QCOMPARE(disc.audioLeadOut(), 33334 - DiscToc::SessionGap);
+        toc.tracks.pop_back();
+        toc.leadOut = 33334;
+        QCOMPARE(DiscLayout::of(toc).audioLeadOut(), 33334);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDiscLayout)
+#include "tst_disclayout.moc"
