@@ -165,6 +165,11 @@ void CdPlayerPanel::showMenu(QPoint at)
 
 void CdPlayerPanel::showTask(const QString& progress)
 {
+    if (!progress.isEmpty()) {
+        // Digits typed before the task began choose nothing once it runs.
+        m_typingPause.stop();
+        m_entry = {};
+    }
     m_task = progress;
     refresh();
 }
@@ -186,7 +191,8 @@ std::vector<int> CdPlayerPanel::trackNumbers() const
 
 void CdPlayerPanel::typeDigit(int digit)
 {
-    if (!m_player.transport().hasDisc())
+    // While a disc is saved the drive is the saving's, as the buttons say.
+    if (!m_player.transport().hasDisc() || hasTask())
         return;
     m_typingPause.start();
     take(m_entry.type(digit, trackNumbers()));

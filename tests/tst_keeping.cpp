@@ -72,6 +72,10 @@ private slots:
         QCOMPARE(rig.transport().state(), Transport::State::Stopped);
         QCOMPARE(rig.interval(), 20);
         QVERIFY(!rig.button("playButton")->isEnabled() && rig.button("stopButton")->isEnabled());
+        // So are the digits: 2 would choose track 2 at once, and play it from the drive.
+        rig.panel->typeDigit(2);
+        QCOMPARE(rig.transport().state(), Transport::State::Stopped);
+        QVERIFY(rig.display()->text().startsWith("Rip "));
         QTRY_COMPARE_WITH_TIMEOUT(rig.display()->text(), QStringLiteral("01 00:00"), 20000);
         const QString folder = music.filePath("The Savers - Kept");
         QCOMPARE(rig.display()->toolTip().section('\n', 0, 0),
