@@ -147,12 +147,21 @@ bool ImageFolder::fail(const std::string& reason)
 std::string ImageFolder::safeName(std::string_view text)
 {
     std::string name = PlainText::curlyQuotes(PlainText::oneLine(text));
-    std::replace(name.begin(), name.end(), '/', '-');
+    // What FAT, exFAT and SMB shares refuse, as a rip is copied to a stick or a share.
+    for (char& c : name) {
+        if (c == '/' || c == '\\' || c == ':')
+            c = '-';
+        else if (c == '*' || c == '?' || c == '<' || c == '>' || c == '|')
+            c = '_';
+    }
     for (char& c : name) {
         if (c != '.')
             break;
         c = '_';
     }
     name = PlainText::cut(name, MaxNameBytes);
+    // Windows drops a name's trailing dots and spaces, so two rips could end up as one.
+    while (!name.empty() && (name.back() == '.' || name.back() == ' '))
+        name.pop_back();
     return name.empty() ? "untitled" : name;
 }

@@ -402,7 +402,12 @@ private slots:
         QTest::newRow("slashes") << QByteArray("AC/DC / Live") << QByteArray("AC-DC - Live");
         QTest::newRow("two dots") << QByteArray("..") << QByteArray("__");
         QTest::newRow("one dot") << QByteArray(".") << QByteArray("_");
-        QTest::newRow("leading dots") << QByteArray("...And More.") << QByteArray("___And More.");
+        QTest::newRow("leading and trailing dots")
+            << QByteArray("...And More..") << QByteArray("___And More");
+        QTest::newRow("what a USB stick refuses")
+            << QByteArray("Live: 1999? <A|B> *C\\D") << QByteArray("Live- 1999_ _A_B_ _C-D");
+        QTest::newRow("a space before a cut")
+            << QByteArray(199, 'a') + " b" << QByteArray(199, 'a');
         QTest::newRow("NUL inside") << QByteArray("Be\0fore", 7) << QByteArray("Be fore");
         QTest::newRow("control characters")
             << QByteArray("\tTwo\nLines\x7f\r") << QByteArray("Two Lines");
