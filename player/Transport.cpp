@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <utility>
 
 // The display's texts are marked for the translators; the player translates them as they are
@@ -247,10 +248,31 @@ bool Transport::choose(int number)
     if (!hasDisc() || chosen == m_audio.end())
         return false;
     ++m_jumps;
-    m_index = int(chosen - m_audio.begin());
+    const int index = int(chosen - m_audio.begin());
+    if (m_shuffle)
+        keepPass(index);
+    m_index = index;
     m_elapsed = 0;
     startHere();
     return true;
+}
+
+void Transport::keepPass(int chosen)
+{
+    std::vector<int>& current = m_passes.front();
+    if (std::find(current.begin(), current.end(), chosen) == current.end())
+        return;
+    // What was heard of the pass stays heard; the chosen track joins it, and the rest follows
+    // in the pass's order.
+    const int place = placeInOrder(m_index);
+    const bool hearing = m_state == State::Playing || m_state == State::Paused;
+    const auto unheard = current.begin() + (place < 0 ? 0 : place + (hearing ? 1 : 0));
+    std::vector<int> kept(current.begin(), unheard);
+    std::erase(kept, chosen);
+    kept.push_back(chosen);
+    std::copy_if(unheard, current.end(), std::back_inserter(kept),
+                 [chosen](int index) { return index != chosen; });
+    current = std::move(kept);
 }
 
 void Transport::eject()

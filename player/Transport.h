@@ -149,6 +149,8 @@ private:
 
     // The order: passes over the tracks (the hidden track in none), the first the one playing.
     void newOrder(bool keepCurrent);
+    /// A track chosen while shuffled plays now, and the pass goes on with what was not heard.
+    void keepPass(int chosen);
     std::vector<int> makePass(int notFirst);
     const std::vector<int>& pass(std::size_t n);
     /// The order moves on by `passes` whole passes: the track now playing is in the first left.

@@ -234,6 +234,9 @@ shuffle: Next and Previous follow the order | five | shuffle, next, next, previo
 shuffle turned on keeps the track playing | five | play, at 100, shuffle | Playing | 1 | R-ASNE | start 0-750, then 750-2250, instead 4500-7500 | 01 00:01
 shuffle turned off: the disc's order again | five | shuffle, next, play, shuffle off | Playing | 4 | R-ASNE | start 4500-7500, then 2250-4500, instead 7500-11250 | 04 00:00
 shuffled and repeated: a new order each pass | five | shuffle, repeat disc, next 4, play, taken, heard, taken, heard | Playing | 3 | R-ASNE | start 7500-11250, then 750-2250, then 2250-4500, then 4500-7500 | 03 00:00
+shuffle: a track chosen on a fresh pass, the rest of the pass after it | five | shuffle, choose 3, taken, heard, taken, heard, taken, heard, taken, heard | Playing | 5 | R-AS-E | start 2250-4500, then 0-750, then 4500-7500, then 750-2250, then 7500-11250, then end | 05 00:00
+shuffle: the pass's last track chosen, Next goes on | five | shuffle, choose 5, next | Playing | 1 | R-ASNE | start 7500-11250, then 0-750, start 0-750, then 4500-7500 | 01 00:00
+shuffle: a heard track chosen, never the heard ones again | five | shuffle, play, taken, heard, choose 1, taken, heard, taken, heard, taken, heard | Playing | 5 | R-AS-E | start 0-750, then 4500-7500, then 2250-4500, start 0-750, then 2250-4500, then 750-2250, then 7500-11250, then end | 05 00:00
 a shuffled disc's end: a new order | five | shuffle, next 4, play, end | Stopped | 2 | -P--NE | start 7500-11250, then end, stop | 02 00:00
 repeat too late for what was read | plain | play, late, repeat track | Playing | 1 | R-ASNE | start 0-750, then 750-2250, instead 0-750 (too late) | 01 00:00
 repeat after the end was read: plays on | plain | next 2, play, late, repeat disc, end | Playing | 1 | R-ASNE | start 2250-4500, then end, instead 0-750 (too late), start 0-750, then 750-2250 | 01 00:00
