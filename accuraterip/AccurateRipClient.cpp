@@ -2,8 +2,10 @@
 
 #include "accuraterip/DriveOffsets.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -86,6 +88,14 @@ void AccurateRipClient::lookUp(const AccurateRipId& disc, std::function<void(con
         });
 }
 
+bool AccurateRipClient::refetchDriveList(bool kept, bool listsDrive, qint64 ageSeconds)
+{
+    constexpr qint64 Day = 24 * 60 * 60;
+    // New drives reach the list over the months; a drive bought later is looked for again
+    // once a day rather than left unknown for ever.
+    return !kept || ageSeconds > 30 * Day || (!listsDrive && ageSeconds > Day);
+}
+
 void AccurateRipClient::findOffset(const DiscReader::DriveModel& drive,
                                    std::function<void(const Offset&)> done)
 {
@@ -111,24 +121,34 @@ void AccurateRipClient::findOffset(const DiscReader::DriveModel& drive,
                                    : "not known: AccurateRip's drive list could not be had"};
     };
     const DriveOffsets list = driveList(cached);
+    const QDateTime written = QFileInfo(cached).lastModified();
+    const qint64 age = written.isValid() ? written.secsTo(QDateTime::currentDateTime()) : 0;
     const Settings settings = Settings::read();
-    if (list.size() > 0 || !settings.lookup || settings.server.isEmpty()) {
+    if (!refetchDriveList(list.size() > 0, list.offsetFor(drive.vendor, drive.model).has_value(),
+                          age) ||
+        !settings.lookup || settings.server.isEmpty()) {
         later<Offset>(std::move(done), offsetIn(list));
         return;
     }
-    m_fetcher.get(
-        below(settings.server, QStringLiteral("accuraterip/") + DriveListName),
-        qint64(DriveOffsets::MaxBytes),
-        [this, cached, offsetIn, done = std::move(done)](const PoliteFetcher::Answer& answer) {
-            const DriveOffsets fetched =
-                answer.status == 200 ? DriveOffsets::parse(view(answer.body)) : DriveOffsets();
-            if (fetched.size() > 0 && QDir().mkpath(m_cacheFolder)) {
-                // Whole or not at all, as the names cache keeps its files.
-                QSaveFile file(cached);
-                if (file.open(QIODevice::WriteOnly) &&
-                    file.write(answer.body) == answer.body.size())
-                    file.commit();
-            }
-            done(offsetIn(fetched));
-        });
+    m_fetcher.get(below(settings.server, QStringLiteral("accuraterip/") + DriveListName),
+                  qint64(DriveOffsets::MaxBytes),
+                  [this, cached, list, offsetIn,
+                   done = std::move(done)](const PoliteFetcher::Answer& answer) {
+                      const DriveOffsets fetched = answer.status == 200
+                                                       ? DriveOffsets::parse(view(answer.body))
+                                                       : DriveOffsets();
+                      // A list that could not be had again leaves the one kept.
+                      if (fetched.size() == 0) {
+                          done(offsetIn(list));
+                          return;
+                      }
+                      if (fetched.size() > 0 && QDir().mkpath(m_cacheFolder)) {
+                          // Whole or not at all, as the names cache keeps its files.
+                          QSaveFile file(cached);
+                          if (file.open(QIODevice::WriteOnly) &&
+                              file.write(answer.body) == answer.body.size())
+                              file.commit();
+                      }
+                      done(offsetIn(fetched));
+                  });
 }

@@ -16,9 +16,9 @@
 
 /// Asks the AccurateRip database, through the program's one polite web client, what it holds of
 /// a disc, and finds a drive's read offset: the user's word in the settings first, else the
-/// database's list of drives, fetched once and kept in the program's cache folder. The settings
-/// are read afresh for each question; answers come on the thread that made the client, never
-/// before the call returns.
+/// database's list of drives, kept in the program's cache folder and fetched again as it ages. The
+/// settings are read afresh for each question; answers come on the thread that made the client,
+/// never before the call returns.
 class AccurateRipClient : public QObject {
     Q_OBJECT
 
@@ -48,6 +48,9 @@ public:
 
     void lookUp(const AccurateRipId& disc, std::function<void(const Records&)> done);
     void findOffset(const DiscReader::DriveModel& drive, std::function<void(const Offset&)> done);
+    /// Whether the drive list is fetched again: none kept, kept over 30 days, or kept over a day
+    /// without the drive in it.
+    static bool refetchDriveList(bool kept, bool listsDrive, qint64 ageSeconds);
 
 private:
     /// Tells `done` on the next turn of the event loop.

@@ -295,6 +295,11 @@ bool DiscSaver::read(const Request& request, Listener& listener, std::atomic<boo
     m_name = ImageFolder::safeName(m_performer + " - " + m_title);
     m_readOffset = request.readOffset;
     m_readOffsetSource = request.readOffsetSource;
+    m_notes.clear();
+    if (!request.cover.empty() && m_image.cover.empty())
+        m_notes.push_back(request.cover.size() > CoverPicture::MostBytes
+                              ? "The cover was left out: it is larger than a FLAC file holds."
+                              : "The cover was left out: it is neither a PNG nor a JPEG picture.");
 
     if (!m_folder.create(request.parent) ||
         !m_folder.writeFile(m_name + ".cue", CueSheetWriter::text(m_image, m_name + ".flac")))
@@ -364,6 +369,7 @@ bool DiscSaver::keep(const std::vector<TrackResult>& judged, const std::string& 
     log.readingMode = "secure: every sector read twice with the drive's cache pushed out "
                       "between, and again until two reads in a row agree";
     log.tracks.assign(judged.begin(), judged.end());
+    log.notes = m_notes;
     if (!m_folder.writeFile(m_name + ".log", log.text()) || !m_folder.keep(m_name))
         return fail(m_folder.error());
     return true;

@@ -100,6 +100,8 @@ private:
     std::string m_name;
     int m_readOffset = 0;
     std::string m_readOffsetSource;
+    /// What the log says beyond the reading, e.g. a cover left out.
+    std::vector<std::string> m_notes;
     std::vector<TrackResult> m_tracks;
     std::string m_error;
     bool m_cancelled = false;

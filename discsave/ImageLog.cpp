@@ -87,6 +87,8 @@ std::string ImageLog::text() const
     log += field("Read offset", (readOffset > 0 ? "+" : "") + std::to_string(readOffset) +
                                     " samples (" + readOffsetSource + ")");
     log += field("Reading", readingMode);
+    for (const std::string& note : notes)
+        log += field("Note", note);
     // A track's fields are indented; their values in the same column as the disc's.
     const auto trackField = [&](std::string_view label, std::string_view value) {
         log += "  " + field(label, value, 14);

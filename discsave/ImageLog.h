@@ -45,6 +45,8 @@ struct ImageLog {
     std::string readOffsetSource;
     std::string readingMode;
     std::vector<Track> tracks;
+    /// Lines the log says after the reading, e.g. what was left out of the image.
+    std::vector<std::string> notes;
 
     /// The log, its last line the checksum.
     std::string text() const;

@@ -2,6 +2,7 @@
 // libcdio, a stand-in AccurateRip on this machine) and verifying images: the saved image read
 // back is the disc as the drive gives it, AccurateRip's answers are judged, and a saving that
 // fails leaves nothing behind.
+#include "accuraterip/AccurateRipClient.h"
 #include "accuraterip/AccurateRipId.h"
 #include "accuraterip/TrackChecksum.h"
 #include "discimage/ImageDiscReader.h"
@@ -104,11 +105,12 @@ QStringList entries(const QString& folder)
 /// Saves the disc of `source` as its CD-Text names it, into `folder`; `during` is told of the
 /// saving's progress.
 DiscReport save(std::shared_ptr<DiscSource> source, const QString& folder,
-                const std::function<void(SaveDiscJob&, int)>& during = {})
+                const std::function<void(SaveDiscJob&, int)>& during = {},
+                const QByteArray& cover = {})
 {
     SaveDiscJob saving;
     QObject::connect(&saving, &SaveDiscJob::opened, &saving, [&](const DiscToc& toc) {
-        saving.save(toc, {}, QStringLiteral("lwHl8fGzJyLXQR33ug60E8jhf4k-"), folder);
+        saving.save(toc, cover, QStringLiteral("lwHl8fGzJyLXQR33ug60E8jhf4k-"), folder);
     });
     QObject::connect(&saving, &SaveDiscJob::progress, &saving,
                      [&](int percent) { during ? during(saving, percent) : void(); });
@@ -354,6 +356,81 @@ private slots:
             QCOMPARE(*saved.tracks[n].testCrc, saved.tracks[n].copyCrc);
             QCOMPARE(verified.tracks[n].frame450, saved.tracks[n].frame450);
         }
+    }
+
+    void driveListsAreFetchedAgainAsTheyAge_data()
+    {
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<int>("hoursOld");
+        QTest::addColumn<bool>("serverUp");
+        QTest::addColumn<int>("offset");
+        // The stand-in's list gives the drive +48; the kept list gives it `kept`, 0 for a list
+        // without it.
+        QTest::newRow("without the drive, two days old") << 0 << 48 << true << 48;
+        QTest::newRow("without the drive, an hour old") << 0 << 1 << true << 0;
+        QTest::newRow("with the drive, 31 days old") << 7 << 31 * 24 << true << 48;
+        QTest::newRow("with the drive, ten days old") << 7 << 240 << true << 7;
+        QTest::newRow("31 days old, the server gone") << 7 << 31 * 24 << false << 7;
+    }
+    void driveListsAreFetchedAgainAsTheyAge()
+    {
+        QFETCH(int, kept);
+        QFETCH(int, hoursOld);
+        QFETCH(bool, serverUp);
+        QFETCH(int, offset);
+        settings(48, true, true);
+        if (!serverUp)
+            QSettings().setValue("AccurateRip/server", "http://127.0.0.1:1");
+        const QString folder = m_dir.filePath("cache/Halcyra/Spindella");
+        QVERIFY(QDir().mkpath(folder));
+        QFile list(folder + "/DriveOffsets.bin");
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(QByteArray::fromStdString(
+            AccurateRipBytes::driveOffset(-3, "HL-DT-ST - BD") +
+            (kept != 0 ? AccurateRipBytes::driveOffset(kept, "LIBCDIO - CDRWIN") : "")));
+        list.close();
+        QVERIFY(list.open(QIODevice::ReadWrite));
+        QVERIFY(list.setFileTime(QDateTime::currentDateTime().addSecs(-3600LL * hoursOld),
+                                 QFileDevice::FileModificationTime));
+        list.close();
+
+        AccurateRipClient client(folder);
+        int got = -1;
+        bool done = false;
+        client.findOffset({"libcdio", "CDRWIN"}, [&](const AccurateRipClient::Offset& answer) {
+            got = answer.samples;
+            done = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(done, 15000);
+        QCOMPARE(got, offset);
+    }
+
+    void coversThatCannotBeKeptAreLeftOutAndSaid_data()
+    {
+        QTest::addColumn<QByteArray>("cover");
+        QTest::addColumn<QString>("note");
+        QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x02\0\0\0", 29);
+        QTest::newRow("larger than a FLAC file holds")
+            << png + QByteArray(16 << 20, '\0') << "it is larger than a FLAC file holds";
+        QTest::newRow("no picture")
+            << QByteArray("GIF89a") << "it is neither a PNG nor a JPEG picture";
+    }
+    void coversThatCannotBeKeptAreLeftOutAndSaid()
+    {
+        QFETCH(QByteArray, cover);
+        QFETCH(QString, note);
+        settings(0);
+        route("absent");
+        QTemporaryDir dir;
+        const DiscImage disc = DiscImage::write(dir.path().toStdString(), "disc", threeTracks());
+        const DiscReport report = save(std::make_shared<CdioDiscSource>(std::vector{disc.cuePath}),
+                                       dir.path(), {}, cover);
+        QVERIFY2(report.status == DiscReport::Status::Fine, report.why.c_str());
+        QFile log(QString::fromStdString(report.folder) + "/The Band - Songs.log");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = log.readAll();
+        QVERIFY2(text.contains("Note            The cover was left out: " + note),
+                 qPrintable(text));
     }
 
     void failedSavingsLeaveNothingBehind_data()
