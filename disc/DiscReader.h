@@ -37,4 +37,6 @@ public:
     virtual void readDetails() {}
     /// The drive reading the disc; images say nothing.
     virtual DriveModel driveModel() const { return {}; }
+    /// In which byte order the audio is read, and why, for a saved disc's log.
+    virtual std::string byteOrder() const { return "as the image holds it"; }
 };

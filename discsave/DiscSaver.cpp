@@ -366,6 +366,7 @@ bool DiscSaver::keep(const std::vector<TrackResult>& judged, const std::string& 
         log.drive = "a disc image";
     log.readOffset = m_readOffset;
     log.readOffsetSource = m_readOffsetSource;
+    log.byteOrder = m_disc.byteOrder();
     log.readingMode = "secure: every sector read twice with the drive's cache pushed out "
                       "between, and again until two reads in a row agree";
     log.tracks.assign(judged.begin(), judged.end());

@@ -87,6 +87,7 @@ std::string ImageLog::text() const
     log += field("Read offset", (readOffset > 0 ? "+" : "") + std::to_string(readOffset) +
                                     " samples (" + readOffsetSource + ")");
     log += field("Reading", readingMode);
+    log += field("Byte order", byteOrder);
     for (const std::string& note : notes)
         log += field("Note", note);
     // A track's fields are indented; their values in the same column as the disc's.
@@ -113,7 +114,7 @@ std::string ImageLog::text() const
             positions += (positions.empty() ? "" : ", ") + ImageDescription::time(sector);
         trackField("Suspicious", positions.empty() ? "none" : positions);
     }
-    log += "\n" + summary(tracks) + "\n";
+    log.append("\n").append(summary(tracks)).append("\n");
     return log + std::string(ChecksumLabel) + sha256(log) + "\n";
 }
 

@@ -44,6 +44,8 @@ struct ImageLog {
     /// Where the offset came from, e.g. "AccurateRip's drive list".
     std::string readOffsetSource;
     std::string readingMode;
+    /// In which byte order the audio was read, and why.
+    std::string byteOrder;
     std::vector<Track> tracks;
     /// Lines the log says after the reading, e.g. what was left out of the image.
     std::vector<std::string> notes;

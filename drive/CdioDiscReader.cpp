@@ -1,16 +1,17 @@
 #include "drive/CdioDiscReader.h"
 
+#include "drive/ByteOrder.h"
+
 #include "disc/CdText.h"
 #include "disc/DiscCodes.h"
 
-#define DO_NOT_WANT_PARANOIA_COMPATIBILITY
 #include <cdio/cdio.h>
 #include <cdio/cdtext.h>
-#include <cdio/paranoia/cdda.h>
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
+#include <fstream>
+#include <vector>
 
 namespace {
 std::string text(CdIo_t* cdio, cdtext_field_t field, track_t track)
@@ -91,16 +92,49 @@ bool CdioDiscReader::readToc()
         m_driveModel = {fixedField(hardware.psz_vendor, sizeof hardware.psz_vendor),
                         fixedField(hardware.psz_model, sizeof hardware.psz_model)};
 
-    if (!m_toc.audioTracks().empty()) {
-        // The audio layer works out the disc's byte order; a data-only disc has no such layer.
-        m_cdda = cdio_cddap_identify_cdio(m_cdio, CDDA_MESSAGE_FORGETIT, nullptr);
-        if (m_cdda && cdio_cddap_open(m_cdda) == 0) {
-            const int bigEndian = data_bigendianp(m_cdda);
-            m_swapBytes =
-                bigEndian >= 0 && (bigEndian == 1) != (std::endian::native == std::endian::big);
-        }
-    }
+    if (m_isDrive)
+        judgeByteOrder();
+    else
+        readSheetsByteOrder();
     return true;
+}
+
+void CdioDiscReader::readSheetsByteOrder()
+{
+    // An image's order is what its sheet says, never a guess from how its audio looks.
+    // libcdio names a BIN/CUE image's sheet "cue", its data file "source".
+    const char* source = cdio_get_arg(m_cdio, "cue");
+    std::ifstream file(source ? source : "", std::ios::binary);
+    std::string sheet(MaxSheetBytes, '\0');
+    file.read(sheet.data(), std::streamsize(sheet.size()));
+    sheet.resize(std::size_t(file.gcount()));
+    m_swapBytes = ByteOrder::ofSheet(sheet) == ByteOrder::Verdict::Swapped;
+    m_byteOrder = m_swapBytes ? "big-endian, as the image's sheet says (MOTOROLA)"
+                              : "little-endian, as the image holds it";
+}
+
+void CdioDiscReader::judgeByteOrder()
+{
+    // A few seconds from the middle of the first tracks, where music is.
+    constexpr int Sectors = 75;
+    std::vector<int16_t> heard;
+    const std::vector<TrackInfo> audio = m_toc.audioTracks();
+    for (std::size_t n = 0; n < audio.size() && n < 3; ++n) {
+        const TrackInfo& track = audio[n];
+        const int count = std::min(Sectors, track.sectorCount);
+        const std::size_t at = heard.size();
+        heard.resize(at + std::size_t(count) * DiscToc::BytesPerSector / 2);
+        if (count <= 0 ||
+            !read(track.firstSector + (track.sectorCount - count) / 2, count, heard.data() + at))
+            heard.resize(at);
+    }
+    const ByteOrder::Verdict verdict = ByteOrder::judge(heard);
+    m_swapBytes = verdict == ByteOrder::Verdict::Swapped;
+    m_byteOrder = verdict == ByteOrder::Verdict::Swapped
+                      ? "swapped: the drive gives its audio in the other byte order"
+                  : verdict == ByteOrder::Verdict::AsGiven
+                      ? "as the drive gives it, which its audio shows"
+                      : "as the drive gives it: its audio does not show the order";
 }
 
 bool CdioDiscReader::read(int firstSector, int count, int16_t* samples)
@@ -148,10 +182,6 @@ void CdioDiscReader::limitSpeed(int speed)
 void CdioDiscReader::eject()
 {
     if (m_isDrive && m_cdio) {
-        if (m_cdda) {
-            cdio_cddap_close_no_free_cdio(m_cdda);
-            m_cdda = nullptr;
-        }
         // Ejecting frees the driver's data whatever it returns.
         cdio_eject_media(&m_cdio);
         m_cdio = nullptr;
@@ -161,10 +191,6 @@ void CdioDiscReader::eject()
 
 void CdioDiscReader::release()
 {
-    if (m_cdda) {
-        cdio_cddap_close_no_free_cdio(m_cdda);
-        m_cdda = nullptr;
-    }
     if (m_cdio) {
         cdio_destroy(m_cdio);
         m_cdio = nullptr;

@@ -7,7 +7,6 @@
 
 // libcdio names its handle so; declared here to keep its headers out of ours.
 typedef struct _CdIo CdIo_t; // NOLINT(bugprone-reserved-identifier)
-typedef struct cdrom_drive_s cdrom_drive_t;
 
 /// A disc read through libcdio: a drive, or a BIN/CUE or TOC image through the same calls.
 class CdioDiscReader final : public DiscReader {
@@ -25,17 +24,23 @@ public:
     void eject() override;
     void readDetails() override;
     DriveModel driveModel() const override { return m_driveModel; }
+    std::string byteOrder() const override { return m_byteOrder; }
 
 private:
     CdioDiscReader(CdIo_t* cdio, bool isDrive);
     bool readToc();
+    void judgeByteOrder();
+    void readSheetsByteOrder();
+
+    /// Longer sheets are read this far: their FILE line comes first.
+    static constexpr std::size_t MaxSheetBytes = 64 * 1024;
     void release();
 
     CdIo_t* m_cdio = nullptr;
-    cdrom_drive_t* m_cdda = nullptr;
     bool m_isDrive = false;
     bool m_swapBytes = false;
     bool m_detailsRead = false;
     DiscToc m_toc;
     DriveModel m_driveModel;
+    std::string m_byteOrder = "as the image holds it";
 };

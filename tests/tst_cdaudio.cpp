@@ -1,4 +1,5 @@
 #include "disc/CdText.h"
+#include "drive/ByteOrder.h"
 #include "drive/CdioDiscSource.h"
 #include "player/CdPlayer.h"
 #include "sound/DeEmphasis.h"
@@ -362,6 +363,63 @@ no sound output | tones | no | No sound
         openMany();
         other.join();
         QCOMPARE(opened.load(), 4000);
+    }
+
+    void aDrivesByteOrderIsBelievedOnlyWhenItShows_data()
+    {
+        addTextRows("sound level order verdict", R"(
+music as given | music | 0.3 | given | as given
+music swapped | music | 0.3 | swapped | swapped
+quiet music swapped | music | 0.005 | swapped | swapped
+noise either way | noise | 0.5 | swapped | undecided
+silence | music | 0 | given | undecided
+half a second of music | short | 0.3 | swapped | undecided
+)");
+    }
+    void aDrivesByteOrderIsBelievedOnlyWhenItShows()
+    {
+        const double level = cell("level").toDouble();
+        const int frames = cell("sound") == "short" ? 22050 : 3 * 44100;
+        std::vector<int16_t> samples;
+        std::uint32_t noise = 1;
+        for (int n = 0; n < frames; ++n) {
+            noise = noise * 1103515245u + 12345u;
+            const double t = double(n) / 44100;
+            const double wave = cell("sound") == "noise"
+                                    ? double(int16_t(noise >> 16)) / 32768
+                                    : (std::sin(2 * std::numbers::pi * 220 * t) +
+                                       std::sin(2 * std::numbers::pi * 1250 * t) / 2) /
+                                          1.5;
+            const auto value = int16_t(std::lround(32767 * level * wave));
+            const auto given =
+                cell("order") == "swapped" ? int16_t(__builtin_bswap16(uint16_t(value))) : value;
+            samples.insert(samples.end(), {given, given});
+        }
+        const std::map<QString, ByteOrder::Verdict> verdicts{
+            {"as given", ByteOrder::Verdict::AsGiven},
+            {"swapped", ByteOrder::Verdict::Swapped},
+            {"undecided", ByteOrder::Verdict::Undecided}};
+        QCOMPARE(ByteOrder::judge(samples), verdicts.at(cell("verdict")));
+    }
+
+    void anImagesByteOrderIsWhatItsSheetSays_data()
+    {
+        addTextRows("sheet verdict", R"(
+little-endian | FILE "a.bin" BINARY;TRACK 01 AUDIO | as given
+big-endian | FILE "a.bin" MOTOROLA;TRACK 01 AUDIO | swapped
+written in lower case with spaces after | REM x; file "a b.bin" motorola  ;TRACK 01 AUDIO | swapped
+the first file says | FILE "a.bin" BINARY;FILE "b.bin" MOTOROLA | as given
+no file | TRACK 01 AUDIO | undecided
+)");
+    }
+    void anImagesByteOrderIsWhatItsSheetSays()
+    {
+        const std::map<QString, ByteOrder::Verdict> verdicts{
+            {"as given", ByteOrder::Verdict::AsGiven},
+            {"swapped", ByteOrder::Verdict::Swapped},
+            {"undecided", ByteOrder::Verdict::Undecided}};
+        const std::string sheet = cell("sheet").replace(';', '\n').toStdString();
+        QCOMPARE(ByteOrder::ofSheet(sheet), verdicts.at(cell("verdict")));
     }
 
     void cdTextIsCleaned_data()

@@ -18,14 +18,19 @@ std::string msf(int sector)
     return text;
 }
 
-/// Appends a tone padded to whole sectors (a constant pattern for data); returns the sectors.
+/// Appends a tone padded to whole sectors (a constant pattern for data, seeded noise for a
+/// negative frequency); returns the sectors.
 int appendTone(std::vector<int16_t>& samples, double seconds, double frequency, double level,
                bool data = false)
 {
     const long frames = std::lround(seconds * 44100);
     const long padded = (frames + FramesPerSector - 1) / FramesPerSector * FramesPerSector;
+    std::uint32_t noise = 20261208;
     for (long n = 0; n < padded; ++n) {
-        const double wave = std::sin(2 * std::numbers::pi * frequency * double(n) / 44100);
+        noise = noise * 1103515245u + 12345u;
+        const double wave = frequency < 0
+                                ? double(int16_t(noise >> 16)) / 32768
+                                : std::sin(2 * std::numbers::pi * frequency * double(n) / 44100);
         const auto value = data         ? int16_t(0x5a5a)
                            : n < frames ? int16_t(std::lround(32767 * level * wave))
                                         : int16_t(0);

@@ -7,6 +7,7 @@
 /// A BIN/CUE disc image of sine tones, written for a test, with the samples it holds.
 struct DiscImage {
     struct Track {
+        /// Of the tone; below 0, the track is noise.
         double frequency = 440;
         double seconds = 1;
         double level = 0.5; ///< peak, as a fraction of full scale
