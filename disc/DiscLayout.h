@@ -2,6 +2,9 @@
 
 #include "disc/DiscToc.h"
 
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 /// A disc as it was pressed: where each track starts, in sectors from the disc's sector 0, which
@@ -25,8 +28,20 @@ struct DiscLayout {
     /// The disc's own lead-out, after a data session too.
     int leadOut = 0;
 
+    /// The disc's layout: the one its image keeps (its CDTOC) where that describes the same
+    /// audio, else as its table gives it.
     static DiscLayout of(const DiscToc& disc);
+    /// The layout a CDTOC text describes; nothing for a text that is none, or describes no disc.
+    static std::optional<DiscLayout> fromCdToc(std::string_view text);
 
+    /// The whole table as the CDTOC tag keeps it beside a disc's audio, in upper-case
+    /// hexadecimal sector addresses from the lead-in's start joined by '+': the number of audio
+    /// tracks, each one's start, then for data after the audio its start and the lead-out,
+    /// for data first the lead-out, then X and the data's start, else the lead-out. Empty for a
+    /// layout it cannot say.
+    std::string cdToc() const;
+    /// Whether `other` has the same audio tracks: as many, starting as far apart.
+    bool hasSameAudio(const DiscLayout& other) const;
     /// Where the music ends: the lead-out, or on an enhanced CD (data after the music) where the
     /// gap before its data session begins.
     int audioLeadOut() const;

@@ -55,6 +55,9 @@ struct DiscToc {
     int hiddenSectors = 0;
     /// An image standing in for a disc: ejecting it just lets it go.
     bool fromImage = false;
+    /// The pressed disc's whole table as an image keeps it (its CDTOC), data tracks included;
+    /// empty for a disc in a drive and for images that keep none.
+    std::string pressedToc;
     // Where the disc was found on MusicBrainz: its release, and its cover as a local file.
     std::string releaseDate;
     int discNumber = 0;

@@ -248,8 +248,9 @@ std::variant<CueSheet, std::string> CueSheet::parse(std::string_view sheetText)
                                      ? (track ? track->performer : sheet.performer)
                                      : (track ? track->songwriter : sheet.songwriter);
             field = text(rest);
-        }
-        // REM, CATALOG, ISRC, CDTEXTFILE and anything unknown say nothing we play.
+        } else if (keyword == "REM" && upper(word(rest)) == "CDTOC")
+            sheet.cdToc = std::string(trimmed(rest).substr(0, MaxCdTocBytes));
+        // Other REMs, CATALOG, ISRC, CDTEXTFILE and anything unknown say nothing we play.
     }
     if (!track)
         return std::string("no TRACK in it");

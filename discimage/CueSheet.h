@@ -11,6 +11,8 @@
 struct CueSheet {
     static constexpr std::size_t MaxBytes = 1 << 20;
     static constexpr std::size_t MaxLineBytes = 4096;
+    /// 99 tracks and the rest, in hexadecimal, with room to spare.
+    static constexpr std::size_t MaxCdTocBytes = 1024;
     static constexpr int MaxTrackNumber = 99;
 
     /// BINARY and MOTOROLA are raw 16-bit stereo, little- and big-endian; for any other type
@@ -48,6 +50,8 @@ struct CueSheet {
     std::string title;
     std::string performer;
     std::string songwriter;
+    /// The pressed disc's table a saved image keeps in a REM CDTOC line; empty without one.
+    std::string cdToc;
     std::vector<File> files;
     std::vector<Track> tracks;
 

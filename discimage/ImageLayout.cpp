@@ -92,6 +92,7 @@ std::variant<ImageLayout, std::string> ImageLayout::build(const CueSheet& sheet,
     toc.title = sheet.title;
     toc.performer = sheet.performer;
     toc.fromImage = true;
+    toc.pressedToc = sheet.cdToc;
     for (std::size_t t = 0; t < sheet.tracks.size(); ++t) {
         const CueSheet::Track& source = sheet.tracks[t];
         TrackInfo track;

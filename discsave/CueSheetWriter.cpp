@@ -44,6 +44,8 @@ std::string CueSheetWriter::text(const ImageDescription& image, std::string_view
             c = c >= 'a' && c <= 'f' ? char(c - 'a' + 'A') : c;
         line("", "REM DISCID", id);
     }
+    if (!image.cdToc.empty())
+        line("", "REM CDTOC", image.cdToc);
     if (!image.catalog.empty())
         line("", "CATALOG", image.catalog);
     name("", "PERFORMER", image.performer);

@@ -2,6 +2,7 @@
 
 #include "core/Division.h"
 #include "disc/CoverPicture.h"
+#include "disc/DiscLayout.h"
 #include "disc/DiscReader.h"
 #include "discsave/CueSheetWriter.h"
 #include "discsave/FlacWriter.h"
@@ -223,6 +224,7 @@ ImageDescription DiscSaver::describe(const DiscToc& disc, const Request& request
     image.musicBrainzAlbumId = names.musicBrainzAlbumId;
     image.musicBrainzDiscId = request.musicBrainzDiscId;
     image.catalog = disc.catalog;
+    image.cdToc = DiscLayout::of(disc).cdToc();
     if (const std::optional<AccurateRipId> id = AccurateRipId::of(disc)) {
         char freedb[16];
         std::snprintf(freedb, sizeof freedb, "%08x", unsigned(id->cddb));

@@ -132,7 +132,8 @@ bool FlacWriter::addMetadata(const ImageDescription& image)
         !addTag(comments, "DISCTOTAL", number(image.discTotal)) ||
         !addTag(comments, "TRACKTOTAL", number(int(image.tracks.size()))) ||
         !addTag(comments, "MUSICBRAINZ_ALBUMID", image.musicBrainzAlbumId) ||
-        !addTag(comments, "MUSICBRAINZ_DISCID", image.musicBrainzDiscId))
+        !addTag(comments, "MUSICBRAINZ_DISCID", image.musicBrainzDiscId) ||
+        !addTag(comments, "CDTOC", image.cdToc))
         return fail("out of memory");
 
     FLAC__StreamMetadata* seekTable = block(FLAC__METADATA_TYPE_SEEKTABLE);

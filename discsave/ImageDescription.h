@@ -38,6 +38,9 @@ struct ImageDescription {
     std::string musicBrainzDiscId;
     /// 8 hexadecimal digits, or empty.
     std::string freedbId;
+    /// The pressed disc's whole table, data tracks included, as DiscLayout::cdToc() says it;
+    /// what the databases know the disc by, which the audio alone no longer shows.
+    std::string cdToc;
     /// 0 when unknown.
     int discNumber = 0;
     int discTotal = 0;

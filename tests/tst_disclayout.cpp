@@ -29,10 +29,10 @@ class TestDiscLayout : public QObject {
 private slots:
     void everyNameFromOneLayout_data()
     {
-        addTextRows("layout musicbrainz accuraterip ctdbToc ctdbId", R"(
-track 1 at sector 32, silence the file leaves out | 32 16189 33334 / 226659 | vOyxTdo_oBOWqbQTveL0ONu4W7E- | dBAR-003-000436f6-000fdac8-1a0bce03.bin | 32:16189:33334:226659 | ZiaS4ZcO2CcMAJlFXS6DxOvwmWI-
-an enhanced CD, its data last | 0 16157 33302 -64650 / 80000 | b9_xo_PDGnVDEBxKJ4c523B4aKk- | dBAR-003-0001f9b3-0006e67d-2c042a04.bin | 0:16157:33302:-64650:80000 | pBukuI_mSevuN36OcXsMbaDiVbk-
-a mixed-mode disc, its data first | -0 11400 27557 44702 / 64650 | VPM6x4KS68SFF.m0N3Yj884rr1I- | dBAR-003-00024355-000701d4-34035e04.bin | -0:11400:27557:44702:64650 | pBukuI_mSevuN36OcXsMbaDiVbk-
+        addTextRows("layout musicbrainz accuraterip ctdbToc ctdbId cdToc", R"(
+track 1 at sector 32, silence the file leaves out | 32 16189 33334 / 226659 | vOyxTdo_oBOWqbQTveL0ONu4W7E- | dBAR-003-000436f6-000fdac8-1a0bce03.bin | 32:16189:33334:226659 | ZiaS4ZcO2CcMAJlFXS6DxOvwmWI- | 3+B6+3FD3+82CC+375F9
+an enhanced CD, its data last | 0 16157 33302 -64650 / 80000 | b9_xo_PDGnVDEBxKJ4c523B4aKk- | dBAR-003-0001f9b3-0006e67d-2c042a04.bin | 0:16157:33302:-64650:80000 | pBukuI_mSevuN36OcXsMbaDiVbk- | 3+96+3FB3+82AC+FD20+13916
+a mixed-mode disc, its data first | -0 11400 27557 44702 / 64650 | VPM6x4KS68SFF.m0N3Yj884rr1I- | dBAR-003-00024355-000701d4-34035e04.bin | -0:11400:27557:44702:64650 | pBukuI_mSevuN36OcXsMbaDiVbk- | 3+2D1E+6C3B+AF34+FD20+X96
 )");
     }
 
@@ -46,6 +46,53 @@ a mixed-mode disc, its data first | -0 11400 27557 44702 / 64650 | VPM6x4KS68SFF
         const CtdbToc toc = CtdbToc::of(disc);
         QCOMPARE(QString::fromStdString(toc.toString()), cell("ctdbToc"));
         QCOMPARE(QString::fromStdString(toc.id()), cell("ctdbId"));
+
+        // Kept beside an image as its CDTOC, the layout comes back whole, and wins over the
+        // image's own table, which has the audio alone from its first sector.
+        QCOMPARE(QString::fromStdString(disc.cdToc()), cell("cdToc"));
+        const std::optional<DiscLayout> kept = DiscLayout::fromCdToc(disc.cdToc());
+        QVERIFY(kept);
+        QCOMPARE(kept->cdToc(), disc.cdToc());
+        DiscToc image;
+        image.pressedToc = disc.cdToc();
+        const int first = disc.lastAudio() ? (disc.tracks.front().audio ? disc.tracks[0].start
+                                                                        : disc.tracks[1].start)
+                                           : 0;
+        for (const DiscLayout::Track& track : disc.tracks) {
+            if (!track.audio)
+                continue;
+            TrackInfo& made = image.tracks.emplace_back();
+            made.number = int(image.tracks.size());
+            made.firstSector = track.start - first;
+            made.sectorCount = track.length;
+        }
+        image.leadOut = disc.audioLeadOut() - first;
+        QCOMPARE(QString::fromStdString(DiscIdentifier::of(image).id), cell("musicbrainz"));
+        QCOMPARE(QString::fromStdString(AccurateRipId::of(image)->fileName()), cell("accuraterip"));
+        // A table kept for other audio is not believed.
+        image.tracks.back().firstSector += 1;
+        QVERIFY(AccurateRipId::of(image)->fileName() != cell("accuraterip").toStdString());
+    }
+
+    void cdTocsThatDescribeNoDiscAreRefused_data()
+    {
+        addTextRows("text", R"(
+empty | 
+no lead-out | 1+96
+a count of none | 0+96+1000
+more tracks than it counts | 1+96+1000+2000+3000+4000
+fewer than it counts | 3+96+1000+2000
+starts going back | 2+1000+96+3000
+past 100 minutes | 1+96+1B7740
+not hexadecimal | 1+96+10G0
+a data start in the middle | 2+96+X1000+2000+3000
+an address before the lead-in | 1+10+1000
+three digits of count | 001+96+1000
+)");
+    }
+    void cdTocsThatDescribeNoDiscAreRefused()
+    {
+        QVERIFY(!DiscLayout::fromCdToc(cell("text").toStdString()));
     }
 
     void aDiscsTableGivesItsLayout()

@@ -67,6 +67,7 @@ ImageDescription discWithEverything()
     image.musicBrainzAlbumId = "8b2f5e3a-9b7c-4e1a-9f6d-2c4b1a0e7d11";
     image.musicBrainzDiscId = "lwHl8fGzJyLXQR33ug60E8jhf4k-";
     image.freedbId = "2a08c305";
+    image.cdToc = "3+96+3FB3+82AC+FD20+13916";
     image.discNumber = 2;
     image.discTotal = 3;
     // A hidden track of 2 s, a track with a gap, flags and an ISRC, and a last one.
@@ -169,6 +170,7 @@ private slots:
         QCOMPARE(tag(tags, "TRACKTOTAL"), number(int(image.tracks.size())));
         QCOMPARE(tag(tags, "MUSICBRAINZ_ALBUMID"), image.musicBrainzAlbumId);
         QCOMPARE(tag(tags, "MUSICBRAINZ_DISCID"), image.musicBrainzDiscId);
+        QCOMPARE(tag(tags, "CDTOC"), image.cdToc);
         FLAC__metadata_object_delete(tags);
 
         FLAC__StreamMetadata* block = nullptr;

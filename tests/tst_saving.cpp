@@ -5,6 +5,7 @@
 #include "accuraterip/AccurateRipClient.h"
 #include "accuraterip/AccurateRipId.h"
 #include "accuraterip/TrackChecksum.h"
+#include "disc/DiscLayout.h"
 #include "discimage/ImageDiscReader.h"
 #include "discjobs/SaveDiscJob.h"
 #include "discjobs/VerifyImageJob.h"
@@ -264,6 +265,11 @@ private slots:
         std::string error;
         const auto saved = ImageDiscReader::open(cue.fileName().toStdString(), error);
         QVERIFY2(saved, error.c_str());
+        // The image keeps the disc's whole table: it is the same disc to AccurateRip and every
+        // database, its data tracks left out or not.
+        QVERIFY(
+            sheet.contains("REM CDTOC " + QString::fromStdString(DiscLayout::of(drive).cdToc())));
+        QCOMPARE(AccurateRipId::of(saved->toc())->fileName(), AccurateRipId::of(drive)->fileName());
         const std::vector<TrackInfo> expected = drive.audioTracks();
         const std::vector<TrackInfo> got = saved->toc().audioTracks();
         QCOMPARE(got.size(), expected.size());
