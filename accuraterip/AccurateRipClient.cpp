@@ -90,7 +90,7 @@ void AccurateRipClient::lookUp(const AccurateRipId& disc, std::function<void(con
 
 bool AccurateRipClient::refetchDriveList(bool kept, bool listsDrive, qint64 ageSeconds)
 {
-    constexpr qint64 Day = 24 * 60 * 60;
+    constexpr qint64 Day = 24LL * 60 * 60;
     // New drives reach the list over the months; a drive bought later is looked for again
     // once a day rather than left unknown for ever.
     return !kept || ageSeconds > 30 * Day || (!listsDrive && ageSeconds > Day);

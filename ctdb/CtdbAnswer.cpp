@@ -120,8 +120,8 @@ private:
         }
         std::vector<std::uint16_t> values(static_cast<std::size_t>(length));
         for (std::size_t n = 0; n < values.size(); ++n)
-            values[n] = std::uint16_t(std::uint8_t(decoded.decoded[qsizetype(2 * n)]) |
-                                      std::uint8_t(decoded.decoded[qsizetype(2 * n + 1)]) << 8);
+            values[n] = std::uint16_t(std::uint8_t(decoded.decoded[qsizetype(n) * 2]) |
+                                      std::uint8_t(decoded.decoded[qsizetype(n) * 2 + 1]) << 8);
         return values;
     }
 

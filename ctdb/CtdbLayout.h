@@ -7,7 +7,7 @@
 /// lead-out, into rows of 16-bit words: the first row and the last stride are left out of the
 /// disc's sum and parity, which lets a drive's read offset move the window within the audio.
 struct CtdbLayout {
-    static constexpr std::size_t WordsPerSector = 2 * 588;
+    static constexpr std::size_t WordsPerSector = std::size_t{2} * 588;
     /// Ten sectors of words: one row, and each column's step from one row to the next.
     static constexpr std::size_t Stride = 10 * WordsPerSector;
     /// A drive's read offset that the unprotected ends still cover, in samples, exclusive.

@@ -5,7 +5,7 @@ constexpr GaloisField::Tables GaloisField::makeTables()
     Tables tables{};
     std::uint32_t value = 1;
     for (int n = 0; n < Order; ++n) {
-        tables.exp[std::size_t(n)] = tables.exp[std::size_t(n + Order)] = std::uint16_t(value);
+        tables.exp[std::size_t(n)] = tables.exp[std::size_t(n) + Order] = std::uint16_t(value);
         tables.log[value] = n;
         value <<= 1;
         if (value & 0x10000)

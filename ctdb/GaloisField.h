@@ -21,7 +21,9 @@ public:
     static int log(std::uint16_t value) { return m_tables.log[value]; }
     static std::uint16_t mul(std::uint16_t a, std::uint16_t b)
     {
-        return a == 0 || b == 0 ? 0 : m_tables.exp[std::size_t(m_tables.log[a] + m_tables.log[b])];
+        return a == 0 || b == 0
+                   ? 0
+                   : m_tables.exp[std::size_t(m_tables.log[a]) + std::size_t(m_tables.log[b])];
     }
     /// a / b for a b that is not 0.
     static std::uint16_t div(std::uint16_t a, std::uint16_t b)
@@ -32,7 +34,7 @@ public:
 private:
     struct Tables {
         /// Twice the period, so that a sum of two logarithms needs no reduction.
-        std::array<std::uint16_t, 2 * Order> exp;
+        std::array<std::uint16_t, std::size_t{2} * Order> exp;
         std::array<std::int32_t, Order + 1> log;
     };
     static constexpr Tables makeTables();

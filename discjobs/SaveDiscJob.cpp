@@ -189,7 +189,7 @@ void SaveDiscJob::kept(bool ok, const std::string& error, const std::string& fol
     report.tracks = m_tracks;
     report.status = DiscReport::statusOf(m_tracks);
     report.folder = folder;
-    finish(std::move(report));
+    finish(report);
 }
 
 void SaveDiscJob::cancel()
@@ -206,7 +206,7 @@ void SaveDiscJob::fail(const std::string& why)
     report.status = DiscReport::Status::NothingDone;
     report.why = why;
     report.tracks = m_tracks;
-    finish(std::move(report));
+    finish(report);
 }
 
 void SaveDiscJob::finish(const DiscReport& report)

@@ -33,7 +33,7 @@ private:
     void readSheetsByteOrder();
 
     /// Longer sheets are read this far: their FILE line comes first.
-    static constexpr std::size_t MaxSheetBytes = 64 * 1024;
+    static constexpr std::size_t MaxSheetBytes = std::size_t{64} * 1024;
     void release();
 
     CdIo_t* m_cdio = nullptr;

@@ -12,7 +12,7 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
 deb=$(ls "$work"/spindella_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libpulse0 libsndfile1 libcdio19 libcdio-cdda2 qt6-qpa-plugins; do
+for needed in libqt6widgets6 libpulse0 libsndfile1 libcdio19 qt6-qpa-plugins; do
     echo "$depends" | grep -q "$needed" || { echo "missing dependency $needed" >&2; exit 1; }
 done
 # Native Wayland needs Qt's Wayland platform; X11 runs without it.
