@@ -70,7 +70,8 @@ std::optional<DiscLayout> DiscLayout::fromCdToc(std::string_view text)
             break;
         text.remove_prefix(plus + 1);
     }
-    if (parts.size() < 3 || parts.size() > 103)
+    // 99 tracks, a data track, the lead-out and the count at the most.
+    if (parts.size() > 103)
         return std::nullopt;
     // The count is no address: it has no lead-in to take off.
     const std::optional<int> count = address(parts.front());

@@ -374,12 +374,15 @@ quiet music swapped | music | 0.005 | swapped | swapped
 noise either way | noise | 0.5 | swapped | undecided
 silence | music | 0 | given | undecided
 half a second of music | short | 0.3 | swapped | undecided
+music after a pause | paused | 0.3 | swapped | swapped
 )");
     }
     void aDrivesByteOrderIsBelievedOnlyWhenItShows()
     {
         const double level = cell("level").toDouble();
         const int frames = cell("sound") == "short" ? 22050 : 3 * 44100;
+        // A pause is a second of silence before the sound.
+        const int silent = cell("sound") == "paused" ? 44100 : 0;
         std::vector<int16_t> samples;
         std::uint32_t noise = 1;
         for (int n = 0; n < frames; ++n) {
@@ -390,7 +393,7 @@ half a second of music | short | 0.3 | swapped | undecided
                                     : (std::sin(2 * std::numbers::pi * 220 * t) +
                                        std::sin(2 * std::numbers::pi * 1250 * t) / 2) /
                                           1.5;
-            const auto value = int16_t(std::lround(32767 * level * wave));
+            const auto value = n < silent ? int16_t(0) : int16_t(std::lround(32767 * level * wave));
             const auto given =
                 cell("order") == "swapped" ? int16_t(__builtin_bswap16(uint16_t(value))) : value;
             samples.insert(samples.end(), {given, given});
@@ -409,6 +412,7 @@ little-endian | FILE "a.bin" BINARY;TRACK 01 AUDIO | as given
 big-endian | FILE "a.bin" MOTOROLA;TRACK 01 AUDIO | swapped
 written in lower case with spaces after | REM x; file "a b.bin" motorola  ;TRACK 01 AUDIO | swapped
 the first file says | FILE "a.bin" BINARY;FILE "b.bin" MOTOROLA | as given
+tabs between the words | FILE\t"a.bin"\tMOTOROLA | swapped
 no file | TRACK 01 AUDIO | undecided
 )");
     }
@@ -418,7 +422,10 @@ no file | TRACK 01 AUDIO | undecided
             {"as given", ByteOrder::Verdict::AsGiven},
             {"swapped", ByteOrder::Verdict::Swapped},
             {"undecided", ByteOrder::Verdict::Undecided}};
-        const std::string sheet = cell("sheet").replace(';', '\n').toStdString();
+        const std::string sheet = cell("sheet")
+                                      .replace(';', '\n')
+                                      .replace(QStringLiteral("\\t"), QStringLiteral("\t"))
+                                      .toStdString();
         QCOMPARE(ByteOrder::ofSheet(sheet), verdicts.at(cell("verdict")));
     }
 

@@ -2,6 +2,7 @@
 // compared with one worked out by hand from the databases' own rules.
 #include "accuraterip/AccurateRipId.h"
 #include "ctdb/CtdbToc.h"
+#include "disc/DiscCodes.h"
 #include "disc/DiscLayout.h"
 #include "discnames/DiscIdentifier.h"
 #include "support/TextTable.h"
@@ -74,6 +75,16 @@ a mixed-mode disc, its data first | -0 11400 27557 44702 / 64650 | VPM6x4KS68SFF
         QVERIFY(AccurateRipId::of(image)->fileName() != cell("accuraterip").toStdString());
     }
 
+    void aOneTrackDiscsCdTocIsRead()
+    {
+        const std::optional<DiscLayout> disc = DiscLayout::fromCdToc("1+96+1000");
+        QVERIFY(disc);
+        QCOMPARE(disc->tracks.size(), std::size_t(1));
+        QCOMPARE(disc->tracks[0].start, 0);
+        QCOMPARE(disc->leadOut, 0x1000 - 150);
+        QCOMPARE(disc->cdToc(), std::string("1+96+1000"));
+    }
+
     void cdTocsThatDescribeNoDiscAreRefused_data()
     {
         addTextRows("text", R"(
@@ -86,6 +97,7 @@ starts going back | 2+1000+96+3000
 past 100 minutes | 1+96+1B7740
 not hexadecimal | 1+96+10G0
 a data start in the middle | 2+96+X1000+2000+3000
+more values than 99 tracks have | 63+96+97+98+99+9A+9B+9C+9D+9E+9F+A0+A1+A2+A3+A4+A5+A6+A7+A8+A9+AA+AB+AC+AD+AE+AF+B0+B1+B2+B3+B4+B5+B6+B7+B8+B9+BA+BB+BC+BD+BE+BF+C0+C1+C2+C3+C4+C5+C6+C7+C8+C9+CA+CB+CC+CD+CE+CF+D0+D1+D2+D3+D4+D5+D6+D7+D8+D9+DA+DB+DC+DD+DE+DF+E0+E1+E2+E3+E4+E5+E6+E7+E8+E9+EA+EB+EC+ED+EE+EF+F0+F1+F2+F3+F4+F5+F6+F7+F8+1000+2000+3000+4000+5000
 an address before the lead-in | 1+10+1000
 three digits of count | 001+96+1000
 )");
@@ -93,6 +105,30 @@ three digits of count | 001+96+1000
     void cdTocsThatDescribeNoDiscAreRefused()
     {
         QVERIFY(!DiscLayout::fromCdToc(cell("text").toStdString()));
+    }
+
+    void codesAreBelievedOnlyInTheirShape_data()
+    {
+        addTextRows("kind code fits", R"(
+a catalogue number | catalog | 0724384960650 | yes
+a catalogue number a digit short | catalog | 072438496065 | no
+a letter in a catalogue number | catalog | 07243849606A0 | no
+an ISRC | isrc | GBAYE9900123 | yes
+an ISRC in lower case | isrc | gbaye9900123 | no
+an ISRC with a dash | isrc | GBAYE99001-3 | no
+an ISRC a character long | isrc | GBAYE99001234 | no
+a freedb ID | freedb | 2a08c305 | yes
+a freedb ID in capitals | freedb | 2A08C305 | yes
+a freedb ID past f | freedb | 2g08c305 | no
+)");
+    }
+    void codesAreBelievedOnlyInTheirShape()
+    {
+        const std::string code = cell("code").toStdString();
+        const bool fits = cell("kind") == "catalog" ? DiscCodes::isCatalogNumber(code)
+                          : cell("kind") == "isrc"  ? DiscCodes::isIsrc(code)
+                                                    : DiscCodes::isFreedbId(code);
+        QCOMPARE(fits, cell("fits") == "yes");
     }
 
     void aDiscsTableGivesItsLayout()
