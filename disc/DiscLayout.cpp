@@ -15,9 +15,10 @@ std::string hex(int value)
     return text;
 }
 
-std::optional<int> address(std::string_view text)
+/// Up to `digits` hexadecimal digits, either case.
+std::optional<int> hexNumber(std::string_view text, std::size_t digits)
 {
-    if (text.empty() || text.size() > 6)
+    if (text.empty() || text.size() > digits)
         return std::nullopt;
     int value = 0;
     for (const char c : text) {
@@ -29,9 +30,16 @@ std::optional<int> address(std::string_view text)
             return std::nullopt;
         value = value * 16 + digit;
     }
-    if (value > MaxAddress + LeadIn)
+    return value;
+}
+
+/// A sector address from the lead-in's start, as a sector of the disc.
+std::optional<int> address(std::string_view text)
+{
+    const std::optional<int> value = hexNumber(text, 6);
+    if (!value || *value < LeadIn || *value > MaxAddress + LeadIn)
         return std::nullopt;
-    return value - LeadIn;
+    return *value - LeadIn;
 }
 
 std::vector<int> audioStarts(const DiscLayout& disc)
@@ -73,11 +81,8 @@ std::optional<DiscLayout> DiscLayout::fromCdToc(std::string_view text)
     // 99 tracks, a data track, the lead-out and the count at the most.
     if (parts.size() > 103)
         return std::nullopt;
-    // The count is no address: it has no lead-in to take off.
-    const std::optional<int> count = address(parts.front());
-    const int audio = count ? *count + LeadIn : 0;
-    if (parts.front().size() > 2 || audio < 1 || audio > 99 ||
-        parts.size() < std::size_t(audio) + 2)
+    const int audio = hexNumber(parts.front(), 2).value_or(0);
+    if (audio < 1 || audio > 99 || parts.size() < std::size_t(audio) + 2)
         return std::nullopt;
     DiscLayout layout;
     std::vector<int> values;
@@ -87,7 +92,7 @@ std::optional<DiscLayout> DiscLayout::fromCdToc(std::string_view text)
         if (data && n + 1 != parts.size())
             return std::nullopt;
         const std::optional<int> value = address(data ? parts[n].substr(1) : parts[n]);
-        if (!value || *value < 0)
+        if (!value)
             return std::nullopt;
         values.push_back(*value);
     }
