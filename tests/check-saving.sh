@@ -57,7 +57,9 @@ python3 "$mock" "$tmp/routes.json" "$tmp/requests.log" >"$tmp/port" &
 server=$!
 for _ in $(seq 50); do [ -s "$tmp/port" ] && break; sleep 0.1; done
 mkdir -p "$tmp/config/Halcyra" "$tmp/saved"
-printf '[AccurateRip]\nserver=http://127.0.0.1:%s\n' "$(head -n 1 "$tmp/port")" \
+# Names come from the sheet's CD-Text alone: a lookup would reach for a host no test may ask.
+printf '[AccurateRip]\nserver=http://127.0.0.1:%s\n[MusicBrainz]\nlookup=false\n' \
+    "$(head -n 1 "$tmp/port")" \
     >"$tmp/config/Halcyra/Spindella.conf"
 
 run 0 --save-image "$tmp/saved" --drive "$tmp/short.cue"
