@@ -1,7 +1,9 @@
 // Secure reading of a 74-minute disc from a source that answers at once (an image already in
 // memory): both reads of every sector, compared and offset-corrected, in sectors per second and
-// in times real time (75 sectors a second). Then with the test and copy CRCs the caller adds,
-// and the CRC alone. Then the whole saving, FLAC file, sums and all, which must stay above 40
+// in times real time (75 sectors a second), and how much more the drive reads than the two
+// passes to read past a cache of 16 MB that survives seeks: a clean disc, and one with a
+// sector whose first read is wrong in three places. Then with the test and copy CRCs the caller
+// adds, and the CRC alone. Then the whole saving, FLAC file, sums and all, which must stay above 40
 // times real time on one core with under 64 MB more resident memory; and verifying the saved
 // image, which must stay above 150 times real time.
 #include "disc/DiscReader.h"
@@ -13,6 +15,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -56,16 +59,27 @@ public:
     const DiscToc& toc() const override { return m_toc; }
     bool read(int first, int count, int16_t* samples) override
     {
+        sectorsRead += count;
         if (first < 0 || count <= 0 || first + count > m_toc.leadOut)
             return false;
-        for (int sector = first; sector < first + count; ++sector, samples += SamplesPerSector)
+        for (int sector = first; sector < first + count; ++sector, samples += SamplesPerSector) {
             std::memcpy(samples,
                         m_samples.data() + std::size_t(sector % PatternSectors) * SamplesPerSector,
                         SamplesPerSector * sizeof(int16_t));
+            if (const auto spoilt = std::find(flaky.begin(), flaky.end(), sector);
+                spoilt != flaky.end()) {
+                samples[0] ^= 1;
+                flaky.erase(spoilt);
+            }
+        }
         return true;
     }
     void limitSpeed(int) override {}
     void eject() override {}
+
+    long long sectorsRead = 0;
+    /// Sectors whose first read comes back spoilt.
+    std::vector<int> flaky;
 
 private:
     DiscToc m_toc;
@@ -97,13 +111,18 @@ template <typename Sink> void readDisc(benchmark::State& state)
     MemoryDisc disc;
     SecureReader reader(disc, int(state.range(0)));
     const std::atomic<bool> cancel = false;
+    const int flaky = int(state.range(1));
     for (auto _ : state) {
         Sink sink;
+        for (int n = 0; n < flaky; ++n)
+            disc.flaky.push_back((2 * n + 1) * DiscSectors / (2 * flaky));
         const SecureReader::Result result = reader.read(0, DiscSectors, DiscSectors, sink, cancel);
-        if (result.status != SecureReader::Status::Done || result.rereadSectors != 0)
-            state.SkipWithError("the disc did not read cleanly");
+        if (result.status != SecureReader::Status::Done || result.rereadSectors != flaky)
+            state.SkipWithError("the disc did not read as made");
     }
     const double sectors = double(state.iterations()) * DiscSectors;
+    state.counters["reading_above_two_passes_percent"] =
+        100.0 * (double(disc.sectorsRead) - 2 * sectors) / (2 * sectors);
     state.counters["sectors_per_second"] = benchmark::Counter(sectors, benchmark::Counter::kIsRate);
     state.counters["times_real_time"] =
         benchmark::Counter(sectors / DiscToc::SectorsPerSecond, benchmark::Counter::kIsRate);
@@ -216,9 +235,15 @@ void verifyImage(benchmark::State& state)
 } // namespace
 
 // The read offset: none, a few samples (every chunk straddles a sector), whole sectors back.
-BENCHMARK(secureRead)->Arg(0)->Arg(6)->Arg(-1176)->Unit(benchmark::kMillisecond);
-BENCHMARK(secureReadWithCrcs)->Arg(6)->Unit(benchmark::kMillisecond);
-BENCHMARK(crc32)->Arg(SecureReader::ChunkSectors* SamplesPerSector * 2);
+// Then the sectors whose first read is wrong.
+BENCHMARK(secureRead)
+    ->Args({0, 0})
+    ->Args({6, 0})
+    ->Args({-1176, 0})
+    ->Args({6, 3})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(secureReadWithCrcs)->Args({6, 0})->Unit(benchmark::kMillisecond);
+BENCHMARK(crc32)->Arg(SecureReader::LargestCacheSectors* SamplesPerSector * 2);
 // A 74-minute disc of noise, the FLAC encoder's hardest audio, into a file on the disk.
 BENCHMARK(saveDisc)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(verifyImage)->Iterations(1)->Unit(benchmark::kSecond);

@@ -126,7 +126,13 @@ public:
     void progress(int sectorsDone, int sectorCount) override
     {
         const int percent = sectorCount > 0 ? int(100LL * sectorsDone / sectorCount) : 100;
-        m_listener.reading(percent, m_tracks[m_sums.trackCopying()].number);
+        const int track = m_tracks[m_sums.trackCopying()].number;
+        // Told as often as the reader reads, it would flood the listener's thread.
+        if (percent == m_percent && track == m_track)
+            return;
+        m_percent = percent;
+        m_track = track;
+        m_listener.reading(percent, track);
     }
 
     bool writeFailed() const { return m_writeFailed; }
@@ -156,6 +162,8 @@ private:
     TrackSums m_sums;
     int m_readOffset;
     int m_fileStart;
+    int m_percent = -1;
+    int m_track = -1;
     FlacWriter& m_flac;
     Listener& m_listener;
     std::atomic<bool>& m_stop;

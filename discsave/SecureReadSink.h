@@ -28,7 +28,8 @@ public:
     /// comes just before the copy of the stretch.
     virtual void tested(const int16_t* samples, std::size_t frames) = 0;
     virtual void reread(const Reread& sector) { (void)sector; }
-    /// Sectors of the range delivered so far, after each stretch.
+    /// How far the reading has come, in sectors of the range: now and then while a stretch is
+    /// read, and after each stretch is delivered.
     virtual void progress(int sectorsDone, int sectorCount)
     {
         (void)sectorsDone;

@@ -25,12 +25,14 @@ void silence(int16_t* samples, long long sectors)
 
 } // namespace
 
-SecureReader::SecureReader(DiscReader& disc, int readOffset)
-    : m_disc(disc), m_offset(readOffset),
+SecureReader::SecureReader(DiscReader& disc, int readOffset, int cacheSectors)
+    : m_disc(disc), m_offset(readOffset), m_cacheSectors(std::max(cacheSectors, 0)),
+      // Between a sector's two reads lie the chunk's other sectors: more than the cache holds.
+      m_chunkSectors(int(Division::ceil(m_cacheSectors + 1, SectorsPerRead)) * SectorsPerRead),
       // A chunk's corrected audio straddles one sector more than the chunk when the offset is
       // not a whole number of sectors.
-      m_test(std::size_t(ChunkSectors + 1) * SamplesPerSector),
-      m_copy(std::size_t(ChunkSectors + 1) * SamplesPerSector),
+      m_test(std::size_t(m_chunkSectors + 1) * SamplesPerSector),
+      m_copy(std::size_t(m_chunkSectors + 1) * SamplesPerSector),
       m_scratch(std::size_t(SectorsPerRead) * SamplesPerSector), m_probe(SamplesPerSector)
 {
 }
@@ -49,12 +51,15 @@ SecureReader::Result SecureReader::read(int firstSector, int endSector, int audi
     m_audioEnd = audioEnd;
     m_failuresInARow = 0;
     m_witness = -1;
+    m_pushCursor = 0;
+    m_failed.clear();
 
     // The drive's sectors held in m_test and m_copy, settled; none yet.
     long long heldFirst = std::numeric_limits<long long>::min();
     long long heldEnd = heldFirst;
     for (int chunk = firstSector; chunk < endSector && !stopped();) {
-        const int chunkEnd = endSector - chunk > ChunkSectors ? chunk + ChunkSectors : endSector;
+        const int chunkEnd =
+            endSector - chunk > m_chunkSectors ? chunk + m_chunkSectors : endSector;
         const long long from = (long long)chunk * FramesPerSector + m_offset;
         const long long to = (long long)chunkEnd * FramesPerSector + m_offset;
         const long long first = Division::floor(from, FramesPerSector);
@@ -68,6 +73,9 @@ SecureReader::Result SecureReader::read(int firstSector, int endSector, int audi
             std::memmove(m_copy.data(), m_copy.data() + kept, bytes);
             fresh = heldEnd;
         }
+        m_chunkDone = chunk - firstSector;
+        m_chunkSectorsNow = chunkEnd - chunk;
+        m_rangeSectors = endSector - firstSector;
         if (!fill(first, fresh, end))
             break;
         heldFirst = first;
@@ -120,24 +128,47 @@ bool SecureReader::readDisc(int firstSector, int count, int16_t* samples)
     return false;
 }
 
-void SecureReader::defeatCache(int firstSector, int endSector)
+void SecureReader::pushOutCache(int firstSector, int endSector, int sectors)
 {
-    int far = 0;
-    if (firstSector - CacheDefeatDistance >= 0)
-        far = firstSector - CacheDefeatDistance;
-    else if (endSector - 1 + CacheDefeatDistance < m_audioEnd)
-        far = endSector - 1 + CacheDefeatDistance;
-    else // a disc too short for the distance: as far as it goes
-        far = firstSector >= m_audioEnd - endSector ? 0 : m_audioEnd - 1;
-    // Its data and its failure mean nothing here.
-    readDisc(far, 1, m_probe.data());
+    // Reading again what is cached pushes nothing out: a disc whose other sectors fit in the
+    // cache is read round once.
+    int left = std::min(sectors, m_audioEnd - (endSector - firstSector));
+    while (left > 0 && !stopped()) {
+        if (m_pushCursor >= m_audioEnd)
+            m_pushCursor = 0;
+        if (m_pushCursor >= firstSector && m_pushCursor < endSector) {
+            m_pushCursor = endSector;
+            continue;
+        }
+        const int until = m_pushCursor < firstSector ? firstSector : m_audioEnd;
+        int n = std::min({SectorsPerRead, left, until - m_pushCursor});
+        // A stretch that failed before would cost its failure again, and read nothing.
+        if (const auto failed = m_failed.lower_bound(m_pushCursor);
+            failed != m_failed.end() && *failed < m_pushCursor + n) {
+            n = *failed - m_pushCursor;
+            if (n == 0) {
+                ++m_pushCursor;
+                continue;
+            }
+        }
+        // Its data mean nothing here.
+        if (!readDisc(m_pushCursor, n, m_scratch.data()))
+            for (int sector = m_pushCursor; sector < m_pushCursor + n; ++sector)
+                m_failed.insert(sector);
+        m_pushCursor += n;
+        left -= n;
+    }
 }
 
 bool SecureReader::readPass(int firstSector, int count, int16_t* samples, std::vector<char>& ok)
 {
     ok.assign(std::size_t(count), 1);
+    // The test pass is the first half of the chunk's reading, the copy pass the second.
+    const int passFirst = &ok == &m_testOk ? 0 : count;
     for (int done = 0; done < count; done += SectorsPerRead) {
         const int n = std::min(SectorsPerRead, count - done);
+        const int read = (passFirst + done) * m_chunkSectorsNow / (2 * count);
+        m_sink->progress(m_chunkDone + std::min(read, m_chunkSectorsNow - 1), m_rangeSectors);
         int16_t* at = samples + std::size_t(done) * SamplesPerSector;
         if (readDisc(firstSector + done, n, at))
             continue;
@@ -150,6 +181,7 @@ bool SecureReader::readPass(int firstSector, int count, int16_t* samples, std::v
             if (stopped())
                 return false;
             if (!read) {
+                m_failed.insert(firstSector + done + i);
                 ok[std::size_t(done) + std::size_t(i)] = 0;
                 silence(sector, 1);
             }
@@ -185,7 +217,9 @@ bool SecureReader::readSecurely(int firstSector, int endSector, int16_t* test, i
     const int count = endSector - firstSector;
     if (!readPass(firstSector, count, test, m_testOk))
         return false;
-    defeatCache(firstSector, endSector);
+    // A sector's copy read comes after the test reads of the sectors after it and the copy reads
+    // of those before: count - 1 others.
+    pushOutCache(firstSector, endSector, m_cacheSectors - (count - 1));
     if (!readPass(firstSector, count, copy, m_copyOk))
         return false;
     const bool allRead = std::find(m_testOk.begin(), m_testOk.end(), 0) == m_testOk.end() &&
@@ -206,29 +240,32 @@ bool SecureReader::readSecurely(int firstSector, int endSector, int16_t* test, i
         observe(sector, testRead ? test + at : nullptr);
         observe(sector, copyRead ? copy + at : nullptr);
     }
-    if (!rereadUnsettled())
+    if (!rereadUnsettled(firstSector, endSector))
         return false;
     settleAndReport(firstSector, copy);
     return true;
 }
 
-bool SecureReader::rereadUnsettled()
+bool SecureReader::rereadUnsettled(int firstSector, int endSector)
 {
     const auto unsettled = [](const Unsettled& sector) {
-        return !sector.settled;
+        return !sector.settled && !sector.givenUp;
+    };
+    // A sector whose latest read failed is read alone: with it, its neighbours' read fails too.
+    const auto joins = [&](const Unsettled& sector) {
+        return unsettled(sector) && sector.last >= 0;
     };
     for (int round = 0; round < MaxRereads; ++round) {
         const auto first = std::find_if(m_unsettled.begin(), m_unsettled.end(), unsettled);
         if (first == m_unsettled.end())
             return true;
-        const auto last = std::find_if(m_unsettled.rbegin(), m_unsettled.rend(), unsettled);
-        defeatCache(first->sector, last->sector + 1);
-        // Neighbouring unsettled sectors are read together, as a drive prefers.
+        pushOutCache(firstSector, endSector, m_cacheSectors);
         for (auto run = first; run != m_unsettled.end();) {
             auto runEnd = run + 1;
-            while (runEnd != m_unsettled.end() && runEnd - run < SectorsPerRead &&
-                   unsettled(*runEnd) && runEnd->sector == (runEnd - 1)->sector + 1)
-                ++runEnd;
+            if (joins(*run))
+                while (runEnd != m_unsettled.end() && runEnd - run < SectorsPerRead &&
+                       joins(*runEnd) && runEnd->sector == (runEnd - 1)->sector + 1)
+                    ++runEnd;
             const int n = int(runEnd - run);
             const bool read = readDisc(run->sector, n, m_scratch.data());
             for (int i = 0; i < n; ++i) {
@@ -254,6 +291,7 @@ void SecureReader::observe(Unsettled& sector, const int16_t* samples)
     ++sector.reads;
     if (!samples) {
         sector.last = -1;
+        sector.givenUp = sector.variants.empty() && sector.reads >= UnreadableAfter;
         return;
     }
     int variant = 0;

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <set>
 #include <vector>
 
 class DiscReader;
@@ -13,10 +14,15 @@ class DiscReader;
 /// twice, the drive's cache pushed out between the two reads, and a sector whose reads differ is
 /// read again until two reads in a row agree. Corrects the drive's read offset on the way.
 ///
-/// The work goes a chunk at a time: a test read of the chunk, one read far away on the disc, a
-/// copy read of the chunk, then the re-reads of what differed, each round again after a far read.
-/// A chunk rather than the whole range twice keeps both reads in memory for an exact comparison
-/// and hands the copy on as it is settled; a chunk of a few MB keeps the far trips few.
+/// Some drives keep what they read (up to 16 MB) across seeks, and only reading past it empties
+/// their cache: one read far away is not enough. So the work goes a chunk at a time, a chunk
+/// holding more sectors than such a cache: a test read of the chunk, then a copy read of it, so
+/// that between two reads of a sector the drive reads a cache's worth of others. A short chunk
+/// (the end of the disc) and each round of re-reads of what differed read the rest of that worth
+/// elsewhere on the disc. Both reads of a chunk stay in memory for an exact comparison.
+///
+/// A sector whose every read fails is given up after UnreadableAfter reads, and read alone, so
+/// that a scratch costs its own reads only, not its neighbours'.
 ///
 /// A drive that stops answering is told from a damaged stretch by the reads themselves: after
 /// FailuresBeforeDriveCheck failed reads in a row the reader reads again a sector that read well
@@ -28,13 +34,12 @@ public:
     static constexpr int FramesPerSector = 588;
     /// The most sectors asked of the drive at once: under 64 KiB, which every drive takes.
     static constexpr int SectorsPerRead = 27;
-    /// Sectors read twice before they are compared: ~2.5 MB, 14 seconds of audio.
-    static constexpr int ChunkSectors = 40 * SectorsPerRead;
-    /// How far from the sectors it protects the read that pushes them out of the drive's cache
-    /// lies: ~17 MB, beyond the few MB drives keep.
-    static constexpr int CacheDefeatDistance = 7200;
+    /// The largest cache a drive keeps, in sectors: 16 MiB.
+    static constexpr int LargestCacheSectors = (16 << 20) / 2352 + 1;
     /// Reads of a sector beyond its first two, at most.
     static constexpr int MaxRereads = 20;
+    /// Reads after which a sector none of whose reads succeeded is given up.
+    static constexpr int UnreadableAfter = 4;
     static constexpr int FailuresBeforeDriveCheck = 8;
 
     enum class Status {
@@ -58,8 +63,11 @@ public:
     };
 
     /// `readOffset` in samples, signed as AccurateRip's drive list signs it: a drive with +k
-    /// delivers the disc's sample p - k at position p.
-    SecureReader(DiscReader& disc, int readOffset);
+    /// delivers the disc's sample p - k at position p. `cacheSectors`: the most a drive may keep.
+    SecureReader(DiscReader& disc, int readOffset, int cacheSectors = LargestCacheSectors);
+
+    /// Sectors read twice before they are compared.
+    int chunkSectors() const { return m_chunkSectors; }
 
     /// Reads sectors [firstSector, endSector) of the corrected audio into `sink`: when Done,
     /// exactly (endSector - firstSector) * 588 frames of test and of copy. Samples the correction
@@ -80,21 +88,25 @@ private:
         /// The variant the latest read gave, or -1 when it failed.
         int last = -1;
         bool settled = false;
+        /// Every read failed, UnreadableAfter times.
+        bool givenUp = false;
         std::vector<Variant> variants;
     };
 
     bool stopped();
     bool readDisc(int firstSector, int count, int16_t* samples);
-    void defeatCache(int firstSector, int endSector);
+    void pushOutCache(int firstSector, int endSector, int sectors);
     bool readPass(int firstSector, int count, int16_t* samples, std::vector<char>& ok);
     bool fill(long long heldFirst, long long freshFirst, long long heldEnd);
     bool readSecurely(int firstSector, int endSector, int16_t* test, int16_t* copy);
-    bool rereadUnsettled();
+    bool rereadUnsettled(int firstSector, int endSector);
     void observe(Unsettled& sector, const int16_t* samples);
     void settleAndReport(int firstSector, int16_t* copy);
 
     DiscReader& m_disc;
     int m_offset = 0;
+    int m_cacheSectors = 0;
+    int m_chunkSectors = 0;
     std::vector<int16_t> m_test;
     std::vector<int16_t> m_copy;
     std::vector<int16_t> m_scratch;
@@ -112,6 +124,15 @@ private:
     int m_failuresInARow = 0;
     /// A sector that read well lately, or -1.
     int m_witness = -1;
+    /// Where the next read that pushes the cache out starts: it walks the disc round, so that
+    /// no such read finds its sectors still cached from the one before.
+    int m_pushCursor = 0;
+    /// Sectors whose reads failed, which reads that push the cache out leave alone.
+    std::set<int> m_failed;
+    /// Sectors of the range before the chunk under way, in it, and in all.
+    int m_chunkDone = 0;
+    int m_chunkSectorsNow = 0;
+    int m_rangeSectors = 0;
     /// Status::Done while reading goes on.
     Result m_result;
 };
