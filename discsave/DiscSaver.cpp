@@ -120,7 +120,7 @@ public:
         TrackResult& track = m_tracks[m_sums.trackOf(first)];
         track.rereads += sector.reads - 2;
         if (!sector.settled)
-            track.suspicious.push_back(int(std::max(0LL, first - startOf(track))));
+            track.suspicious.push_back(int(first - startOf(track)));
     }
 
     void progress(int sectorsDone, int sectorCount) override

@@ -51,6 +51,34 @@ std::string field(std::string_view label, std::string_view value, std::size_t co
     return line.append(text).append("\n");
 }
 
+std::string agreement(ImageLog::Agreement agreement)
+{
+    switch (agreement) {
+    case ImageLog::Agreement::Agrees:
+        return " (agrees)";
+    case ImageLog::Agreement::Corrected:
+        return " (corrected by re-reading)";
+    case ImageLog::Agreement::Unsettled:
+        return " (some sectors never read alike twice)";
+    case ImageLog::Agreement::Differs:
+        return " (differs)";
+    case ImageLog::Agreement::NotTested:
+        break;
+    }
+    return {};
+}
+
+/// A suspicious position: a time in the track, or before it a time on the disc.
+std::string position(const ImageLog::Track& track, int sector)
+{
+    // Only a file that keeps the audio before track 1 holds sectors before a track's start, and
+    // such a file starts where the disc does.
+    const int inFile = track.start + sector;
+    if (sector >= 0 || inFile < 0) // a sector straddling the file's start: heard at its start
+        return ImageDescription::time(std::max(sector, 0));
+    return ImageDescription::time(inFile) + " on the disc";
+}
+
 std::string counted(std::size_t count, const char* one, const char* many)
 {
     return std::to_string(count) + ' ' + (count == 1 ? one : many);
@@ -62,7 +90,7 @@ std::string summary(const std::vector<ImageLog::Track>& tracks)
     for (const ImageLog::Track& track : tracks) {
         accurate += track.accurateRip == ImageLog::AccurateRip::Accurate;
         tested += track.testCrc.has_value();
-        agreeing += track.testCrc == track.copyCrc;
+        agreeing += track.agreement() == ImageLog::Agreement::Agrees;
         suspicious += track.suspicious.size();
     }
     std::string text = "Summary: " + std::to_string(accurate) + " of " +
@@ -77,6 +105,17 @@ std::string summary(const std::vector<ImageLog::Track>& tracks)
 }
 
 } // namespace
+
+ImageLog::Agreement ImageLog::Track::agreement() const
+{
+    if (!testCrc)
+        return Agreement::NotTested;
+    if (!suspicious.empty())
+        return Agreement::Unsettled;
+    if (*testCrc == copyCrc)
+        return Agreement::Agrees;
+    return rereads > 0 ? Agreement::Corrected : Agreement::Differs;
+}
 
 std::string ImageLog::text() const
 {
@@ -102,16 +141,13 @@ std::string ImageLog::text() const
         trackField("Length", ImageDescription::time(track.length));
         trackField("Gap", track.gap > 0 ? ImageDescription::time(track.gap) : "none");
         trackField("Test CRC32", track.testCrc ? hex(*track.testCrc) : "not read");
-        const char* agreement = !track.testCrc                    ? ""
-                                : *track.testCrc == track.copyCrc ? " (agrees)"
-                                                                  : " (differs)";
-        trackField("Copy CRC32", hex(track.copyCrc) + agreement);
+        trackField("Copy CRC32", hex(track.copyCrc) + agreement(track.agreement()));
         trackField("AccurateRip", "v1 " + hex(track.accurateRipV1) + ", v2 " +
                                       hex(track.accurateRipV2) + ": " + answer(track));
         trackField("Re-reads", std::to_string(track.rereads));
         std::string positions;
         for (const int sector : track.suspicious)
-            positions += (positions.empty() ? "" : ", ") + ImageDescription::time(sector);
+            positions += (positions.empty() ? "" : ", ") + position(track, sector);
         trackField("Suspicious", positions.empty() ? "none" : positions);
     }
     log.append("\n").append(summary(tracks)).append("\n");

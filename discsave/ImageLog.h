@@ -12,6 +12,19 @@
 struct ImageLog {
     enum class AccurateRip { NotChecked, NotInDatabase, Differs, Accurate };
 
+    /// What a track's test read says of its copy.
+    enum class Agreement {
+        /// Read once only.
+        NotTested,
+        Agrees,
+        /// The test read differed where re-reads later settled: the copy is what two reads in a
+        /// row gave.
+        Corrected,
+        /// Some sectors never read alike twice: equal CRCs prove nothing there.
+        Unsettled,
+        Differs,
+    };
+
     struct Track {
         int number = 0;
         /// In sectors, from the file's start: INDEX 01, up to the next track's, INDEX 00 before.
@@ -28,8 +41,10 @@ struct ImageLog {
         int confidence = 0;
         int rereads = 0;
         /// Where the reads did not agree or the drive reported errors, in sectors from the
-        /// track's start.
+        /// track's start; before it (track 1's hidden audio) negative.
         std::vector<int> suspicious;
+
+        Agreement agreement() const;
     };
 
     /// The program and its version, as it names itself.

@@ -144,6 +144,28 @@ void findNames(const DiscToc& disc,
     lookup->find(disc);
 }
 
+/// The copy's CRC and what the test read says of it.
+QString copyCrcWords(const TrackResult& track)
+{
+    const QString crc = QString::number(track.copyCrc, 16).rightJustified(8, u'0').toUpper();
+    switch (track.agreement()) {
+    case ImageLog::Agreement::Agrees:
+        //: %1 is a CRC in hexadecimal.
+        return CommandLine::tr("copy CRC %1, the test read agrees").arg(crc);
+    case ImageLog::Agreement::Corrected:
+        //: %1 is a CRC in hexadecimal; re-reads settled where the test read was wrong.
+        return CommandLine::tr("copy CRC %1, corrected by re-reading").arg(crc);
+    case ImageLog::Agreement::Unsettled:
+        //: %1 is a CRC in hexadecimal.
+        return CommandLine::tr("copy CRC %1, some sectors never read alike twice").arg(crc);
+    case ImageLog::Agreement::Differs:
+    case ImageLog::Agreement::NotTested:
+        break;
+    }
+    //: %1 is a CRC in hexadecimal.
+    return CommandLine::tr("copy CRC %1, the test read differs").arg(crc);
+}
+
 bool isCueSheet(const QString& device)
 {
     return device.endsWith(QLatin1String(".cue"), Qt::CaseInsensitive) ||
@@ -184,17 +206,8 @@ int saveImage(const CommandLine& line)
                      [&terminal](int percent, int track) { terminal.percent(percent, track); });
     QObject::connect(
         &saving, &SaveDiscJob::trackRead, &saving, [&terminal](const TrackResult& track) {
-            //: %1 is a CRC in hexadecimal.
-            const QString agrees = CommandLine::tr("copy CRC %1, the test read agrees");
-            //: %1 is a CRC in hexadecimal.
-            const QString differs = CommandLine::tr("copy CRC %1, the test read differs");
-            const QString crcs =
-                track.testCrc && *track.testCrc == track.copyCrc ? agrees : differs;
             QString line =
-                CommandLine::tr("Track %1 read: %2")
-                    .arg(track.number)
-                    .arg(crcs.arg(
-                        QString::number(track.copyCrc, 16).rightJustified(8, u'0').toUpper()));
+                CommandLine::tr("Track %1 read: %2").arg(track.number).arg(copyCrcWords(track));
             if (track.rereads > 0)
                 line += track.rereads == 1 ? CommandLine::tr(" (1 re-read)")
                                            : CommandLine::tr(" (%1 re-reads)").arg(track.rereads);

@@ -18,6 +18,8 @@
 #include <sys/resource.h>
 
 Q_DECLARE_METATYPE(ImageDescription)
+Q_DECLARE_METATYPE(std::optional<std::uint32_t>)
+Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
 
@@ -384,7 +386,8 @@ private slots:
         for (const char* line :
              {"Read offset     +6 samples (AccurateRip's drive list)\n",
               "v1 0BADF00D, v2 FEEDBEEF: accurate (confidence 12)\n", "Suspicious    01:02:00\n",
-              "Summary: 1 of 2 tracks accurate; test and copy agree on 2 of 2 "
+              "Copy CRC32    1A2B3C4D (some sectors never read alike twice)\n",
+              "Summary: 1 of 2 tracks accurate; test and copy agree on 1 of 2 "
               "tracks read twice; 1 suspicious position.\n"})
             QVERIFY2(log.find(line) != std::string::npos, log.c_str());
         if (change == 1)
@@ -394,6 +397,67 @@ private slots:
         else if (change == 3)
             log.erase(log.rfind("Log checksum"));
         QTEST(ImageLog::isIntact(log), "intact");
+    }
+
+    void logTellsWhatTheTestReadShows_data()
+    {
+        QTest::addColumn<std::optional<std::uint32_t>>("testCrc");
+        QTest::addColumn<std::uint32_t>("copyCrc");
+        QTest::addColumn<int>("rereads");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<std::vector<int>>("suspicious");
+        QTest::addColumn<QString>("copyField");
+        QTest::addColumn<QString>("suspiciousField");
+        const std::optional<std::uint32_t> none;
+        const std::uint32_t a = 0xa;
+        const std::uint32_t b = 0xb;
+        const std::vector<int> clean;
+        QTest::newRow("read once") << none << a << 0 << 0 << clean << "0000000A"
+                                   << "none";
+        QTest::newRow("agrees") << std::optional(a) << a << 0 << 0 << clean << "0000000A (agrees)"
+                                << "none";
+        QTest::newRow("re-reads back to the test read")
+            << std::optional(a) << a << 3 << 0 << clean << "0000000A (agrees)"
+            << "none";
+        QTest::newRow("re-reads settled a wrong test read")
+            << std::optional(a) << b << 2 << 0 << clean << "0000000B (corrected by re-reading)"
+            << "none";
+        QTest::newRow("equal sums over sectors that never agreed")
+            << std::optional(a) << a << 40 << 0 << std::vector{4650, 4651}
+            << "0000000A (some sectors never read alike twice)"
+            << "01:02:00, 01:02:01";
+        QTest::newRow("differs") << std::optional(a) << b << 0 << 0 << clean << "0000000B (differs)"
+                                 << "none";
+        // A file keeping the audio before track 1 starts with the disc.
+        QTest::newRow("in the hidden audio before track 1")
+            << std::optional(a) << b << 20 << 1500 << std::vector{-300, 10}
+            << "0000000B (some sectors never read alike twice)"
+            << "00:16:00 on the disc, 00:00:10";
+        QTest::newRow("a sector straddling the file's start")
+            << std::optional(a) << b << 20 << 0 << std::vector{-1}
+            << "0000000B (some sectors never read alike twice)"
+            << "00:00:00";
+    }
+    void logTellsWhatTheTestReadShows()
+    {
+        QFETCH(std::optional<std::uint32_t>, testCrc);
+        QFETCH(std::uint32_t, copyCrc);
+        QFETCH(QString, copyField);
+        QFETCH(QString, suspiciousField);
+        ImageLog report;
+        ImageLog::Track& track = report.tracks.emplace_back();
+        track.number = 1;
+        track.testCrc = testCrc;
+        track.copyCrc = copyCrc;
+        QFETCH(int, rereads);
+        track.rereads = rereads;
+        QFETCH(int, start);
+        track.start = start;
+        QFETCH(std::vector<int>, suspicious);
+        track.suspicious = suspicious;
+        const QString log = QString::fromStdString(report.text());
+        QVERIFY2(log.contains("  Copy CRC32    " + copyField + "\n"), qPrintable(log));
+        QVERIFY2(log.contains("  Suspicious    " + suspiciousField + "\n"), qPrintable(log));
     }
 
     void namesAreSafeForFiles_data()
