@@ -10,6 +10,9 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include <filesystem>
+#include <functional>
+
 struct SaveDiscJob::Job {
     std::shared_ptr<DiscSource> source;
     std::unique_ptr<DiscReader> reader;
@@ -21,7 +24,11 @@ namespace {
 /// Tells the saving how its reading goes, from the saving's thread.
 class Relay final : public DiscSaver::Listener {
 public:
-    Relay(SaveDiscJob* saving, WorkThread& work) : m_saving(saving), m_work(work) {}
+    Relay(SaveDiscJob* saving, WorkThread& work,
+          std::function<void(const std::string&)> workingFolder)
+        : m_saving(saving), m_work(work), m_workingFolder(std::move(workingFolder))
+    {
+    }
 
     void reading(int percent, int track) override
     {
@@ -33,10 +40,12 @@ public:
     {
         m_work.answer(m_saving, [saving = m_saving, track] { Q_EMIT saving->trackRead(track); });
     }
+    void writingInto(const std::string& workingFolder) override { m_workingFolder(workingFolder); }
 
 private:
     SaveDiscJob* m_saving;
     WorkThread& m_work;
+    std::function<void(const std::string&)> m_workingFolder;
 };
 
 } // namespace
@@ -131,7 +140,10 @@ void SaveDiscJob::read(const AccurateRipClient::Offset& offset)
     request.parent = m_folder.toStdString();
     m_work.post([this, job = m_job, request, run = m_run] {
         job->saver = std::make_unique<DiscSaver>(*job->reader, DiscWorker::ReadSpeed);
-        Relay relay(this, m_work);
+        Relay relay(this, m_work, [this](const std::string& folder) {
+            const std::lock_guard lock(m_workingFolderMutex);
+            m_workingFolder = folder;
+        });
         const bool ok = job->saver->read(request, relay, m_cancel);
         m_work.answer(this, [this, run, ok, error = job->saver->error(),
                              tracks = job->saver->tracks(), id = job->saver->accurateRipId()] {
@@ -198,6 +210,20 @@ void SaveDiscJob::cancel()
     // Reading and writing see the flag themselves; a step waiting on this thread ends here.
     if (m_step == Step::Opened || m_step == Step::FindingOffset || m_step == Step::Asking)
         fail("saving was cancelled");
+}
+
+std::string SaveDiscJob::abandon()
+{
+    m_cancel = true;
+    std::string folder;
+    {
+        const std::lock_guard lock(m_workingFolderMutex);
+        folder = m_workingFolder;
+    }
+    std::error_code failed;
+    if (!folder.empty())
+        std::filesystem::remove_all(folder, failed);
+    return failed ? "cannot remove " + folder + ": " + failed.message() : std::string();
 }
 
 void SaveDiscJob::fail(const std::string& why)

@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <string>
 
 class DiscSource;
@@ -40,6 +41,10 @@ public:
               const QString& folder);
     /// Stops promptly, leaving nothing behind; finished() follows.
     void cancel();
+    /// For a program that ends at once, as a read may hang in the drive: removes the folder the
+    /// saving is writing into, whatever its thread is doing. A kept folder stays. Returns why
+    /// the folder could not be removed, or nothing.
+    std::string abandon();
     /// Between open() and finished().
     bool isBusy() const { return m_step != Step::Idle; }
 
@@ -73,6 +78,9 @@ private:
     std::atomic<bool> m_cancel = false;
     /// Touched on the saving's thread only.
     std::shared_ptr<Job> m_job;
+    /// Set on the saving's thread, read by abandon().
+    std::mutex m_workingFolderMutex;
+    std::string m_workingFolder;
     DiscReader::DriveModel m_drive;
     DiscToc m_names;
     QByteArray m_cover;

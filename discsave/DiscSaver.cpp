@@ -311,7 +311,10 @@ bool DiscSaver::read(const Request& request, Listener& listener, std::atomic<boo
                               ? "The cover was left out: it is larger than a FLAC file holds."
                               : "The cover was left out: it is neither a PNG nor a JPEG picture.");
 
-    if (!m_folder.create(request.parent) ||
+    const bool made = m_folder.create(request.parent);
+    if (made)
+        listener.writingInto(m_folder.path());
+    if (!made ||
         !m_folder.writeFile(m_name + ".cue", CueSheetWriter::text(m_image, m_name + ".flac")))
         return fail(m_folder.error());
     m_flac = std::make_unique<FlacWriter>();

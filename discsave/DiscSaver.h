@@ -45,6 +45,8 @@ public:
         virtual void reading(int percent, int track) = 0;
         /// A track read to its end, its AccurateRip answer not yet known.
         virtual void trackRead(const TrackResult& track) = 0;
+        /// The working folder is made: what is left behind if the program ends at once.
+        virtual void writingInto(const std::string& workingFolder) { (void)workingFolder; }
     };
 
     /// `playingSpeed` is the speed the drive is set back to when saving ends.

@@ -19,6 +19,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <sys/signalfd.h>
 #include <unistd.h>
@@ -100,24 +101,33 @@ public:
     Interruption(const Interruption&) = delete;
     Interruption& operator=(const Interruption&) = delete;
 
-    /// Once the application exists: `stop` on the first signal.
-    void onSignal(QObject* context, std::function<void()> stop)
+    /// Once the application exists: `stop` on the first signal; on the next, `abandon`, then
+    /// the program ends at once with status 1: the task may wait on a read that never returns.
+    void onSignal(
+        QObject* context, std::function<void()> stop, std::function<void()> abandon = [] {})
     {
         if (m_fd < 0)
             return;
         m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
         QObject::connect(m_notifier.get(), &QSocketNotifier::activated, context,
-                         [this, stop = std::move(stop)] {
+                         [this, stop = std::move(stop), abandon = std::move(abandon)] {
                              signalfd_siginfo info{};
                              while (::read(m_fd, &info, sizeof info) == sizeof info) {
+                                 if (m_signalled) {
+                                     abandon();
+                                     std::fflush(stdout);
+                                     std::_Exit(CommandLine::NothingDone);
+                                 }
+                                 m_signalled = true;
+                                 stop();
                              }
-                             stop();
                          });
     }
 
 private:
     sigset_t m_signals{};
     int m_fd = -1;
+    bool m_signalled = false;
     std::unique_ptr<QSocketNotifier> m_notifier;
 };
 
@@ -195,7 +205,14 @@ int saveImage(const CommandLine& line)
     SaveDiscJob saving;
     Terminal terminal;
     int status = CommandLine::NothingDone;
-    interruption.onSignal(&saving, [&saving] { saving.cancel(); });
+    interruption.onSignal(
+        &saving, [&saving] { saving.cancel(); },
+        [&saving, &terminal] {
+            terminal.end();
+            if (const std::string why = saving.abandon(); !why.empty())
+                Terminal::problem(text(why));
+            Terminal::problem(text("saving was cancelled"));
+        });
     QObject::connect(&saving, &SaveDiscJob::opened, &saving, [&](const DiscToc& toc) {
         const DiscIdentifier id = DiscIdentifier::of(toc);
         findNames(toc, [&saving, &line, id](const DiscToc& named, const QByteArray& cover) {
@@ -239,7 +256,8 @@ int verifyImage(const CommandLine& line)
     VerifyImageJob verifying;
     Terminal terminal;
     int status = CommandLine::NothingDone;
-    interruption.onSignal(&verifying, [&verifying] { verifying.cancel(); });
+    interruption.onSignal(
+        &verifying, [&verifying] { verifying.cancel(); }, [&terminal] { terminal.end(); });
     QObject::connect(&verifying, &VerifyImageJob::progress, &verifying,
                      [&terminal](int percent, int track) { terminal.percent(percent, track); });
     QObject::connect(&verifying, &VerifyImageJob::finished, &verifying,

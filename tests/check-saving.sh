@@ -3,7 +3,8 @@
 # stand-in AccurateRip: a disc image served as a drive is saved (status 0) and the saved image
 # verified (0); a record whose sums differ makes both a saving and a verifying end with 2; a
 # folder that cannot be written and an image that is not there end with 1 and one line on
-# standard error; SIGINT in the middle of a saving ends it with 1, leaving nothing behind.
+# standard error; SIGINT in the middle of a saving ends it with 1, leaving nothing behind, and
+# so does a second signal at once.
 # Usage: check-saving.sh PROGRAM ACCURATERIP_MOCK
 set -eu
 # What it reads is the program's English.
@@ -107,4 +108,17 @@ wait "$saving" || status=$?
 saving=
 [ "$status" = 1 ] && [ -z "$(ls -A "$tmp/cancelled")" ] &&
     [ "$(cat "$tmp/err")" = "Spindella: saving was cancelled" ] || fail "SIGINT ended with $status"
+
+# A second signal ends the program at once, the working folder removed, as when a read hangs.
+"$program" --save-image "$tmp/cancelled" --drive "$tmp/long.cue" >"$tmp/out" 2>"$tmp/err" &
+saving=$!
+for _ in $(seq 100); do grep -q '^Track 1 read' "$tmp/out" && break; sleep 0.05; done
+kill -INT "$saving"
+kill -TERM "$saving"
+status=0
+wait "$saving" || status=$?
+saving=
+[ "$status" = 1 ] && [ -z "$(ls -A "$tmp/cancelled")" ] &&
+    [ "$(tail -n 1 "$tmp/err")" = "Spindella: saving was cancelled" ] ||
+    fail "SIGINT and SIGTERM ended with $status"
 echo "saved, verified, differing, refused and interrupted as expected"

@@ -30,17 +30,27 @@ namespace {
 
 constexpr int Frames = 588;
 
+/// A read that hangs in the drive until it is let go.
+struct Hang {
+    int at = -1;
+    std::atomic<bool> hanging = false;
+    std::atomic<bool> letGo = false;
+};
+
 /// A drive whose disc is taken out while it reads: every read from the first that reaches
 /// `ejectAt` on fails. It notes the speeds it is asked for.
 class EjectingReader final : public DiscReader {
 public:
-    EjectingReader(std::unique_ptr<DiscReader> disc, int ejectAt, QList<int>& speeds)
-        : m_disc(std::move(disc)), m_ejectAt(ejectAt), m_speeds(speeds)
+    EjectingReader(std::unique_ptr<DiscReader> disc, int ejectAt, QList<int>& speeds, Hang& hang)
+        : m_disc(std::move(disc)), m_ejectAt(ejectAt), m_speeds(speeds), m_hang(hang)
     {
     }
     const DiscToc& toc() const override { return m_disc->toc(); }
     bool read(int first, int count, int16_t* samples) override
     {
+        if (m_hang.at >= 0 && first + count > m_hang.at)
+            for (m_hang.hanging = true; !m_hang.letGo;)
+                QThread::msleep(5);
         m_ejected = m_ejected || first + count > m_ejectAt;
         return !m_ejected && m_disc->read(first, count, samples);
     }
@@ -54,6 +64,7 @@ private:
     int m_ejectAt;
     bool m_ejected = false;
     QList<int>& m_speeds;
+    Hang& m_hang;
 };
 
 class EjectingSource final : public DiscSource {
@@ -62,11 +73,12 @@ public:
     std::vector<std::string> drives() override { return m_images.drives(); }
     std::unique_ptr<DiscReader> open(const std::string& drive) override
     {
-        return std::make_unique<EjectingReader>(m_images.open(drive), m_ejectAt, speeds);
+        return std::make_unique<EjectingReader>(m_images.open(drive), m_ejectAt, speeds, hang);
     }
     Media media(const std::string& drive) override { return m_images.media(drive); }
 
     QList<int> speeds;
+    Hang hang;
 
 private:
     CdioDiscSource m_images;
@@ -505,6 +517,33 @@ private slots:
         QCOMPARE(entries(out), QStringList());
         if (failure == "eject")
             QCOMPARE(source->speeds, QList<int>({0, 4}));
+    }
+
+    void abandoningRemovesTheWorkingFolderWhileAReadHangs()
+    {
+        settings(0);
+        route("absent");
+        QTemporaryDir dir;
+        const DiscImage disc = DiscImage::write(dir.path().toStdString(), "disc", threeTracks());
+        auto source = std::make_shared<EjectingSource>(disc.cuePath, disc.sectors + 1);
+        source->hang.at = disc.sectors / 2;
+        const QString out = dir.filePath("out");
+        QVERIFY(QDir().mkdir(out));
+        SaveDiscJob saving;
+        QObject::connect(&saving, &SaveDiscJob::opened, &saving,
+                         [&](const DiscToc& toc) { saving.save(toc, {}, {}, out); });
+        QSignalSpy finished(&saving, &SaveDiscJob::finished);
+        saving.open(source);
+        QTRY_VERIFY(source->hang.hanging);
+        saving.cancel();
+        QCOMPARE(entries(out).size(), 1);
+        QVERIFY(entries(out).at(0).startsWith(".spindella-"));
+
+        QCOMPARE(saving.abandon(), std::string());
+        QCOMPARE(entries(out), QStringList());
+        source->hang.letGo = true;
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(entries(out), QStringList());
     }
 };
 
