@@ -1,6 +1,7 @@
 #include "discimage/ImageDiscReader.h"
 
 #include "discimage/AudioFile.h"
+#include "discimage/FlacCueSheet.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -155,11 +156,23 @@ ImageDiscReader::~ImageDiscReader() = default;
 
 std::unique_ptr<ImageDiscReader> ImageDiscReader::open(const std::string& path, std::string& error)
 {
-    const std::string sheetPath = sheetFor(path, error);
-    std::string bytes;
-    if (sheetPath.empty() || !readSmallFile(sheetPath, CueSheet::MaxBytes, bytes, error))
-        return nullptr;
-    auto parsed = CueSheet::parse(bytes);
+    std::string sheetPath = sheetFor(path, error);
+    std::variant<CueSheet, std::string> parsed;
+    if (sheetPath.empty() && extensionOf(nameOf(path)) == ".flac") {
+        // A FLAC image may carry its sheet inside.
+        parsed = FlacCueSheet::read(path);
+        if (const auto* why = std::get_if<std::string>(&parsed)) {
+            error += ", and " + *why;
+            return nullptr;
+        }
+        error.clear();
+        sheetPath = path;
+    } else {
+        std::string bytes;
+        if (sheetPath.empty() || !readSmallFile(sheetPath, CueSheet::MaxBytes, bytes, error))
+            return nullptr;
+        parsed = CueSheet::parse(bytes);
+    }
     if (const auto* why = std::get_if<std::string>(&parsed)) {
         error = *why;
         return nullptr;

@@ -73,6 +73,14 @@ saved="$tmp/saved/Band - short"
 run 0 --verify "$saved/Band - short.cue"
 grep -qx 'Track 2: not in database' "$tmp/out" &&
     [ "$(last)" = "The disc is not in the AccurateRip database" ] || fail "verifying"
+# The FLAC alone, by the cue sheet and CDTOC inside it.
+mv "$saved/Band - short.cue" "$tmp/away.cue"
+run 0 --verify "$saved/Band - short.flac"
+grep -qx 'Track 2: not in database' "$tmp/out" &&
+    [ "$(last)" = "The disc is not in the AccurateRip database" ] &&
+    [ "$(grep -o 'dBAR-[0-9a-f-]*\.bin' "$tmp/requests.log" | tail -n 2 | uniq | wc -l)" = 1 ] ||
+    fail "verifying the FLAC alone, as the same disc"
+mv "$tmp/away.cue" "$saved/Band - short.cue"
 
 # A record of the disc as the program asked for it, with sums that are not its own.
 python3 - "$tmp" <<'EOF'

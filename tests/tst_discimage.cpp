@@ -11,6 +11,7 @@
 #include "support/RecordingOutput.h"
 #include "support/TextTable.h"
 
+#include <FLAC/metadata.h>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -64,6 +65,64 @@ void writeAudio(const QString& path, const std::vector<int16_t>& samples, int fo
     QVERIFY2(file, sf_strerror(nullptr));
     sf_write_short(file, samples.data(), sf_count_t(samples.size()));
     sf_close(file);
+}
+
+/// Gives the FLAC file at `path` a CUESHEET block of tracks "number@sector:index@sector ..."
+/// (sectors in 588 samples; the last track is the lead-out), a lead-in and tags, as `change` says.
+void addCueSheet(const QString& path, const QString& change)
+{
+    FLAC__Metadata_Chain* chain = FLAC__metadata_chain_new();
+    QVERIFY(FLAC__metadata_chain_read(chain, qPrintable(path)));
+    FLAC__Metadata_Iterator* at = FLAC__metadata_iterator_new();
+    FLAC__metadata_iterator_init(at, chain);
+    QString tracks = "1@0:1@0 2@75:0@0,1@10 3@150:1@0 170@225";
+    if (change == "tracks out of order")
+        tracks = "2@0:1@0 1@75:1@0 170@225";
+    else if (change == "off the sectors")
+        tracks = "1@0:1@0 2@75.5:1@0 170@225";
+    else if (change == "no INDEX 01")
+        tracks = "1@0:1@0 2@75:2@0 170@225";
+    else if (change == "indexes out of order")
+        tracks = "1@0:1@0 2@75:1@10,0@0 170@225";
+    else if (change == "no lead-out")
+        tracks = "1@0:1@0 2@75:1@0";
+    FLAC__StreamMetadata* sheet = FLAC__metadata_object_new(FLAC__METADATA_TYPE_CUESHEET);
+    sheet->data.cue_sheet.is_cd = change != "not a CD's";
+    sheet->data.cue_sheet.lead_in = change == "a pregap in the lead-in" ? 88200 + 32 * 588 : 88200;
+    const QStringList trackList = tracks.split(' ');
+    for (unsigned n = 0; n < unsigned(trackList.size()); ++n) {
+        FLAC__metadata_object_cuesheet_insert_blank_track(sheet, n);
+        FLAC__StreamMetadata_CueSheet_Track& track = sheet->data.cue_sheet.tracks[n];
+        const QStringList parts = trackList[int(n)].split(':');
+        const QStringList place = parts[0].split('@');
+        track.number = FLAC__byte(place[0].toInt());
+        track.offset = FLAC__uint64(place[1].toDouble() * 588);
+        track.type = change == "a data track" && n == 1;
+        for (const QString& index : parts.value(1).split(',', Qt::SkipEmptyParts)) {
+            FLAC__StreamMetadata_CueSheet_Index made{};
+            made.number = FLAC__byte(index.section('@', 0, 0).toInt());
+            made.offset = FLAC__uint64(index.section('@', 1, 1).toInt() * 588);
+            FLAC__metadata_object_cuesheet_track_insert_index(sheet, n, track.num_indices, made);
+        }
+    }
+    // One comment block: readers read the first, and the encoder wrote one of its own.
+    while (FLAC__metadata_iterator_next(at))
+        if (FLAC__metadata_iterator_get_block_type(at) == FLAC__METADATA_TYPE_VORBIS_COMMENT)
+            QVERIFY(FLAC__metadata_iterator_delete_block(at, false));
+    QVERIFY(FLAC__metadata_iterator_insert_block_after(at, sheet));
+    FLAC__StreamMetadata* tags = FLAC__metadata_object_new(FLAC__METADATA_TYPE_VORBIS_COMMENT);
+    const QByteArray cdToc =
+        change == "a CDTOC with junk" ? "3+96+EB+12C+1A9;x" : "3+96+EB+12C+1A9";
+    for (const QByteArray& tag :
+         {QByteArray("ALBUM=Tones"), QByteArray("ARTIST=The Band"), "CDTOC=" + cdToc}) {
+        FLAC__StreamMetadata_VorbisComment_Entry entry{
+            FLAC__uint32(tag.size()), (FLAC__byte*)const_cast<char*>(tag.constData())};
+        FLAC__metadata_object_vorbiscomment_append_comment(tags, entry, true);
+    }
+    QVERIFY(FLAC__metadata_iterator_insert_block_after(at, tags));
+    QVERIFY(FLAC__metadata_chain_write(chain, true, false));
+    FLAC__metadata_iterator_delete(at);
+    FLAC__metadata_chain_delete(chain);
 }
 
 QString msf(int sectors)
@@ -277,7 +336,7 @@ more than 99 tracks | 100 tracks | line 200: track numbers must rise from 1 to 9
 an INDEX past its file's end | past the end | TRACK 02 has an INDEX past the end of bad.wav
 times going backwards | backwards | line 7: INDEX goes back in time
 a line of 5 KB | long line | line 2: longer than 4096 bytes
-an audio file without its cue sheet | alone | there is no cue sheet lonely.cue beside it
+an audio file without its cue sheet | alone | there is no cue sheet lonely.cue beside it, and it holds no cue sheet of its own
 )");
     }
 
@@ -346,6 +405,95 @@ an audio file without its cue sheet | alone | there is no cue sheet lonely.cue b
         const qsizetype heard = p.recording.size();
         QTRY_VERIFY(p.recording.size() > heard + 10 * Sector);
         QVERIFY(m_longPcm.starts_with(p.recording.toStdString()));
+    }
+
+    void flacsCarryingTheirSheetAreCheckedAsSheets_data()
+    {
+        addTextRows("starts why", R"(
+none | | there is no cue sheet disc.cue beside it, and it holds no cue sheet of its own
+nothing | 0 85 150 |
+a pregap in the lead-in | 32 117 182 |
+a CDTOC with junk | 0 85 150 |
+not a CD's | | its cue sheet is not a CD's
+no lead-out | | its cue sheet has no tracks, or no end
+tracks out of order | | its cue sheet's track 1 is out of order
+a data track | | its cue sheet's track 2 is no audio
+off the sectors | | its cue sheet's track 2 does not lie on a CD's sectors
+no INDEX 01 | | its cue sheet's track 2 has no INDEX 01
+indexes out of order | | its cue sheet's track 2 has indexes out of order
+)");
+    }
+    void flacsCarryingTheirSheetAreCheckedAsSheets()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("disc.flac");
+        writeAudio(path, std::vector<int16_t>(225 * Sector / 2, 1000));
+        const QString change = QString::fromUtf8(QTest::currentDataTag());
+        if (change != "none")
+            addCueSheet(path, change);
+        std::string error;
+        const auto image = ImageDiscReader::open(path.toStdString(), error);
+        QVERIFY2(QString::fromStdString(error).endsWith(cell("why")), error.c_str());
+        QCOMPARE(!image, !cell("why").isEmpty());
+        if (!image)
+            return;
+        QStringList starts;
+        for (const TrackInfo& track : image->toc().tracks)
+            starts << QString::number(track.firstSector);
+        QCOMPARE(starts.join(' '), cell("starts"));
+        QCOMPARE(image->toc().title, "Tones");
+        QCOMPARE(image->toc().performer, "The Band");
+        QCOMPARE(QString::fromStdString(image->toc().pressedToc),
+                 change == "a CDTOC with junk" ? "" : "3+96+EB+12C+1A9");
+    }
+
+    void mangledFlacSheetsAreReadOrRefusedNeverBelieved()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("disc.flac");
+        writeAudio(path, std::vector<int16_t>(225 * Sector / 2, 1000));
+        addCueSheet(path, "a pregap in the lead-in");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray good = file.readAll();
+        file.close();
+        // The CUESHEET block (type 5), found by walking the metadata blocks' headers.
+        qsizetype from = 0, to = 0;
+        for (qsizetype at = 4; at + 4 <= good.size() && to == 0;) {
+            const auto header = std::uint8_t(good[at]);
+            const qsizetype length = (qsizetype(std::uint8_t(good[at + 1])) << 16) |
+                                     (qsizetype(std::uint8_t(good[at + 2])) << 8) |
+                                     std::uint8_t(good[at + 3]);
+            if ((header & 0x7f) == 5)
+                std::tie(from, to) = std::pair(at + 4, at + 4 + length);
+            if (header & 0x80)
+                break;
+            at += 4 + length;
+        }
+        QVERIFY(to > from);
+        std::mt19937 random(20261208);
+        int read = 0;
+        for (int round = 0; round < 2000; ++round) {
+            QByteArray bytes = good;
+            for (int changes = 1 + int(random() % 4); changes > 0; --changes)
+                bytes[from + qsizetype(random() % std::uint32_t(to - from))] = char(random());
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(bytes);
+            file.close();
+            std::string error;
+            const auto image = ImageDiscReader::open(path.toStdString(), error);
+            QCOMPARE(!image, !error.empty());
+            if (!image)
+                continue;
+            ++read;
+            const DiscToc& toc = image->toc();
+            QVERIFY(!toc.tracks.empty() && toc.tracks.size() <= 99);
+            for (const TrackInfo& track : toc.tracks)
+                QVERIFY(track.firstSector >= 0 && track.endSector() <= toc.leadOut);
+            std::vector<int16_t> samples(Sector / 2);
+            QVERIFY(image->read(toc.leadOut - 1, 1, samples.data()));
+        }
+        qInfo("%d of 2000 mangled sheets still made a disc", read);
     }
 
     void sheetsAndFilesAreTakenAtTheirWord()
