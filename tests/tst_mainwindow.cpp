@@ -251,6 +251,50 @@ private slots:
         QVERIFY(rig.display()->isEnabled());
     }
 
+    void stopRightAfterNextIsObeyedOnABusyWindow_data()
+    {
+        QTest::addColumn<int>("gap");
+        for (const int gap : {0, 20, 200, 900})
+            QTest::addRow("Stop %d ms after Next", gap) << gap;
+    }
+    void stopRightAfterNextIsObeyedOnABusyWindow()
+    {
+        QFETCH(int, gap);
+        // Tracks long enough that the fast recording does not reach the next one by itself.
+        QTemporaryDir dir;
+        DiscImage::Design design;
+        design.tracks = {{440, 30.0, 0, {}}, {550, 30.0, 0, {}}, {660, 30.0, 0, {}}};
+        const DiscImage disc = DiscImage::write(dir.path().toStdString(), "long", design);
+        PlayerWindow rig({disc.cuePath});
+        QVERIFY(rig.showAndWait());
+        rig.load();
+        QTRY_COMPARE(rig.display()->text(), QStringLiteral("01 00:00"));
+        QTest::mouseClick(rig.button("playButton"), Qt::LeftButton);
+        QTRY_VERIFY(!rig.recording.isEmpty());
+
+        // Clicks as the window system hands them over, through the application's own handling
+        // of a window's mouse events; the window's thread is busy for 300 ms right after Next.
+        QWindow* window = rig.window.windowHandle();
+        const auto click = [&](const char* name) {
+            QTest::mouseClick(window, Qt::LeftButton, {},
+                              rig.button(name)->mapTo(&rig.window, QPoint(5, 5)));
+        };
+        click("nextButton");
+        if (gap == 0)
+            click("stopButton");
+        QThread::msleep(300);
+        if (gap > 0) {
+            QTest::qWait(gap);
+            click("stopButton");
+        }
+        QTRY_COMPARE(rig.transport().state(), Transport::State::Stopped);
+        QCOMPARE(rig.display()->text(), QStringLiteral("02 00:00"));
+        QCOMPARE(rig.interval(), 0);
+        const qsizetype heard = rig.recording.size();
+        QTest::qWait(100);
+        QCOMPARE(rig.recording.size(), heard);
+    }
+
     void clickAfterALoneDoubleClickEventStillCounts()
     {
         // A double-click event without its release must not swallow the next click.
