@@ -5,8 +5,8 @@ texts:   each .ts file, brought up to date with the sources in a copy, has every
          translated, its placeholders and mnemonics kept and no two mnemonics alike in one
          context; the desktop entry and the software-centre record name and describe the
          program in every language.
-program: the real program's --help speaks German and French, and English for English or an
-         unknown language; its window, on the X display it is given, has its German title.
+program: the real program's --help speaks German and French, and English for English (also
+         English before German) or an unknown language; its window, on the X display it is given, has its German title.
 """
 import argparse
 import os
@@ -50,7 +50,8 @@ def message_faults(context, source, text):
     faults = []
     if not text.strip():
         faults.append('empty')
-    if set(PLACEHOLDER.findall(source)) != set(PLACEHOLDER.findall(text)):
+    # As many of each: a translation that says %1 twice where the source says %1 and %2 is wrong.
+    if sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(text)):
         faults.append('placeholders differ')
     if mnemonic(source) and not mnemonic(text):
         faults.append('mnemonic lost')
@@ -149,6 +150,9 @@ def check_program(arguments):
     faults = []
     if help_text(arguments.program, 'xx', lang='C') != english:
         faults.append('--help under an unknown language is not the English one')
+    # English wanted first is English, though a language spoken is wanted after it.
+    if help_text(arguments.program, 'en_GB:de') != english:
+        faults.append('--help under en_GB:de is not the English one')
     # The help's own messages: those whose English lines are all in the English help.
     in_help = {source for context, source, _, _ in by_language['de'] if context == 'CommandLine'
                and all(line in english for line in shown_lines(source))}

@@ -1,5 +1,6 @@
 #include "startup/CommandLine.h"
 #include "support/TextTable.h"
+#include "translations/Translations.h"
 
 #include "VersionRecord.h"
 
@@ -148,6 +149,27 @@ a complaint of the player | a.cue b.cue
             texts += (text.startsWith("  ") ? text.mid(24) : text) + '\n';
         texts.remove(QRegularExpression("[Ss]pindella|a\\.cue|b\\.cue"));
         QCOMPARE(texts, texts.toUpper());
+    }
+
+    void theFirstLanguageSpokenIsChosen_data()
+    {
+        addTextRows("wanted chosen", R"(
+German | de | de
+English before German | en-GB, de |
+plain English first | en, fr |
+German before English | de-DE, en | de
+a region not spoken takes its language | fr-CA | fr
+Brazil's Portuguese | pt-BR | pt_BR
+Portugal's takes Brazil's | pt-PT | pt_BR
+a language not spoken passes to the next | ja, nl | nl
+none spoken | ja, ko |
+the C locale | C, de |
+)");
+    }
+    void theFirstLanguageSpokenIsChosen()
+    {
+        const QStringList spoken{"de", "es", "fr", "it", "nl", "pt_BR"};
+        QCOMPARE(Translations::chosen(cellList(cell("wanted")), spoken), cell("chosen"));
     }
 };
 

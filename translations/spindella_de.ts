@@ -221,6 +221,16 @@ Mehr dazu in %1(1).
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Gespeichert in %1: %2</translation>
     </message>
+    <message>
+        <source>copy CRC %1, corrected by re-reading</source>
+        <extracomment>%1 is a CRC in hexadecimal; re-reads settled where the test read was wrong.</extracomment>
+        <translation>Kopier-CRC %1, durch erneutes Lesen berichtigt</translation>
+    </message>
+    <message>
+        <source>copy CRC %1, some sectors never read alike twice</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
+        <translation>Kopier-CRC %1, einige Sektoren lasen nie zweimal gleich</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>

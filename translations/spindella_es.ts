@@ -222,6 +222,16 @@ Consulte %1(1) para más información.
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Guardado en %1: %2</translation>
     </message>
+    <message>
+        <source>copy CRC %1, corrected by re-reading</source>
+        <extracomment>%1 is a CRC in hexadecimal; re-reads settled where the test read was wrong.</extracomment>
+        <translation>CRC de copia %1, corregido al releer</translation>
+    </message>
+    <message>
+        <source>copy CRC %1, some sectors never read alike twice</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
+        <translation>CRC de copia %1, algunos sectores nunca se leyeron igual dos veces</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>

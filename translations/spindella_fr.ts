@@ -222,6 +222,16 @@ Pour en savoir plus, voir %1(1).
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Enregistré dans %1 : %2</translation>
     </message>
+    <message>
+        <source>copy CRC %1, corrected by re-reading</source>
+        <extracomment>%1 is a CRC in hexadecimal; re-reads settled where the test read was wrong.</extracomment>
+        <translation>CRC de copie %1, corrigé par relecture</translation>
+    </message>
+    <message>
+        <source>copy CRC %1, some sectors never read alike twice</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
+        <translation>CRC de copie %1, certains secteurs n’ont jamais été lus deux fois à l’identique</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>

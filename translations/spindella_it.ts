@@ -222,6 +222,16 @@ Vedere %1(1) per saperne di più.
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Salvato in %1: %2</translation>
     </message>
+    <message>
+        <source>copy CRC %1, corrected by re-reading</source>
+        <extracomment>%1 is a CRC in hexadecimal; re-reads settled where the test read was wrong.</extracomment>
+        <translation>CRC della copia %1, corretto rileggendo</translation>
+    </message>
+    <message>
+        <source>copy CRC %1, some sectors never read alike twice</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
+        <translation>CRC della copia %1, alcuni settori non sono mai stati letti uguali due volte</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>

@@ -221,6 +221,16 @@ Zie %1(1) voor meer.
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Opgeslagen in %1: %2</translation>
     </message>
+    <message>
+        <source>copy CRC %1, corrected by re-reading</source>
+        <extracomment>%1 is a CRC in hexadecimal; re-reads settled where the test read was wrong.</extracomment>
+        <translation>kopie-CRC %1, hersteld door opnieuw lezen</translation>
+    </message>
+    <message>
+        <source>copy CRC %1, some sectors never read alike twice</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
+        <translation>kopie-CRC %1, sommige sectoren werden nooit twee keer gelijk gelezen</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>

@@ -222,6 +222,16 @@ Veja %1(1) para mais informações.
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Salvo em %1: %2</translation>
     </message>
+    <message>
+        <source>copy CRC %1, corrected by re-reading</source>
+        <extracomment>%1 is a CRC in hexadecimal; re-reads settled where the test read was wrong.</extracomment>
+        <translation>CRC da cópia %1, corrigido ao reler</translation>
+    </message>
+    <message>
+        <source>copy CRC %1, some sectors never read alike twice</source>
+        <extracomment>%1 is a CRC in hexadecimal.</extracomment>
+        <translation>CRC da cópia %1, alguns setores nunca foram lidos iguais duas vezes</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
