@@ -1,3 +1,4 @@
+#include "messages/AboutText.h"
 #include "startup/CommandLine.h"
 #include "support/TextTable.h"
 #include "translations/Translations.h"
@@ -170,6 +171,28 @@ the C locale | C, de |
     {
         const QStringList spoken{"de", "es", "fr", "it", "nl", "pt_BR"};
         QCOMPARE(Translations::chosen(cellList(cell("wanted")), spoken), cell("chosen"));
+    }
+
+    void aboutParagraphsAreTranslatedWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"de", "es", "fr", "it", "nl", "pt_BR"})
+            QTest::newRow(language) << language;
+    }
+    void aboutParagraphsAreTranslatedWhole()
+    {
+        // The box looks each paragraph up by its English: one changed in the text and not in
+        // the translators' list would be shown in English.
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(translator.load("spindella_" + language, ":/i18n"));
+        const QString english = QString::fromStdString(AboutText::aboutPrompt());
+        QStringList paragraphs = english.split("\r\n\r\n");
+        QVERIFY(paragraphs.takeLast().startsWith("Halcyra, ")); // an address, not translated
+        paragraphs << AboutText::AboutTitle << AboutText::Farewell;
+        for (const QString& paragraph : paragraphs)
+            QVERIFY2(!translator.translate("AboutText", qPrintable(paragraph)).isEmpty(),
+                     qPrintable(paragraph));
     }
 };
 
