@@ -5,7 +5,9 @@
 #include <QAccessible>
 #include <QMenu>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 class TestMainWindow : public QObject {
@@ -293,6 +295,48 @@ private slots:
         const qsizetype heard = rig.recording.size();
         QTest::qWait(100);
         QCOMPARE(rig.recording.size(), heard);
+    }
+
+    void everyTextFitsItsPlaceInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "de", "es", "fr", "it", "nl", "pt_BR"})
+            QTest::newRow(language) << language;
+    }
+    void everyTextFitsItsPlaceInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(language == "en" || translator.load("spindella_" + language, ":/i18n"));
+        QCoreApplication::installTranslator(&translator);
+        const auto removal = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        PlayerWindow rig;
+        // What the display says, in the display's own font and room.
+        const QFontMetrics display(rig.display()->font());
+        const int room = rig.display()->contentsRect().width() - 2 * rig.display()->margin();
+        QStringList said;
+        for (const char* text : {"Bad image", "Press Load", "Opening", "No drive", "No disc",
+                                 "No audio", "No sound", "Read error"})
+            said << QCoreApplication::translate("Transport", text);
+        said << QCoreApplication::translate("DiscKeeper", "Rip %1").arg(100)
+             << QCoreApplication::translate("DiscKeeper", "Check %1").arg(100) << "99 99:59";
+        for (const QString& text : said)
+            QVERIFY2(display.horizontalAdvance(text) <= room,
+                     qPrintable(QString("%1: %2 of %3 px")
+                                    .arg(text)
+                                    .arg(display.horizontalAdvance(text))
+                                    .arg(room)));
+        // The buttons' words, after the window has put them on, 3 px clear of each side.
+        for (const char* name : {"cmdLoad", "cmdAbout", "cmdExit"}) {
+            const auto* button = rig.window.findChild<QPushButton*>(name);
+            const QString text = QString(button->text()).remove(QRegularExpression("&(?!&)"));
+            const int wide = QFontMetrics(button->font()).horizontalAdvance(text);
+            QVERIFY2(wide + 6 <= button->contentsRect().width(),
+                     qPrintable(QString("%1: %2 of %3 px")
+                                    .arg(text)
+                                    .arg(wide)
+                                    .arg(button->contentsRect().width())));
+        }
     }
 
     void clickAfterALoneDoubleClickEventStillCounts()

@@ -459,7 +459,7 @@ Pour en savoir plus, voir %1(1).
     </message>
     <message>
         <source>Press Load</source>
-        <translation>Cliquez Charger</translation>
+        <translation>Chargez le CD</translation>
     </message>
     <message>
         <source>Opening</source>
@@ -483,7 +483,7 @@ Pour en savoir plus, voir %1(1).
     </message>
     <message>
         <source>Read error</source>
-        <translation>Erreur lecture</translation>
+        <translation>Disque illisible</translation>
     </message>
     <message>
         <source>Hidden track</source>

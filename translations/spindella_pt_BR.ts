@@ -107,7 +107,7 @@ sem janela</translation>
         <source>the drive --save-image reads, such as /dev/sr0
 (else the one Load would pick)</source>
         <translation>a unidade que --save-image lê, como /dev/sr0
-(senão, a que Carregar escolheria)</translation>
+(senão, a que Abrir escolheria)</translation>
     </message>
     <message>
         <source>check the image&apos;s tracks against AccurateRip,
@@ -315,7 +315,7 @@ Veja %1(1) para mais informações.
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation>&amp;Carregar</translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -459,7 +459,7 @@ Veja %1(1) para mais informações.
     </message>
     <message>
         <source>Press Load</source>
-        <translation>Tecle Carregar</translation>
+        <translation>Clique em Abrir</translation>
     </message>
     <message>
         <source>Opening</source>
