@@ -1,5 +1,7 @@
 #include "discjobs/ReportWords.h"
 
+#include "core/EnglishPlural.h"
+
 #include <algorithm>
 
 QString ReportWords::verdict(const TrackResult& track)
@@ -30,15 +32,21 @@ QString ReportWords::summary(const DiscReport& report)
     const int differing = count(ImageLog::AccurateRip::Differs);
     const int unsettled = int(std::count_if(
         tracks.begin(), tracks.end(), [](const TrackResult& t) { return !t.suspicious.empty(); }));
+    // The plural follows the tracks in all: "1 of 1 track", "1 of 12 tracks".
+    const auto ofAll = [all](const QString& said, int some) {
+        return QString::fromStdString(EnglishPlural::settled(said.toStdString(), all)).arg(some);
+    };
     if (differing > 0)
-        return tr("%1 of %2 tracks differ from AccurateRip's").arg(differing).arg(all);
+        return ofAll(tr("%1 of %n track(s) differ from AccurateRip's", nullptr, all), differing);
     if (unsettled > 0)
-        return tr("%1 of %2 tracks have sectors whose reads never agreed").arg(unsettled).arg(all);
+        return ofAll(tr("%1 of %n track(s) have sectors whose reads never agreed", nullptr, all),
+                     unsettled);
     if (DiscReport::notInDatabase(tracks))
         return tr("the disc is not in the AccurateRip database");
     if (count(ImageLog::AccurateRip::NotChecked) == all)
         return tr("not checked against AccurateRip");
-    return tr("%1 of %2 tracks accurate").arg(count(ImageLog::AccurateRip::Accurate)).arg(all);
+    return ofAll(tr("%1 of %n track(s) accurate", nullptr, all),
+                 count(ImageLog::AccurateRip::Accurate));
 }
 
 QStringList ReportWords::tracks(const DiscReport& report)

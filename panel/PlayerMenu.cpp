@@ -1,5 +1,7 @@
 #include "panel/PlayerMenu.h"
 
+#include "core/EnglishPlural.h"
+
 #include "panel/SpokenMenuEntry.h"
 #include "player/CdPlayer.h"
 #include "player/NameSources.h"
@@ -32,12 +34,15 @@ QString PlayerMenu::spokenTrack(const TrackInfo& track)
 {
     const int seconds = track.sectorCount / DiscToc::SectorsPerSecond;
     const int minutes = seconds / 60;
-    const QString secondsSaid =
-        seconds % 60 == 1 ? tr("1 second") : tr("%1 seconds").arg(seconds % 60);
-    const QString length = minutes == 0
-                               ? secondsSaid
-                               : (minutes == 1 ? tr("1 minute") : tr("%1 minutes").arg(minutes)) +
-                                     QLatin1Char(' ') + secondsSaid;
+    const auto counted = [](const QString& said, int count) {
+        return QString::fromStdString(EnglishPlural::settled(said.toStdString(), count));
+    };
+    const QString secondsSaid = counted(tr("%n second(s)", nullptr, seconds % 60), seconds % 60);
+    //: A track's length: %1 its minutes, %2 its seconds, as said above.
+    const QString length =
+        minutes == 0
+            ? secondsSaid
+            : tr("%1 %2").arg(counted(tr("%n minute(s)", nullptr, minutes), minutes), secondsSaid);
     if (track.number == 0)
         return tr("Hidden track, %1").arg(length);
     return track.title.empty() ? tr("Track %1, %2").arg(track.number).arg(length)

@@ -1,5 +1,6 @@
 #include "player/CdPlayer.h"
 
+#include "core/EnglishPlural.h"
 #include "core/ThreadHandOff.h"
 #include "disc/DiscSource.h"
 
@@ -28,8 +29,10 @@ CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QO
       m_stream(m_ring), m_transport(*this)
 {
     qRegisterMetaType<DiscToc>("DiscToc");
-    m_transport.setTranslate([](const char* english) {
-        return QCoreApplication::translate("Transport", english).toStdString();
+    m_transport.setTranslate([](const char* english, int count) {
+        const std::string said =
+            QCoreApplication::translate("Transport", english, nullptr, count).toStdString();
+        return count >= 0 ? EnglishPlural::settled(said, count) : said;
     });
     m_stream.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     m_nothing.open(QIODevice::ReadOnly);

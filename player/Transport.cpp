@@ -1,5 +1,6 @@
 #include "player/Transport.h"
 
+#include "core/EnglishPlural.h"
 #include "player/PlaybackControl.h"
 
 #include <algorithm>
@@ -11,6 +12,9 @@
 // shown.
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(context, text) text
+#endif
+#ifndef QT_TRANSLATE_N_NOOP
+#define QT_TRANSLATE_N_NOOP(context, text) text
 #endif
 
 namespace {
@@ -467,22 +471,22 @@ Transport::Buttons Transport::buttons() const
 std::string Transport::display() const
 {
     if (!m_refusal.empty())
-        return m_translate(QT_TRANSLATE_NOOP("Transport", "Bad image"));
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "Bad image"), -1);
     switch (m_state) {
     case State::Closed:
-        return m_translate(QT_TRANSLATE_NOOP("Transport", "Press Load"));
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "Press Load"), -1);
     case State::Opening:
-        return m_translate(QT_TRANSLATE_NOOP("Transport", "Opening"));
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "Opening"), -1);
     case State::NoDrive:
-        return m_translate(QT_TRANSLATE_NOOP("Transport", "No drive"));
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "No drive"), -1);
     case State::NoDisc:
-        return m_translate(QT_TRANSLATE_NOOP("Transport", "No disc"));
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "No disc"), -1);
     case State::NoAudio:
-        return m_translate(QT_TRANSLATE_NOOP("Transport", "No audio"));
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "No audio"), -1);
     case State::NoSound:
-        return m_translate(QT_TRANSLATE_NOOP("Transport", "No sound"));
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "No sound"), -1);
     case State::ReadError:
-        return m_translate(QT_TRANSLATE_NOOP("Transport", "Read error"));
+        return m_translate(QT_TRANSLATE_NOOP("Transport", "Read error"), -1);
     case State::Stopped:
     case State::Playing:
     case State::Paused:
@@ -495,8 +499,8 @@ std::string Transport::trackTitle(const TrackInfo& track) const
 {
     if (!track.title.empty())
         return track.title;
-    return track.number == 0 ? m_translate(QT_TRANSLATE_NOOP("Transport", "Hidden track"))
-                             : filled(m_translate(QT_TRANSLATE_NOOP("Transport", "Track %1")),
+    return track.number == 0 ? m_translate(QT_TRANSLATE_NOOP("Transport", "Hidden track"), -1)
+                             : filled(m_translate(QT_TRANSLATE_NOOP("Transport", "Track %1"), -1),
                                       {std::to_string(track.number)});
 }
 
@@ -512,7 +516,8 @@ std::string Transport::details() const
     const TrackInfo& now = current();
     std::string title = byline(trackTitle(now), now.performer);
     if (now.preEmphasis)
-        title = filled(m_translate(QT_TRANSLATE_NOOP("Transport", "%1 (pre-emphasis)")), {title});
+        title =
+            filled(m_translate(QT_TRANSLATE_NOOP("Transport", "%1 (pre-emphasis)"), -1), {title});
     std::string text = twoDigits(now.number) + " " + title + "\n";
     if (!m_toc.title.empty() || !m_toc.performer.empty())
         text += byline(m_toc.title, m_toc.performer) + "\n";
@@ -523,9 +528,8 @@ std::string Transport::details() const
             ++tracks;
         }
     }
-    return text + filled(m_translate(tracks == 1 ? QT_TRANSLATE_NOOP("Transport", "%1 track, %2")
-                                                 : QT_TRANSLATE_NOOP("Transport", "%1 tracks, %2")),
-                         {std::to_string(tracks), clock(sectors)});
+    return text + filled(m_translate(QT_TRANSLATE_N_NOOP("Transport", "%n track(s), %1"), tracks),
+                         {clock(sectors)});
 }
 
 void Transport::setShuffle(bool shuffle)

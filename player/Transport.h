@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/EnglishPlural.h"
 #include "disc/DiscToc.h"
 
 #include <cstdint>
@@ -41,8 +42,9 @@ public:
     /// Previous restarts the track when more than this far into it.
     static constexpr int RestartThreshold = 2 * DiscToc::SectorsPerSecond;
 
-    /// The display's texts in the listener's language, from the English.
-    using Translate = std::function<std::string(const char* english)>;
+    /// The display's texts in the listener's language, from the English; `count` fills a %n and
+    /// picks its plural form, when not negative.
+    using Translate = std::function<std::string(const char* english, int count)>;
 
     explicit Transport(PlaybackControl& playback);
     void setTranslate(Translate translate) { m_translate = std::move(translate); }
@@ -168,8 +170,14 @@ private:
     void replan();
 
     PlaybackControl& m_playback;
-    Translate m_translate = [](const char* english) {
-        return std::string(english);
+    Translate m_translate = [](const char* english, int count) {
+        const std::string text(english);
+        const auto at = text.find("%n");
+        if (count < 0 || at == std::string::npos)
+            return text;
+        std::string filled = text.substr(0, at);
+        filled.append(std::to_string(count)).append(text, at + 2);
+        return EnglishPlural::settled(filled, count);
     };
     State m_state = State::Closed;
     DiscToc m_toc;

@@ -1,6 +1,7 @@
 #include "startup/DiscTasks.h"
 
 #include "VersionRecord.h"
+#include "core/EnglishPlural.h"
 #include "disc/CoverPicture.h"
 #include "discjobs/ReportWords.h"
 #include "discjobs/SaveDiscJob.h"
@@ -226,8 +227,9 @@ int saveImage(const CommandLine& line)
             QString line =
                 CommandLine::tr("Track %1 read: %2").arg(track.number).arg(copyCrcWords(track));
             if (track.rereads > 0)
-                line += track.rereads == 1 ? CommandLine::tr(" (1 re-read)")
-                                           : CommandLine::tr(" (%1 re-reads)").arg(track.rereads);
+                line += QString::fromStdString(EnglishPlural::settled(
+                    CommandLine::tr(" (%n re-read(s))", nullptr, track.rereads).toStdString(),
+                    track.rereads));
             terminal.line(line);
         });
     QObject::connect(&saving, &SaveDiscJob::finished, &saving, [&](const DiscReport& report) {

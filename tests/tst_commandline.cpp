@@ -1,4 +1,6 @@
+#include "discjobs/ReportWords.h"
 #include "messages/AboutText.h"
+#include "panel/PlayerMenu.h"
 #include "startup/CommandLine.h"
 #include "support/TextTable.h"
 #include "translations/Translations.h"
@@ -193,6 +195,49 @@ the C locale | C, de |
         for (const QString& paragraph : paragraphs)
             QVERIFY2(!translator.translate("AboutText", qPrintable(paragraph)).isEmpty(),
                      qPrintable(paragraph));
+    }
+
+    void numbersTakeTheLanguagesPluralForms_data()
+    {
+        // "accurate k n": k of n tracks accurate; "length s": a track of s seconds.
+        addTextRows("language what said", R"(
+English, one of one | en | accurate 1 1 | 1 of 1 track accurate
+English, one of twelve | en | accurate 1 12 | 1 of 12 tracks accurate
+English, a minute and a second | en | length 61 | Track 1, 1 minute 1 second
+English, no second | en | length 0 | Track 1, 0 seconds
+French, one of one | fr | accurate 1 1 | 1 sur 1 piste exacte
+French, two of twelve | fr | accurate 2 12 | 2 sur 12 pistes exactes
+French, no second | fr | length 0 | Piste 1, 0 seconde
+French, minutes and seconds | fr | length 125 | Piste 1, 2 minutes et 5 secondes
+Brazilian, no second | pt_BR | length 0 | Faixa 1, 0 segundo
+Brazilian, one of one | pt_BR | accurate 1 1 | 1 de 1 faixa exata
+German, one minute | de | length 60 | Titel 1, 1 Minute und 0 Sekunden
+)");
+    }
+    void numbersTakeTheLanguagesPluralForms()
+    {
+        QTranslator translator;
+        QVERIFY(cell("language") == "en" ||
+                translator.load("spindella_" + cell("language"), ":/i18n"));
+        QCoreApplication::installTranslator(&translator);
+        const auto removal = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        const QStringList what = cell("what").split(' ');
+        QString said;
+        if (what[0] == "accurate") {
+            DiscReport report;
+            for (int n = 0; n < what[2].toInt(); ++n) {
+                TrackResult& track = report.tracks.emplace_back();
+                track.accurateRip = n < what[1].toInt() ? ImageLog::AccurateRip::Accurate
+                                                        : ImageLog::AccurateRip::NotInDatabase;
+            }
+            said = ReportWords::summary(report);
+        } else {
+            TrackInfo track{};
+            track.number = 1;
+            track.sectorCount = what[1].toInt() * DiscToc::SectorsPerSecond;
+            said = PlayerMenu::spokenTrack(track);
+        }
+        QCOMPARE(said, cell("said"));
     }
 };
 

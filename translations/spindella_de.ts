@@ -209,14 +209,6 @@ Mehr dazu in %1(1).
         <translation>Titel %1 gelesen: %2</translation>
     </message>
     <message>
-        <source> (1 re-read)</source>
-        <translation> (1 Lesewiederholung)</translation>
-    </message>
-    <message>
-        <source> (%1 re-reads)</source>
-        <translation> (%1 Lesewiederholungen)</translation>
-    </message>
-    <message>
         <source>Saved in %1: %2</source>
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Gespeichert in %1: %2</translation>
@@ -230,6 +222,13 @@ Mehr dazu in %1(1).
         <source>copy CRC %1, some sectors never read alike twice</source>
         <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>Kopier-CRC %1, einige Sektoren lasen nie zweimal gleich</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n re-read(s))</source>
+        <translation>
+            <numerusform> (%n Lesewiederholung)</numerusform>
+            <numerusform> (%n Lesewiederholungen)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -335,22 +334,6 @@ Mehr dazu in %1(1).
 <context>
     <name>PlayerMenu</name>
     <message>
-        <source>1 second</source>
-        <translation>1 Sekunde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 Sekunden</translation>
-    </message>
-    <message>
-        <source>1 minute</source>
-        <translation>1 Minute</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 Minuten</translation>
-    </message>
-    <message>
         <source>Hidden track, %1</source>
         <translation>Versteckter Titel, %1</translation>
     </message>
@@ -398,6 +381,25 @@ Mehr dazu in %1(1).
         <source>Track %1, %2, %3</source>
         <translation>Titel %1, %2, %3</translation>
     </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A track&apos;s length: %1 its minutes, %2 its seconds, as said above.</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>
@@ -419,14 +421,6 @@ Mehr dazu in %1(1).
         <translation>nicht geprüft</translation>
     </message>
     <message>
-        <source>%1 of %2 tracks differ from AccurateRip&apos;s</source>
-        <translation>Abweichung von AccurateRip bei %1 von %2 Titeln</translation>
-    </message>
-    <message>
-        <source>%1 of %2 tracks have sectors whose reads never agreed</source>
-        <translation>bei %1 von %2 Titeln stimmten die Lesevorgänge mancher Sektoren nie überein</translation>
-    </message>
-    <message>
         <source>the disc is not in the AccurateRip database</source>
         <translation>die CD ist nicht in der AccurateRip-Datenbank</translation>
     </message>
@@ -435,12 +429,29 @@ Mehr dazu in %1(1).
         <translation>nicht mit AccurateRip geprüft</translation>
     </message>
     <message>
-        <source>%1 of %2 tracks accurate</source>
-        <translation>%1 von %2 Titeln korrekt</translation>
-    </message>
-    <message>
         <source>Track %1: %2</source>
         <translation>Titel %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) differ from AccurateRip&apos;s</source>
+        <translation>
+            <numerusform>Abweichung von AccurateRip bei %1 von %n Titel</numerusform>
+            <numerusform>Abweichung von AccurateRip bei %1 von %n Titeln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) have sectors whose reads never agreed</source>
+        <translation>
+            <numerusform>bei %1 von %n Titel stimmten die Lesevorgänge mancher Sektoren nie überein</numerusform>
+            <numerusform>bei %1 von %n Titeln stimmten die Lesevorgänge mancher Sektoren nie überein</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) accurate</source>
+        <translation>
+            <numerusform>%1 von %n Titel korrekt</numerusform>
+            <numerusform>%1 von %n Titeln korrekt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -496,13 +507,12 @@ Mehr dazu in %1(1).
         <source>%1 (pre-emphasis)</source>
         <translation>%1 (Pre-Emphasis)</translation>
     </message>
-    <message>
-        <source>%1 track, %2</source>
-        <translation>%1 Titel, %2</translation>
-    </message>
-    <message>
-        <source>%1 tracks, %2</source>
-        <translation>%1 Titel, %2</translation>
+    <message numerus="yes">
+        <source>%n track(s), %1</source>
+        <translation>
+            <numerusform>%n Titel, %1</numerusform>
+            <numerusform>%n Titel, %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -210,14 +210,6 @@ Consulte %1(1) para más información.
         <translation>Pista %1 leída: %2</translation>
     </message>
     <message>
-        <source> (1 re-read)</source>
-        <translation> (1 relectura)</translation>
-    </message>
-    <message>
-        <source> (%1 re-reads)</source>
-        <translation> (%1 relecturas)</translation>
-    </message>
-    <message>
         <source>Saved in %1: %2</source>
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Guardado en %1: %2</translation>
@@ -231,6 +223,13 @@ Consulte %1(1) para más información.
         <source>copy CRC %1, some sectors never read alike twice</source>
         <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>CRC de copia %1, algunos sectores nunca se leyeron igual dos veces</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n re-read(s))</source>
+        <translation>
+            <numerusform> (%n relectura)</numerusform>
+            <numerusform> (%n relecturas)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -336,22 +335,6 @@ Consulte %1(1) para más información.
 <context>
     <name>PlayerMenu</name>
     <message>
-        <source>1 second</source>
-        <translation>1 segundo</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 segundos</translation>
-    </message>
-    <message>
-        <source>1 minute</source>
-        <translation>1 minuto</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minutos</translation>
-    </message>
-    <message>
         <source>Hidden track, %1</source>
         <translation>Pista oculta, %1</translation>
     </message>
@@ -399,6 +382,25 @@ Consulte %1(1) para más información.
         <source>Track %1, %2, %3</source>
         <translation>Pista %1, %2, %3</translation>
     </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A track&apos;s length: %1 its minutes, %2 its seconds, as said above.</extracomment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>
@@ -420,14 +422,6 @@ Consulte %1(1) para más información.
         <translation>sin comprobar</translation>
     </message>
     <message>
-        <source>%1 of %2 tracks differ from AccurateRip&apos;s</source>
-        <translation>diferencias con AccurateRip en %1 de %2 pistas</translation>
-    </message>
-    <message>
-        <source>%1 of %2 tracks have sectors whose reads never agreed</source>
-        <translation>en %1 de %2 pistas hay sectores cuyas lecturas nunca coincidieron</translation>
-    </message>
-    <message>
         <source>the disc is not in the AccurateRip database</source>
         <translation>el disco no está en la base de datos de AccurateRip</translation>
     </message>
@@ -436,12 +430,29 @@ Consulte %1(1) para más información.
         <translation>sin comprobar con AccurateRip</translation>
     </message>
     <message>
-        <source>%1 of %2 tracks accurate</source>
-        <translation>%1 de %2 pistas exactas</translation>
-    </message>
-    <message>
         <source>Track %1: %2</source>
         <translation>Pista %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) differ from AccurateRip&apos;s</source>
+        <translation>
+            <numerusform>diferencias con AccurateRip en %1 de %n pista</numerusform>
+            <numerusform>diferencias con AccurateRip en %1 de %n pistas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) have sectors whose reads never agreed</source>
+        <translation>
+            <numerusform>en %1 de %n pista hay sectores cuyas lecturas nunca coincidieron</numerusform>
+            <numerusform>en %1 de %n pistas hay sectores cuyas lecturas nunca coincidieron</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) accurate</source>
+        <translation>
+            <numerusform>%1 de %n pista exacta</numerusform>
+            <numerusform>%1 de %n pistas exactas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -497,13 +508,12 @@ Consulte %1(1) para más información.
         <source>%1 (pre-emphasis)</source>
         <translation>%1 (preénfasis)</translation>
     </message>
-    <message>
-        <source>%1 track, %2</source>
-        <translation>%1 pista, %2</translation>
-    </message>
-    <message>
-        <source>%1 tracks, %2</source>
-        <translation>%1 pistas, %2</translation>
+    <message numerus="yes">
+        <source>%n track(s), %1</source>
+        <translation>
+            <numerusform>%n pista, %1</numerusform>
+            <numerusform>%n pistas, %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

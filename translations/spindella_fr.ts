@@ -210,14 +210,6 @@ Pour en savoir plus, voir %1(1).
         <translation>Piste %1 lue : %2</translation>
     </message>
     <message>
-        <source> (1 re-read)</source>
-        <translation> (1 relecture)</translation>
-    </message>
-    <message>
-        <source> (%1 re-reads)</source>
-        <translation> (%1 relectures)</translation>
-    </message>
-    <message>
         <source>Saved in %1: %2</source>
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Enregistré dans %1 : %2</translation>
@@ -231,6 +223,13 @@ Pour en savoir plus, voir %1(1).
         <source>copy CRC %1, some sectors never read alike twice</source>
         <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>CRC de copie %1, certains secteurs n’ont jamais été lus deux fois à l’identique</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n re-read(s))</source>
+        <translation>
+            <numerusform> (%n relecture)</numerusform>
+            <numerusform> (%n relectures)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -336,22 +335,6 @@ Pour en savoir plus, voir %1(1).
 <context>
     <name>PlayerMenu</name>
     <message>
-        <source>1 second</source>
-        <translation>1 seconde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 secondes</translation>
-    </message>
-    <message>
-        <source>1 minute</source>
-        <translation>1 minute</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minutes</translation>
-    </message>
-    <message>
         <source>Hidden track, %1</source>
         <translation>Piste cachée, %1</translation>
     </message>
@@ -399,6 +382,25 @@ Pour en savoir plus, voir %1(1).
         <source>Track %1, %2, %3</source>
         <translation>Piste %1, %2, %3</translation>
     </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A track&apos;s length: %1 its minutes, %2 its seconds, as said above.</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>
@@ -420,14 +422,6 @@ Pour en savoir plus, voir %1(1).
         <translation>non vérifiée</translation>
     </message>
     <message>
-        <source>%1 of %2 tracks differ from AccurateRip&apos;s</source>
-        <translation>différences avec AccurateRip sur %1 des %2 pistes</translation>
-    </message>
-    <message>
-        <source>%1 of %2 tracks have sectors whose reads never agreed</source>
-        <translation>sur %1 des %2 pistes, des secteurs n&apos;ont jamais été lus à l&apos;identique</translation>
-    </message>
-    <message>
         <source>the disc is not in the AccurateRip database</source>
         <translation>le disque n&apos;est pas dans la base de données d&apos;AccurateRip</translation>
     </message>
@@ -436,12 +430,29 @@ Pour en savoir plus, voir %1(1).
         <translation>aucune vérification auprès d&apos;AccurateRip</translation>
     </message>
     <message>
-        <source>%1 of %2 tracks accurate</source>
-        <translation>%1 sur %2 pistes exactes</translation>
-    </message>
-    <message>
         <source>Track %1: %2</source>
         <translation>Piste %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) differ from AccurateRip&apos;s</source>
+        <translation>
+            <numerusform>différences avec AccurateRip sur %1 de %n piste</numerusform>
+            <numerusform>différences avec AccurateRip sur %1 des %n pistes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) have sectors whose reads never agreed</source>
+        <translation>
+            <numerusform>sur %1 de %n piste, des secteurs n'ont jamais été lus à l'identique</numerusform>
+            <numerusform>sur %1 des %n pistes, des secteurs n'ont jamais été lus à l'identique</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) accurate</source>
+        <translation>
+            <numerusform>%1 sur %n piste exacte</numerusform>
+            <numerusform>%1 sur %n pistes exactes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -497,13 +508,12 @@ Pour en savoir plus, voir %1(1).
         <source>%1 (pre-emphasis)</source>
         <translation>%1 (préaccentuation)</translation>
     </message>
-    <message>
-        <source>%1 track, %2</source>
-        <translation>%1 piste, %2</translation>
-    </message>
-    <message>
-        <source>%1 tracks, %2</source>
-        <translation>%1 pistes, %2</translation>
+    <message numerus="yes">
+        <source>%n track(s), %1</source>
+        <translation>
+            <numerusform>%n piste, %1</numerusform>
+            <numerusform>%n pistes, %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

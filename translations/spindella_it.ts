@@ -210,14 +210,6 @@ Vedere %1(1) per saperne di più.
         <translation>Traccia %1 letta: %2</translation>
     </message>
     <message>
-        <source> (1 re-read)</source>
-        <translation> (1 rilettura)</translation>
-    </message>
-    <message>
-        <source> (%1 re-reads)</source>
-        <translation> (%1 riletture)</translation>
-    </message>
-    <message>
         <source>Saved in %1: %2</source>
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Salvato in %1: %2</translation>
@@ -231,6 +223,13 @@ Vedere %1(1) per saperne di più.
         <source>copy CRC %1, some sectors never read alike twice</source>
         <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>CRC della copia %1, alcuni settori non sono mai stati letti uguali due volte</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n re-read(s))</source>
+        <translation>
+            <numerusform> (%n rilettura)</numerusform>
+            <numerusform> (%n riletture)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -336,22 +335,6 @@ Vedere %1(1) per saperne di più.
 <context>
     <name>PlayerMenu</name>
     <message>
-        <source>1 second</source>
-        <translation>1 secondo</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 secondi</translation>
-    </message>
-    <message>
-        <source>1 minute</source>
-        <translation>1 minuto</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minuti</translation>
-    </message>
-    <message>
         <source>Hidden track, %1</source>
         <translation>Traccia nascosta, %1</translation>
     </message>
@@ -399,6 +382,25 @@ Vedere %1(1) per saperne di più.
         <source>Track %1, %2, %3</source>
         <translation>Traccia %1, %2, %3</translation>
     </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A track&apos;s length: %1 its minutes, %2 its seconds, as said above.</extracomment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>
@@ -420,14 +422,6 @@ Vedere %1(1) per saperne di più.
         <translation>non verificata</translation>
     </message>
     <message>
-        <source>%1 of %2 tracks differ from AccurateRip&apos;s</source>
-        <translation>differenze rispetto ad AccurateRip in %1 delle %2 tracce</translation>
-    </message>
-    <message>
-        <source>%1 of %2 tracks have sectors whose reads never agreed</source>
-        <translation>in %1 delle %2 tracce ci sono settori le cui letture non hanno mai coinciso</translation>
-    </message>
-    <message>
         <source>the disc is not in the AccurateRip database</source>
         <translation>il disco non è nel database di AccurateRip</translation>
     </message>
@@ -436,12 +430,29 @@ Vedere %1(1) per saperne di più.
         <translation>nessuna verifica con AccurateRip</translation>
     </message>
     <message>
-        <source>%1 of %2 tracks accurate</source>
-        <translation>%1 su %2 tracce accurate</translation>
-    </message>
-    <message>
         <source>Track %1: %2</source>
         <translation>Traccia %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) differ from AccurateRip&apos;s</source>
+        <translation>
+            <numerusform>differenze rispetto ad AccurateRip in %1 di %n traccia</numerusform>
+            <numerusform>differenze rispetto ad AccurateRip in %1 delle %n tracce</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) have sectors whose reads never agreed</source>
+        <translation>
+            <numerusform>in %1 di %n traccia ci sono settori le cui letture non hanno mai coinciso</numerusform>
+            <numerusform>in %1 delle %n tracce ci sono settori le cui letture non hanno mai coinciso</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) accurate</source>
+        <translation>
+            <numerusform>%1 su %n traccia accurata</numerusform>
+            <numerusform>%1 su %n tracce accurate</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -497,13 +508,12 @@ Vedere %1(1) per saperne di più.
         <source>%1 (pre-emphasis)</source>
         <translation>%1 (pre-enfasi)</translation>
     </message>
-    <message>
-        <source>%1 track, %2</source>
-        <translation>%1 traccia, %2</translation>
-    </message>
-    <message>
-        <source>%1 tracks, %2</source>
-        <translation>%1 tracce, %2</translation>
+    <message numerus="yes">
+        <source>%n track(s), %1</source>
+        <translation>
+            <numerusform>%n traccia, %1</numerusform>
+            <numerusform>%n tracce, %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -209,14 +209,6 @@ Zie %1(1) voor meer.
         <translation>Nummer %1 gelezen: %2</translation>
     </message>
     <message>
-        <source> (1 re-read)</source>
-        <translation> (1 leesherhaling)</translation>
-    </message>
-    <message>
-        <source> (%1 re-reads)</source>
-        <translation> (%1 leesherhalingen)</translation>
-    </message>
-    <message>
         <source>Saved in %1: %2</source>
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Opgeslagen in %1: %2</translation>
@@ -230,6 +222,13 @@ Zie %1(1) voor meer.
         <source>copy CRC %1, some sectors never read alike twice</source>
         <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>kopie-CRC %1, sommige sectoren werden nooit twee keer gelijk gelezen</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n re-read(s))</source>
+        <translation>
+            <numerusform> (%n leesherhaling)</numerusform>
+            <numerusform> (%n leesherhalingen)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -335,22 +334,6 @@ Zie %1(1) voor meer.
 <context>
     <name>PlayerMenu</name>
     <message>
-        <source>1 second</source>
-        <translation>1 seconde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 seconden</translation>
-    </message>
-    <message>
-        <source>1 minute</source>
-        <translation>1 minuut</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minuten</translation>
-    </message>
-    <message>
         <source>Hidden track, %1</source>
         <translation>Verborgen nummer, %1</translation>
     </message>
@@ -398,6 +381,25 @@ Zie %1(1) voor meer.
         <source>Track %1, %2, %3</source>
         <translation>Nummer %1, %2, %3</translation>
     </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n seconden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A track&apos;s length: %1 its minutes, %2 its seconds, as said above.</extracomment>
+        <translation>%1 en %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuut</numerusform>
+            <numerusform>%n minuten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>
@@ -419,14 +421,6 @@ Zie %1(1) voor meer.
         <translation>niet gecontroleerd</translation>
     </message>
     <message>
-        <source>%1 of %2 tracks differ from AccurateRip&apos;s</source>
-        <translation>afwijkingen van AccurateRip bij %1 van de %2 nummers</translation>
-    </message>
-    <message>
-        <source>%1 of %2 tracks have sectors whose reads never agreed</source>
-        <translation>bij %1 van de %2 nummers zijn er sectoren waarvan de lezingen nooit overeenkwamen</translation>
-    </message>
-    <message>
         <source>the disc is not in the AccurateRip database</source>
         <translation>de cd staat niet in de database van AccurateRip</translation>
     </message>
@@ -435,12 +429,29 @@ Zie %1(1) voor meer.
         <translation>niet gecontroleerd met AccurateRip</translation>
     </message>
     <message>
-        <source>%1 of %2 tracks accurate</source>
-        <translation>%1 van %2 nummers accuraat</translation>
-    </message>
-    <message>
         <source>Track %1: %2</source>
         <translation>Nummer %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) differ from AccurateRip&apos;s</source>
+        <translation>
+            <numerusform>afwijkingen van AccurateRip bij %1 van %n nummer</numerusform>
+            <numerusform>afwijkingen van AccurateRip bij %1 van de %n nummers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) have sectors whose reads never agreed</source>
+        <translation>
+            <numerusform>bij %1 van %n nummer zijn er sectoren waarvan de lezingen nooit overeenkwamen</numerusform>
+            <numerusform>bij %1 van de %n nummers zijn er sectoren waarvan de lezingen nooit overeenkwamen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) accurate</source>
+        <translation>
+            <numerusform>%1 van %n nummer accuraat</numerusform>
+            <numerusform>%1 van %n nummers accuraat</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -496,13 +507,12 @@ Zie %1(1) voor meer.
         <source>%1 (pre-emphasis)</source>
         <translation>%1 (pre-emphasis)</translation>
     </message>
-    <message>
-        <source>%1 track, %2</source>
-        <translation>%1 nummer, %2</translation>
-    </message>
-    <message>
-        <source>%1 tracks, %2</source>
-        <translation>%1 nummers, %2</translation>
+    <message numerus="yes">
+        <source>%n track(s), %1</source>
+        <translation>
+            <numerusform>%n nummer, %1</numerusform>
+            <numerusform>%n nummers, %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

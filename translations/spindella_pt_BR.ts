@@ -210,14 +210,6 @@ Veja %1(1) para mais informações.
         <translation>Faixa %1 lida: %2</translation>
     </message>
     <message>
-        <source> (1 re-read)</source>
-        <translation> (1 releitura)</translation>
-    </message>
-    <message>
-        <source> (%1 re-reads)</source>
-        <translation> (%1 releituras)</translation>
-    </message>
-    <message>
         <source>Saved in %1: %2</source>
         <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Salvo em %1: %2</translation>
@@ -231,6 +223,13 @@ Veja %1(1) para mais informações.
         <source>copy CRC %1, some sectors never read alike twice</source>
         <extracomment>%1 is a CRC in hexadecimal.</extracomment>
         <translation>CRC da cópia %1, alguns setores nunca foram lidos iguais duas vezes</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n re-read(s))</source>
+        <translation>
+            <numerusform> (%n releitura)</numerusform>
+            <numerusform> (%n releituras)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -336,22 +335,6 @@ Veja %1(1) para mais informações.
 <context>
     <name>PlayerMenu</name>
     <message>
-        <source>1 second</source>
-        <translation>1 segundo</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 segundos</translation>
-    </message>
-    <message>
-        <source>1 minute</source>
-        <translation>1 minuto</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minutos</translation>
-    </message>
-    <message>
         <source>Hidden track, %1</source>
         <translation>Faixa oculta, %1</translation>
     </message>
@@ -399,6 +382,25 @@ Veja %1(1) para mais informações.
         <source>Track %1, %2, %3</source>
         <translation>Faixa %1, %2, %3</translation>
     </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A track&apos;s length: %1 its minutes, %2 its seconds, as said above.</extracomment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>
@@ -420,14 +422,6 @@ Veja %1(1) para mais informações.
         <translation>não verificada</translation>
     </message>
     <message>
-        <source>%1 of %2 tracks differ from AccurateRip&apos;s</source>
-        <translation>diferenças em relação ao AccurateRip em %1 de %2 faixas</translation>
-    </message>
-    <message>
-        <source>%1 of %2 tracks have sectors whose reads never agreed</source>
-        <translation>em %1 de %2 faixas há setores cujas leituras nunca coincidiram</translation>
-    </message>
-    <message>
         <source>the disc is not in the AccurateRip database</source>
         <translation>o disco não está no banco de dados do AccurateRip</translation>
     </message>
@@ -436,12 +430,29 @@ Veja %1(1) para mais informações.
         <translation>sem verificação com o AccurateRip</translation>
     </message>
     <message>
-        <source>%1 of %2 tracks accurate</source>
-        <translation>%1 de %2 faixas exatas</translation>
-    </message>
-    <message>
         <source>Track %1: %2</source>
         <translation>Faixa %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) differ from AccurateRip&apos;s</source>
+        <translation>
+            <numerusform>diferenças em relação ao AccurateRip em %1 de %n faixa</numerusform>
+            <numerusform>diferenças em relação ao AccurateRip em %1 de %n faixas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) have sectors whose reads never agreed</source>
+        <translation>
+            <numerusform>em %1 de %n faixa há setores cujas leituras nunca coincidiram</numerusform>
+            <numerusform>em %1 de %n faixas há setores cujas leituras nunca coincidiram</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n track(s) accurate</source>
+        <translation>
+            <numerusform>%1 de %n faixa exata</numerusform>
+            <numerusform>%1 de %n faixas exatas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -497,13 +508,12 @@ Veja %1(1) para mais informações.
         <source>%1 (pre-emphasis)</source>
         <translation>%1 (pré-ênfase)</translation>
     </message>
-    <message>
-        <source>%1 track, %2</source>
-        <translation>%1 faixa, %2</translation>
-    </message>
-    <message>
-        <source>%1 tracks, %2</source>
-        <translation>%1 faixas, %2</translation>
+    <message numerus="yes">
+        <source>%n track(s), %1</source>
+        <translation>
+            <numerusform>%n faixa, %1</numerusform>
+            <numerusform>%n faixas, %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
