@@ -11,9 +11,9 @@ namespace {
 constexpr unsigned FramesPerSector = 588;
 constexpr unsigned LeadOutNumber = 170;
 /// The two seconds before every disc's first track, which a CD's lead-in counts.
-constexpr FLAC__uint64 TwoSeconds = 2 * 44100;
+constexpr FLAC__uint64 TwoSeconds = 2ULL * 44100;
 /// Longer silence left out before track 1 is no pressed disc's.
-constexpr FLAC__uint64 MostPregapSectors = 10 * 60 * 75;
+constexpr FLAC__uint64 MostPregapSectors = 10ULL * 60 * 75;
 /// A title longer than this is cut, as a sheet's line would be.
 constexpr std::size_t MostNameBytes = 1000;
 

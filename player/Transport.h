@@ -171,7 +171,7 @@ private:
 
     PlaybackControl& m_playback;
     Translate m_translate = [](const char* english, int count) {
-        const std::string text(english);
+        std::string text(english);
         const auto at = text.find("%n");
         if (count < 0 || at == std::string::npos)
             return text;
