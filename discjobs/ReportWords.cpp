@@ -49,6 +49,13 @@ QString ReportWords::summary(const DiscReport& report)
                  count(ImageLog::AccurateRip::Accurate));
 }
 
+QString ReportWords::said(const Reason& reason)
+{
+    return QString::fromStdString(reason.said([](const char* english) {
+        return QCoreApplication::translate("Reason", english).toStdString();
+    }));
+}
+
 QStringList ReportWords::tracks(const DiscReport& report)
 {
     QStringList lines;

@@ -71,14 +71,17 @@ void SaveDiscJob::open(std::shared_ptr<DiscSource> source, const std::string& dr
             drive.empty() ? job->source->drives() : std::vector<std::string>{drive};
         DiscPick picked = DiscPick::from(*job->source, drives);
         job->reader = std::move(picked.reader);
-        std::string why;
+        Reason why;
         if (drives.empty())
-            why = "there is no CD drive";
+            why = Reason(QT_TRANSLATE_NOOP("Reason", "there is no CD drive"));
         else if (!job->reader)
-            why = job->source->whyNot().empty() ? "there is no disc in " + picked.drive
-                                                : job->source->whyNot();
+            why = job->source->whyNot().empty()
+                      ? Reason(QT_TRANSLATE_NOOP("Reason", "there is no disc in %1"),
+                               {Reason::verbatim(picked.drive)})
+                      : Reason::verbatim(job->source->whyNot());
         else if (job->reader->toc().audioTracks().empty())
-            why = "the disc in " + picked.drive + " has no audio tracks";
+            why = Reason(QT_TRANSLATE_NOOP("Reason", "the disc in %1 has no audio tracks"),
+                         {Reason::verbatim(picked.drive)});
         DiscToc toc;
         DiscReader::DriveModel model;
         if (why.empty()) {
@@ -100,7 +103,7 @@ void SaveDiscJob::open(std::shared_ptr<DiscSource> source, const std::string& dr
 void SaveDiscJob::opening(const DiscToc& toc, const DiscReader::DriveModel& drive)
 {
     if (m_cancel) {
-        fail("saving was cancelled");
+        fail(Reason(QT_TRANSLATE_NOOP("Reason", "saving was cancelled")));
         return;
     }
     m_step = Step::Opened;
@@ -127,7 +130,7 @@ void SaveDiscJob::save(const DiscToc& names, const QByteArray& cover,
 void SaveDiscJob::read(const AccurateRipClient::Offset& offset)
 {
     if (m_cancel) {
-        fail("saving was cancelled");
+        fail(Reason(QT_TRANSLATE_NOOP("Reason", "saving was cancelled")));
         return;
     }
     m_step = Step::Reading;
@@ -145,7 +148,7 @@ void SaveDiscJob::read(const AccurateRipClient::Offset& offset)
             m_workingFolder = folder;
         });
         const bool ok = job->saver->read(request, relay, m_cancel);
-        m_work.answer(this, [this, run, ok, error = job->saver->error(),
+        m_work.answer(this, [this, run, ok, error = job->saver->reason(),
                              tracks = job->saver->tracks(), id = job->saver->accurateRipId()] {
             if (run == m_run)
                 readDone(ok, error, tracks, id);
@@ -153,8 +156,7 @@ void SaveDiscJob::read(const AccurateRipClient::Offset& offset)
     });
 }
 
-void SaveDiscJob::readDone(bool ok, const std::string& error,
-                           const std::vector<TrackResult>& tracks,
+void SaveDiscJob::readDone(bool ok, const Reason& error, const std::vector<TrackResult>& tracks,
                            const std::optional<AccurateRipId>& id)
 {
     if (!ok) {
@@ -167,7 +169,7 @@ void SaveDiscJob::readDone(bool ok, const std::string& error,
         if (run != m_run)
             return;
         if (m_cancel) {
-            fail("saving was cancelled");
+            fail(Reason(QT_TRANSLATE_NOOP("Reason", "saving was cancelled")));
             return;
         }
         DiscReport::judge(m_tracks, id, records);
@@ -179,7 +181,7 @@ void SaveDiscJob::readDone(bool ok, const std::string& error,
         m_work.post([this, job = m_job, tracks = m_tracks, program, saved, run] {
             const bool ok = job->saver->keep(tracks, program, saved);
             m_work.answer(
-                this, [this, run, ok, error = job->saver->error(), folder = job->saver->folder()] {
+                this, [this, run, ok, error = job->saver->reason(), folder = job->saver->folder()] {
                     if (run == m_run)
                         kept(ok, error, folder);
                 });
@@ -191,7 +193,7 @@ void SaveDiscJob::readDone(bool ok, const std::string& error,
         judged(std::nullopt);
 }
 
-void SaveDiscJob::kept(bool ok, const std::string& error, const std::string& folder)
+void SaveDiscJob::kept(bool ok, const Reason& error, const std::string& folder)
 {
     if (!ok) {
         fail(error);
@@ -209,10 +211,10 @@ void SaveDiscJob::cancel()
     m_cancel = true;
     // Reading and writing see the flag themselves; a step waiting on this thread ends here.
     if (m_step == Step::Opened || m_step == Step::FindingOffset || m_step == Step::Asking)
-        fail("saving was cancelled");
+        fail(Reason(QT_TRANSLATE_NOOP("Reason", "saving was cancelled")));
 }
 
-std::string SaveDiscJob::abandon()
+Reason SaveDiscJob::abandon()
 {
     m_cancel = true;
     std::string folder;
@@ -223,10 +225,12 @@ std::string SaveDiscJob::abandon()
     std::error_code failed;
     if (!folder.empty())
         std::filesystem::remove_all(folder, failed);
-    return failed ? "cannot remove " + folder + ": " + failed.message() : std::string();
+    return failed ? Reason(QT_TRANSLATE_NOOP("Reason", "cannot remove %1: %2"),
+                           {Reason::verbatim(folder), Reason::verbatim(failed.message())})
+                  : Reason();
 }
 
-void SaveDiscJob::fail(const std::string& why)
+void SaveDiscJob::fail(const Reason& why)
 {
     DiscReport report;
     report.status = DiscReport::Status::NothingDone;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "accuraterip/AccurateRipClient.h"
+#include "core/Reason.h"
 #include "disc/DiscToc.h"
 #include "discjobs/WorkThread.h"
 #include "discsave/DiscReport.h"
@@ -44,7 +45,7 @@ public:
     /// For a program that ends at once, as a read may hang in the drive: removes the folder the
     /// saving is writing into, whatever its thread is doing. A kept folder stays. Returns why
     /// the folder could not be removed, or nothing.
-    std::string abandon();
+    Reason abandon();
     /// Between open() and finished().
     bool isBusy() const { return m_step != Step::Idle; }
 
@@ -64,12 +65,12 @@ private:
 
     void opening(const DiscToc& toc, const DiscReader::DriveModel& drive);
     void read(const AccurateRipClient::Offset& offset);
-    void readDone(bool ok, const std::string& error, const std::vector<TrackResult>& tracks,
+    void readDone(bool ok, const Reason& error, const std::vector<TrackResult>& tracks,
                   const std::optional<AccurateRipId>& id);
-    void kept(bool ok, const std::string& error, const std::string& folder);
+    void kept(bool ok, const Reason& error, const std::string& folder);
     /// Lets the drive and the working folder go, on the saving's thread, then tells finished().
     void finish(const DiscReport& report);
-    void fail(const std::string& why);
+    void fail(const Reason& why);
 
     AccurateRipClient m_accurateRip;
     Step m_step = Step::Idle;

@@ -17,8 +17,9 @@ void VerifyImageJob::start(const QString& path)
     m_busy = true;
     m_cancel = false;
     m_work.post([this, path = path.toStdString(), run = ++m_run] {
-        std::string error;
-        std::unique_ptr<ImageDiscReader> image = ImageDiscReader::open(path, error);
+        std::string fault;
+        std::unique_ptr<ImageDiscReader> image = ImageDiscReader::open(path, fault);
+        Reason error;
         std::vector<TrackResult> tracks;
         std::optional<AccurateRipId> id;
         if (image) {
@@ -31,10 +32,11 @@ void VerifyImageJob::start(const QString& path)
                 tracks = verifier.tracks();
                 id = AccurateRipId::of(image->toc());
             } else {
-                error = verifier.error();
+                error = verifier.reason();
             }
         } else {
-            error = path + " cannot be verified: " + error;
+            error = Reason(QT_TRANSLATE_NOOP("Reason", "%1 cannot be verified: %2"),
+                           {Reason::verbatim(path), Reason::verbatim(fault)});
         }
         m_work.answer(this, [this, run, error, tracks, id] {
             if (run != m_run)
@@ -61,11 +63,15 @@ void VerifyImageJob::read(const std::vector<TrackResult>& tracks,
         DiscReport::judge(report.tracks, id, records);
         report.status = DiscReport::statusOf(report.tracks);
         if (!id)
-            report.why = "the image's tracks name no disc AccurateRip could know";
+            report.why = Reason(QT_TRANSLATE_NOOP(
+                "Reason", "the image's tracks name no disc AccurateRip could know"));
         else if (!records)
-            report.why = AccurateRipClient::Settings::read().lookup
-                             ? "AccurateRip could not be asked, or answered nonsense"
-                             : "AccurateRip is not asked: lookup is off in the settings";
+            report.why = Reason(
+                AccurateRipClient::Settings::read().lookup
+                    ? QT_TRANSLATE_NOOP("Reason",
+                                        "AccurateRip could not be asked, or answered nonsense")
+                    : QT_TRANSLATE_NOOP("Reason",
+                                        "AccurateRip is not asked: lookup is off in the settings"));
         if (!report.why.empty())
             report.status = DiscReport::Status::NothingDone;
         finish(report);
@@ -82,7 +88,7 @@ void VerifyImageJob::cancel()
         return;
     m_cancel = true;
     DiscReport report;
-    report.why = "verifying was cancelled";
+    report.why = Reason(QT_TRANSLATE_NOOP("Reason", "verifying was cancelled"));
     ++m_run;
     finish(report);
 }

@@ -2,6 +2,7 @@
 
 #include "accuraterip/AccurateRipAnswer.h"
 #include "accuraterip/AccurateRipId.h"
+#include "core/Reason.h"
 #include "discsave/TrackResult.h"
 
 #include <optional>
@@ -23,7 +24,7 @@ struct DiscReport {
 
     Status status = Status::NothingDone;
     /// One line on what stopped it, for NothingDone.
-    std::string why;
+    Reason why;
     /// A saving's folder, where it was kept.
     std::string folder;
     std::vector<TrackResult> tracks;

@@ -188,10 +188,10 @@ void DiscSaver::discard()
     m_folder.discard();
 }
 
-bool DiscSaver::fail(const std::string& reason)
+bool DiscSaver::fail(const Reason& reason)
 {
-    if (m_error.empty())
-        m_error = reason;
+    if (m_reason.empty())
+        m_reason = reason;
     discard();
     return false;
 }
@@ -280,25 +280,28 @@ bool DiscSaver::holdsAudio(int firstSector, int endSector, const std::atomic<boo
 
 bool DiscSaver::read(const Request& request, Listener& listener, std::atomic<bool>& stop)
 {
-    if (m_read || !m_error.empty())
-        return fail("the disc was read twice");
+    if (m_read || !m_reason.empty())
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "the disc was read twice")));
     m_read = true;
     m_disc.readDetails();
     const DiscToc& disc = m_disc.toc();
     m_id = AccurateRipId::of(disc);
     const std::vector<const TrackInfo*> audio = audioTracks(disc);
     if (audio.empty())
-        return fail("the disc has no audio tracks");
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "the disc has no audio tracks")));
     const TrackInfo& first = *audio.front();
     const int end = audio.back()->endSector();
     if (first.firstSector < 0 || end > disc.leadOut || end > ImageDescription::MaxSectors)
-        return fail("the disc's table of contents makes no sense");
+        return fail(
+            Reason(QT_TRANSLATE_NOOP("Reason", "the disc's table of contents makes no sense")));
 
     const bool hidden = &first == &disc.tracks.front() && first.firstSector > 0 &&
                         holdsAudio(0, first.firstSector, stop);
     m_image = describe(disc, request, hidden);
     if (const std::string problem = m_image.problem(); !problem.empty())
-        return fail("the disc's table of contents makes no sense: " + problem);
+        return fail(
+            Reason(QT_TRANSLATE_NOOP("Reason", "the disc's table of contents makes no sense: %1"),
+                   {Reason::verbatim(problem)}));
     const int fileStart = end - m_image.sectors;
     m_performer = performerOf(request.names);
     m_title = titleOf(request.names, request.musicBrainzDiscId);
@@ -316,11 +319,11 @@ bool DiscSaver::read(const Request& request, Listener& listener, std::atomic<boo
         listener.writingInto(m_folder.path());
     if (!made ||
         !m_folder.writeFile(m_name + ".cue", CueSheetWriter::text(m_image, m_name + ".flac")))
-        return fail(m_folder.error());
+        return fail(m_folder.reason());
     m_flac = std::make_unique<FlacWriter>();
     if (!m_flac->open(m_folder.path() + "/" + m_name + ".flac", m_image,
                       (long long)m_image.sectors * Frames))
-        return fail(m_flac->error());
+        return fail(m_flac->reason());
 
     std::vector<TrackResult> tracks;
     std::vector<TrackSums::Stretch> stretches;
@@ -345,20 +348,22 @@ bool DiscSaver::read(const Request& request, Listener& listener, std::atomic<boo
         result = reader.read(fileStart, end, end, sink, stop);
     }
     if (sink.writeFailed())
-        return fail(m_flac->error());
+        return fail(m_flac->reason());
     switch (result.status) {
     case SecureReader::Status::Done:
         break;
     case SecureReader::Status::Cancelled:
         m_cancelled = true;
-        return fail("saving was cancelled");
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "saving was cancelled")));
     case SecureReader::Status::DriveGone:
-        return fail("the disc was taken out, or the drive stopped reading it");
+        return fail(Reason(QT_TRANSLATE_NOOP(
+            "Reason", "the disc was taken out, or the drive stopped reading it")));
     case SecureReader::Status::BadRange:
-        return fail("the disc's table of contents makes no sense");
+        return fail(
+            Reason(QT_TRANSLATE_NOOP("Reason", "the disc's table of contents makes no sense")));
     }
     if (!m_flac->finish())
-        return fail(m_flac->error());
+        return fail(m_flac->reason());
     m_flac.reset();
     m_tracks = sink.tracks();
     return true;
@@ -367,8 +372,8 @@ bool DiscSaver::read(const Request& request, Listener& listener, std::atomic<boo
 bool DiscSaver::keep(const std::vector<TrackResult>& judged, const std::string& program,
                      const std::string& saved)
 {
-    if (!m_read || !m_error.empty() || judged.size() != m_tracks.size())
-        return fail("there is no image read to keep");
+    if (!m_read || !m_reason.empty() || judged.size() != m_tracks.size())
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "there is no image read to keep")));
     ImageLog log;
     log.program = program;
     log.saved = saved;
@@ -385,6 +390,6 @@ bool DiscSaver::keep(const std::vector<TrackResult>& judged, const std::string& 
     log.tracks.assign(judged.begin(), judged.end());
     log.notes = m_notes;
     if (!m_folder.writeFile(m_name + ".log", log.text()) || !m_folder.keep(m_name))
-        return fail(m_folder.error());
+        return fail(m_folder.reason());
     return true;
 }

@@ -74,7 +74,8 @@ public:
     const std::optional<AccurateRipId>& accurateRipId() const { return m_id; }
     /// Once kept: the folder's path.
     const std::string& folder() const { return m_folder.path(); }
-    const std::string& error() const { return m_error; }
+    std::string error() const { return m_reason.english(); }
+    const Reason& reason() const { return m_reason; }
     bool cancelled() const { return m_cancelled; }
 
     /// The image of `disc` as `request` names it, the audio before track 1 kept where
@@ -87,7 +88,7 @@ public:
 
 private:
     class Sink;
-    bool fail(const std::string& reason);
+    bool fail(const Reason& reason);
     bool holdsAudio(int firstSector, int endSector, const std::atomic<bool>& stop);
 
     DiscReader& m_disc;
@@ -105,7 +106,7 @@ private:
     /// What the log says beyond the reading, e.g. a cover left out.
     std::vector<std::string> m_notes;
     std::vector<TrackResult> m_tracks;
-    std::string m_error;
+    Reason m_reason;
     bool m_cancelled = false;
     bool m_read = false;
 };

@@ -78,16 +78,17 @@ FlacWriter::~FlacWriter()
 
 bool FlacWriter::open(const std::string& path, const ImageDescription& image, long long frames)
 {
-    if (m_fd >= 0 || m_encoder || !m_error.empty())
-        return fail("the FLAC writer was opened twice");
+    if (m_fd >= 0 || m_encoder || !m_reason.empty())
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "the FLAC writer was opened twice")));
     if (const std::string problem = image.problem(); !problem.empty())
-        return fail(problem);
+        return fail(Reason::verbatim(problem));
     if (frames != static_cast<long long>(image.sectors) * ImageDescription::FramesPerSector)
-        return fail("the disc's length and the frames to write differ");
+        return fail(Reason(
+            QT_TRANSLATE_NOOP("Reason", "the disc's length and the frames to write differ")));
     m_frames = frames;
     m_encoder = FLAC__stream_encoder_new();
     if (!m_encoder)
-        return fail("out of memory");
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "out of memory")));
     if (!addMetadata(image))
         return false;
     FLAC__stream_encoder_set_channels(m_encoder, 2);
@@ -104,10 +105,10 @@ bool FlacWriter::open(const std::string& path, const ImageDescription& image, lo
         m_encoder, FlacWriterCallbacks::write, FlacWriterCallbacks::seek, FlacWriterCallbacks::tell,
         nullptr, this);
     if (status == FLAC__STREAM_ENCODER_INIT_STATUS_ENCODER_ERROR)
-        return failEncoding("cannot start");
+        return failEncoding(QT_TRANSLATE_NOOP("Reason", "cannot start"));
     if (status != FLAC__STREAM_ENCODER_INIT_STATUS_OK)
-        return fail(std::string("the FLAC encoder cannot start: ") +
-                    FLAC__StreamEncoderInitStatusString[status]);
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "the FLAC encoder cannot start: %1"),
+                           {Reason::verbatim(FLAC__StreamEncoderInitStatusString[status])}));
     m_buffer.resize(2 * ChunkFrames);
     return true;
 }
@@ -134,18 +135,18 @@ bool FlacWriter::addMetadata(const ImageDescription& image)
         !addTag(comments, "MUSICBRAINZ_ALBUMID", image.musicBrainzAlbumId) ||
         !addTag(comments, "MUSICBRAINZ_DISCID", image.musicBrainzDiscId) ||
         !addTag(comments, "CDTOC", image.cdToc))
-        return fail("out of memory");
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "out of memory")));
 
     FLAC__StreamMetadata* seekTable = block(FLAC__METADATA_TYPE_SEEKTABLE);
     if (!seekTable ||
         !FLAC__metadata_object_seektable_template_append_spaced_points_by_samples(
             seekTable, SeekPointSeconds * SampleRate, FLAC__uint64(m_frames)) ||
         !FLAC__metadata_object_seektable_template_sort(seekTable, true))
-        return fail("out of memory");
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "out of memory")));
 
     FLAC__StreamMetadata* cueSheet = block(FLAC__METADATA_TYPE_CUESHEET);
     if (!cueSheet)
-        return fail("out of memory");
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "out of memory")));
     FLAC__StreamMetadata_CueSheet& sheet = cueSheet->data.cue_sheet;
     std::strncpy(sheet.media_catalog_number, image.catalog.c_str(),
                  sizeof sheet.media_catalog_number - 1);
@@ -156,7 +157,7 @@ bool FlacWriter::addMetadata(const ImageDescription& image)
     sheet.is_cd = true;
     for (unsigned n = 0; n <= image.tracks.size(); ++n) {
         if (!FLAC__metadata_object_cuesheet_insert_blank_track(cueSheet, n))
-            return fail("out of memory");
+            return fail(Reason(QT_TRANSLATE_NOOP("Reason", "out of memory")));
         FLAC__StreamMetadata_CueSheet_Track& track = sheet.tracks[n];
         if (n == image.tracks.size()) {
             track.number = 170;
@@ -171,23 +172,26 @@ bool FlacWriter::addMetadata(const ImageDescription& image)
         FLAC__StreamMetadata_CueSheet_Index index{};
         if (source.gap > 0 &&
             !FLAC__metadata_object_cuesheet_track_insert_index(cueSheet, n, 0, index))
-            return fail("out of memory");
+            return fail(Reason(QT_TRANSLATE_NOOP("Reason", "out of memory")));
         index.number = 1;
         index.offset = FLAC__uint64(source.gap) * ImageDescription::FramesPerSector;
         if (!FLAC__metadata_object_cuesheet_track_insert_index(cueSheet, n, track.num_indices,
                                                                index))
-            return fail("out of memory");
+            return fail(Reason(QT_TRANSLATE_NOOP("Reason", "out of memory")));
     }
     const char* violation = nullptr;
     if (!FLAC__metadata_object_cuesheet_is_legal(cueSheet, true, &violation))
-        return fail(std::string("the disc's layout is no CD's: ") + violation);
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "the disc's layout is no CD's: %1"),
+                           {Reason::verbatim(violation)}));
 
     if (!image.cover.empty()) {
         const std::optional<CoverPicture> cover = CoverPicture::read(image.cover);
         if (!cover)
-            return fail("the cover is neither a PNG nor a JPEG picture");
+            return fail(Reason(
+                QT_TRANSLATE_NOOP("Reason", "the cover is neither a PNG nor a JPEG picture")));
         if (image.cover.size() > CoverPicture::MostBytes)
-            return fail("the cover is larger than a FLAC file can hold");
+            return fail(Reason(
+                QT_TRANSLATE_NOOP("Reason", "the cover is larger than a FLAC file can hold")));
         FLAC__StreamMetadata* picture = block(FLAC__METADATA_TYPE_PICTURE);
         if (!picture ||
             !FLAC__metadata_object_picture_set_mime_type(
@@ -195,31 +199,32 @@ bool FlacWriter::addMetadata(const ImageDescription& image)
             !FLAC__metadata_object_picture_set_data(picture,
                                                     const_cast<FLAC__byte*>(image.cover.data()),
                                                     FLAC__uint32(image.cover.size()), true))
-            return fail("out of memory");
+            return fail(Reason(QT_TRANSLATE_NOOP("Reason", "out of memory")));
         picture->data.picture.type = FLAC__STREAM_METADATA_PICTURE_TYPE_FRONT_COVER;
         picture->data.picture.width = cover->width;
         picture->data.picture.height = cover->height;
         picture->data.picture.depth = cover->depth;
         picture->data.picture.colors = cover->colors;
         if (!FLAC__metadata_object_picture_is_legal(picture, &violation))
-            return fail(std::string("the cover cannot be kept: ") + violation);
+            return fail(Reason(QT_TRANSLATE_NOOP("Reason", "the cover cannot be kept: %1"),
+                               {Reason::verbatim(violation)}));
     }
 
     FLAC__StreamMetadata* padding = block(FLAC__METADATA_TYPE_PADDING);
     if (!padding)
-        return fail("out of memory");
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "out of memory")));
     padding->length = PaddingBytes;
     return true;
 }
 
 bool FlacWriter::write(std::span<const std::int16_t> samples)
 {
-    if (!m_error.empty())
+    if (!m_reason.empty())
         return false;
     if (!m_encoder || m_finished)
-        return fail("the FLAC writer is not open");
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "the FLAC writer is not open")));
     if (m_written + (static_cast<long long>(samples.size()) + m_hasLeft) / 2 > m_frames)
-        return fail("more audio came than the disc holds");
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "more audio came than the disc holds")));
     while (!samples.empty()) {
         std::size_t filled = 0;
         if (m_hasLeft) {
@@ -246,21 +251,21 @@ bool FlacWriter::write(std::span<const std::int16_t> samples)
 bool FlacWriter::encode(const std::int32_t* samples, long long frames)
 {
     if (!FLAC__stream_encoder_process_interleaved(m_encoder, samples, unsigned(frames)))
-        return failEncoding("stopped");
+        return failEncoding(QT_TRANSLATE_NOOP("Reason", "stopped"));
     m_written += frames;
     return true;
 }
 
 bool FlacWriter::finish()
 {
-    if (!m_error.empty())
+    if (!m_reason.empty())
         return false;
     if (!m_encoder || m_finished)
-        return fail("the FLAC writer is not open");
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "the FLAC writer is not open")));
     if (m_written != m_frames || m_hasLeft)
-        return fail("the audio ended before the disc's end");
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "the audio ended before the disc's end")));
     if (!FLAC__stream_encoder_finish(m_encoder))
-        return failEncoding("cannot end the file");
+        return failEncoding(QT_TRANSLATE_NOOP("Reason", "cannot end the file"));
     m_finished = true;
     if (::fsync(m_fd) != 0)
         return fail(FileError::describe(errno));
@@ -271,10 +276,10 @@ bool FlacWriter::finish()
     return true;
 }
 
-bool FlacWriter::fail(const std::string& reason)
+bool FlacWriter::fail(const Reason& reason)
 {
-    if (m_error.empty())
-        m_error = reason;
+    if (m_reason.empty())
+        m_reason = reason;
     return false;
 }
 
@@ -283,8 +288,10 @@ bool FlacWriter::failEncoding(const char* what)
     // A failure of the file is the one to tell; the encoder only saw its callback fail.
     if (m_fileError != 0)
         return fail(FileError::describe(m_fileError));
-    return fail(std::string("the FLAC encoder ") + what + ": " +
-                FLAC__stream_encoder_get_resolved_state_string(m_encoder));
+    return fail(
+        Reason(QT_TRANSLATE_NOOP("Reason", "the FLAC encoder %1: %2"),
+               {Reason(what),
+                Reason::verbatim(FLAC__stream_encoder_get_resolved_state_string(m_encoder))}));
 }
 
 void FlacWriter::closeFile()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Reason.h"
+
 #include "discsave/ImageDescription.h"
 
 #include <FLAC/stream_encoder.h>
@@ -30,10 +32,11 @@ public:
     /// After the last sample: completes the stream and its header and makes the file durable.
     bool finish();
 
-    const std::string& error() const { return m_error; }
+    std::string error() const { return m_reason.english(); }
+    const Reason& reason() const { return m_reason; }
 
 private:
-    bool fail(const std::string& reason);
+    bool fail(const Reason& reason);
     bool failEncoding(const char* what);
     bool encode(const std::int32_t* samples, long long frames);
     bool addMetadata(const ImageDescription& image);
@@ -50,7 +53,7 @@ private:
     int m_fd = -1;
     /// The errno of the file's last failure; 0 while it has none.
     int m_fileError = 0;
-    std::string m_error;
+    Reason m_reason;
     long long m_frames = 0;
     long long m_written = 0;
     /// Half a frame carried over to the next chunk.

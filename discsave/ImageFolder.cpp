@@ -53,7 +53,7 @@ ImageFolder::~ImageFolder()
 bool ImageFolder::create(const std::string& parent)
 {
     if (!m_path.empty())
-        return fail("the working folder was made twice");
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "the working folder was made twice")));
     // Not mkdtemp: its folder is private to the user, and the kept folder must get the
     // permissions any new folder gets.
     static constexpr char Letters[] =
@@ -69,17 +69,22 @@ bool ImageFolder::create(const std::string& parent)
             return true;
         }
         if (errno != EEXIST)
-            return fail("cannot make a folder in " + parent + ": " + FileError::describe(errno));
+            return fail(Reason(QT_TRANSLATE_NOOP("Reason", "cannot make a folder in %1: %2"),
+                               {Reason::verbatim(parent), FileError::describe(errno)}));
     }
-    return fail("cannot make a folder in " + parent + ": every name tried is taken");
+    return fail(
+        Reason(QT_TRANSLATE_NOOP("Reason", "cannot make a folder in %1: every name tried is taken"),
+               {Reason::verbatim(parent)}));
 }
 
 bool ImageFolder::writeFile(std::string_view name, std::string_view contents)
 {
     if (m_path.empty() || m_kept)
-        return fail("there is no working folder to write into");
+        return fail(
+            Reason(QT_TRANSLATE_NOOP("Reason", "there is no working folder to write into")));
     if (name.empty() || name.find('/') != std::string_view::npos)
-        return fail("a file's name must be one name, not a path");
+        return fail(
+            Reason(QT_TRANSLATE_NOOP("Reason", "a file's name must be one name, not a path")));
     const std::string path = m_path + '/' + std::string(name);
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
@@ -102,9 +107,10 @@ bool ImageFolder::writeFile(std::string_view name, std::string_view contents)
 bool ImageFolder::keep(const std::string& name)
 {
     if (m_path.empty() || m_kept)
-        return fail("there is no working folder to keep");
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "there is no working folder to keep")));
     if (name != safeName(name))
-        return fail(name + " cannot name a folder");
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "%1 cannot name a folder"),
+                           {Reason::verbatim(name)}));
     if (const int failed = syncPath(m_path); failed != 0)
         return fail(FileError::describe(failed));
     for (int copy = 1; copy < 1000; ++copy) {
@@ -122,7 +128,8 @@ bool ImageFolder::keep(const std::string& name)
             return fail(FileError::describe(unsynced));
         return true;
     }
-    return fail("there are already 999 copies of " + name);
+    return fail(Reason(QT_TRANSLATE_NOOP("Reason", "there are already 999 copies of %1"),
+                       {Reason::verbatim(name)}));
 }
 
 bool ImageFolder::discard()
@@ -132,15 +139,16 @@ bool ImageFolder::discard()
     std::error_code failed;
     std::filesystem::remove_all(m_path, failed);
     if (failed)
-        return fail("cannot remove " + m_path + ": " + failed.message());
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "cannot remove %1: %2"),
+                           {Reason::verbatim(m_path), Reason::verbatim(failed.message())}));
     m_path.clear();
     return true;
 }
 
-bool ImageFolder::fail(const std::string& reason)
+bool ImageFolder::fail(const Reason& reason)
 {
-    if (m_error.empty())
-        m_error = reason;
+    if (m_reason.empty())
+        m_reason = reason;
     return false;
 }
 

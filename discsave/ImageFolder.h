@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Reason.h"
+
 #include <string>
 #include <string_view>
 
@@ -31,17 +33,18 @@ public:
 
     /// The working folder, where the files are written; after keep(), where it now is.
     const std::string& path() const { return m_path; }
-    const std::string& error() const { return m_error; }
+    std::string error() const { return m_reason.english(); }
+    const Reason& reason() const { return m_reason; }
 
     /// A file or folder name made from a performer or title: one line of UTF-8 with no `/`, no
     /// straight double quote, no leading dot, at most MaxNameBytes; never empty, `.` or `..`.
     static std::string safeName(std::string_view text);
 
 private:
-    bool fail(const std::string& reason);
+    bool fail(const Reason& reason);
 
     std::string m_parent;
     std::string m_path;
-    std::string m_error;
+    Reason m_reason;
     bool m_kept = false;
 };

@@ -21,7 +21,7 @@ bool ImageVerifier::read(const Progress& progress, const std::atomic<bool>& canc
         if (track.audio && track.number >= 1 && track.sectorCount > 0)
             stretches.push_back({track.number, track.firstSector, 0});
     if (stretches.empty()) {
-        m_error = "the image has no audio tracks";
+        m_reason = Reason(QT_TRANSLATE_NOOP("Reason", "the image has no audio tracks"));
         return false;
     }
     const TrackInfo& last =
@@ -36,7 +36,7 @@ bool ImageVerifier::read(const Progress& progress, const std::atomic<bool>& canc
     if (first < 0 || end > disc.leadOut ||
         std::any_of(stretches.begin(), stretches.end(),
                     [](const TrackSums::Stretch& stretch) { return stretch.sectors <= 0; })) {
-        m_error = "the image's tracks make no sense";
+        m_reason = Reason(QT_TRANSLATE_NOOP("Reason", "the image's tracks make no sense"));
         return false;
     }
 
@@ -44,12 +44,13 @@ bool ImageVerifier::read(const Progress& progress, const std::atomic<bool>& canc
     std::vector<int16_t> samples(std::size_t(ChunkSectors) * SamplesPerSector);
     for (int sector = first; sector < end; sector += ChunkSectors) {
         if (cancel) {
-            m_error = "verifying was cancelled";
+            m_reason = Reason(QT_TRANSLATE_NOOP("Reason", "verifying was cancelled"));
             return false;
         }
         const int count = std::min(ChunkSectors, end - sector);
         if (!m_image.read(sector, count, samples.data())) {
-            m_error = "the image cannot be read at " + ImageDescription::time(sector);
+            m_reason = Reason(QT_TRANSLATE_NOOP("Reason", "the image cannot be read at %1"),
+                              {Reason::verbatim(ImageDescription::time(sector))});
             return false;
         }
         sums.copied(samples.data(), std::size_t(count) * 588);

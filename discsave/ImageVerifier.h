@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Reason.h"
+
 #include "discsave/TrackResult.h"
 
 #include <atomic>
@@ -23,10 +25,11 @@ public:
 
     /// The tracks read, in order; their places in sectors of the image's disc.
     const std::vector<TrackResult>& tracks() const { return m_tracks; }
-    const std::string& error() const { return m_error; }
+    std::string error() const { return m_reason.english(); }
+    const Reason& reason() const { return m_reason; }
 
 private:
     DiscReader& m_image;
     std::vector<TrackResult> m_tracks;
-    std::string m_error;
+    Reason m_reason;
 };

@@ -210,9 +210,10 @@ int saveImage(const CommandLine& line)
         &saving, [&saving] { saving.cancel(); },
         [&saving, &terminal] {
             terminal.end();
-            if (const std::string why = saving.abandon(); !why.empty())
-                Terminal::problem(text(why));
-            Terminal::problem(text("saving was cancelled"));
+            if (const Reason why = saving.abandon(); !why.empty())
+                Terminal::problem(ReportWords::said(why));
+            Terminal::problem(
+                ReportWords::said(Reason(QT_TRANSLATE_NOOP("Reason", "saving was cancelled"))));
         });
     QObject::connect(&saving, &SaveDiscJob::opened, &saving, [&](const DiscToc& toc) {
         const DiscIdentifier id = DiscIdentifier::of(toc);
@@ -236,7 +237,7 @@ int saveImage(const CommandLine& line)
         status = int(report.status);
         if (report.status == DiscReport::Status::NothingDone) {
             terminal.end();
-            Terminal::problem(text(report.why));
+            Terminal::problem(ReportWords::said(report.why));
         } else {
             for (const QString& track : ReportWords::tracks(report))
                 terminal.line(track);
@@ -274,7 +275,7 @@ int verifyImage(const CommandLine& line)
                          }
                          terminal.end();
                          if (!report.why.empty())
-                             Terminal::problem(text(report.why));
+                             Terminal::problem(ReportWords::said(report.why));
                          QCoreApplication::quit();
                      });
     verifying.start(line.imagePath());

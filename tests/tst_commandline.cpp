@@ -239,6 +239,31 @@ German, one minute | de | length 60 | Titel 1, 1 Minute und 0 Sekunden
         }
         QCOMPARE(said, cell("said"));
     }
+
+    void reasonsAreSaidWholeInTheListenersLanguage_data()
+    {
+        addTextRows("said", R"(
+English | cannot make a folder in /m/50%25 %1: the disk is full
+German | in /m/50%25 %1 kann kein Ordner angelegt werden: der Datenträger ist voll
+French | impossible de créer un dossier dans /m/50%25 %1 : le disque de stockage est plein
+)");
+    }
+    void reasonsAreSaidWholeInTheListenersLanguage()
+    {
+        const QString language = QString::fromUtf8(QTest::currentDataTag());
+        QTranslator translator;
+        QVERIFY(language == "English" ||
+                translator.load(language == "German" ? "spindella_de" : "spindella_fr", ":/i18n"));
+        QCoreApplication::installTranslator(&translator);
+        const auto removal = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        // A path that looks like placeholders is said as it is, and the parts are joined by the
+        // translation.
+        const Reason reason(QT_TRANSLATE_NOOP("Reason", "cannot make a folder in %1: %2"),
+                            {Reason::verbatim("/m/50%25 %1"),
+                             Reason(QT_TRANSLATE_NOOP("Reason", "the disk is full"))});
+        QCOMPARE(ReportWords::said(reason), cell("said"));
+        QCOMPARE(reason.english(), "cannot make a folder in /m/50%25 %1: the disk is full");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCommandLine)

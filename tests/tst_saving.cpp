@@ -257,7 +257,7 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir("out"));
         const DiscReport report =
             save(std::make_shared<CdioDiscSource>(std::vector{disc.cuePath}), dir.filePath("out"));
-        QVERIFY2(report.status == DiscReport::Status::Fine, report.why.c_str());
+        QVERIFY2(report.status == DiscReport::Status::Fine, report.why.english().c_str());
         QCOMPARE(QString::fromStdString(report.folder), dir.filePath("out/The Band - Songs"));
         QFile cue(dir.filePath("out/The Band - Songs/The Band - Songs.cue"));
         QVERIFY(cue.open(QIODevice::ReadOnly));
@@ -476,7 +476,7 @@ private slots:
         const DiscImage disc = DiscImage::write(dir.path().toStdString(), "disc", threeTracks());
         const DiscReport report = save(std::make_shared<CdioDiscSource>(std::vector{disc.cuePath}),
                                        dir.path(), {}, cover);
-        QVERIFY2(report.status == DiscReport::Status::Fine, report.why.c_str());
+        QVERIFY2(report.status == DiscReport::Status::Fine, report.why.english().c_str());
         QFile log(QString::fromStdString(report.folder) + "/The Band - Songs.log");
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QString text = log.readAll();
@@ -533,7 +533,7 @@ private slots:
         std::signal(SIGXFSZ, signalBefore);
 
         QCOMPARE(int(report.status), int(DiscReport::Status::NothingDone));
-        QCOMPARE(QString::fromStdString(report.why), why.replace("%1", dir.path()));
+        QCOMPARE(QString::fromStdString(report.why.english()), why.replace("%1", dir.path()));
         QCOMPARE(entries(out), QStringList());
         if (failure == "eject")
             QCOMPARE(source->speeds, QList<int>({0, 4}));
@@ -559,7 +559,7 @@ private slots:
         QCOMPARE(entries(out).size(), 1);
         QVERIFY(entries(out).at(0).startsWith(".spindella-"));
 
-        QCOMPARE(saving.abandon(), std::string());
+        QVERIFY(saving.abandon().empty());
         QCOMPARE(entries(out), QStringList());
         source->hang.letGo = true;
         QVERIFY(finished.wait(30000));

@@ -402,6 +402,181 @@ Mehr dazu in %1(1).
     </message>
 </context>
 <context>
+    <name>Reason</name>
+    <message>
+        <source>there is no CD drive</source>
+        <translation>es gibt kein CD-Laufwerk</translation>
+    </message>
+    <message>
+        <source>there is no disc in %1</source>
+        <translation>in %1 liegt keine CD</translation>
+    </message>
+    <message>
+        <source>the disc in %1 has no audio tracks</source>
+        <translation>die CD in %1 hat keine Audiotitel</translation>
+    </message>
+    <message>
+        <source>saving was cancelled</source>
+        <translation>das Sichern wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>%1 kann nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be verified: %2</source>
+        <translation>%1 kann nicht geprüft werden: %2</translation>
+    </message>
+    <message>
+        <source>the image&apos;s tracks name no disc AccurateRip could know</source>
+        <translation>die Titel des Abbilds ergeben keine CD, die AccurateRip kennen könnte</translation>
+    </message>
+    <message>
+        <source>AccurateRip could not be asked, or answered nonsense</source>
+        <translation>AccurateRip konnte nicht gefragt werden oder antwortete Unsinn</translation>
+    </message>
+    <message>
+        <source>AccurateRip is not asked: lookup is off in the settings</source>
+        <translation>AccurateRip wird nicht gefragt: die Abfrage ist in den Einstellungen aus</translation>
+    </message>
+    <message>
+        <source>verifying was cancelled</source>
+        <translation>das Prüfen wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the disc was read twice</source>
+        <translation>die CD wurde zweimal gelesen</translation>
+    </message>
+    <message>
+        <source>the disc has no audio tracks</source>
+        <translation>die CD hat keine Audiotitel</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s table of contents makes no sense</source>
+        <translation>das Inhaltsverzeichnis der CD ergibt keinen Sinn</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s table of contents makes no sense: %1</source>
+        <translation>das Inhaltsverzeichnis der CD ergibt keinen Sinn: %1</translation>
+    </message>
+    <message>
+        <source>the disc was taken out, or the drive stopped reading it</source>
+        <translation>die CD wurde entnommen, oder das Laufwerk liest sie nicht mehr</translation>
+    </message>
+    <message>
+        <source>there is no image read to keep</source>
+        <translation>es gibt kein gelesenes Abbild zum Behalten</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the FLAC writer was opened twice</source>
+        <translation>der FLAC-Schreiber wurde zweimal geöffnet</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s length and the frames to write differ</source>
+        <translation>die Länge der CD und die zu schreibenden Frames weichen ab</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>kein Speicher mehr frei</translation>
+    </message>
+    <message>
+        <source>cannot start</source>
+        <translation>kann nicht starten</translation>
+    </message>
+    <message>
+        <source>the FLAC encoder cannot start: %1</source>
+        <translation>der FLAC-Encoder kann nicht starten: %1</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s layout is no CD&apos;s: %1</source>
+        <translation>der Aufbau der CD ist nicht der einer CD: %1</translation>
+    </message>
+    <message>
+        <source>the cover is neither a PNG nor a JPEG picture</source>
+        <translation>das Cover ist weder ein PNG- noch ein JPEG-Bild</translation>
+    </message>
+    <message>
+        <source>the cover is larger than a FLAC file can hold</source>
+        <translation>das Cover ist größer, als eine FLAC-Datei fassen kann</translation>
+    </message>
+    <message>
+        <source>the cover cannot be kept: %1</source>
+        <translation>das Cover kann nicht behalten werden: %1</translation>
+    </message>
+    <message>
+        <source>the FLAC writer is not open</source>
+        <translation>der FLAC-Schreiber ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>more audio came than the disc holds</source>
+        <translation>es kam mehr Audio, als die CD enthält</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>hat angehalten</translation>
+    </message>
+    <message>
+        <source>the audio ended before the disc&apos;s end</source>
+        <translation>das Audio endete vor dem Ende der CD</translation>
+    </message>
+    <message>
+        <source>cannot end the file</source>
+        <translation>kann die Datei nicht abschließen</translation>
+    </message>
+    <message>
+        <source>the FLAC encoder %1: %2</source>
+        <translation>der FLAC-Encoder %1: %2</translation>
+    </message>
+    <message>
+        <source>the working folder was made twice</source>
+        <translation>der Arbeitsordner wurde zweimal angelegt</translation>
+    </message>
+    <message>
+        <source>cannot make a folder in %1: %2</source>
+        <translation>in %1 kann kein Ordner angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot make a folder in %1: every name tried is taken</source>
+        <translation>in %1 kann kein Ordner angelegt werden: jeder versuchte Name ist vergeben</translation>
+    </message>
+    <message>
+        <source>there is no working folder to write into</source>
+        <translation>es gibt keinen Arbeitsordner zum Schreiben</translation>
+    </message>
+    <message>
+        <source>a file&apos;s name must be one name, not a path</source>
+        <translation>ein Dateiname muss ein Name sein, kein Pfad</translation>
+    </message>
+    <message>
+        <source>there is no working folder to keep</source>
+        <translation>es gibt keinen Arbeitsordner zum Behalten</translation>
+    </message>
+    <message>
+        <source>%1 cannot name a folder</source>
+        <translation>%1 kann keinen Ordner benennen</translation>
+    </message>
+    <message>
+        <source>there are already 999 copies of %1</source>
+        <translation>es gibt schon 999 Kopien von %1</translation>
+    </message>
+    <message>
+        <source>the image has no audio tracks</source>
+        <translation>das Abbild hat keine Audiotitel</translation>
+    </message>
+    <message>
+        <source>the image&apos;s tracks make no sense</source>
+        <translation>die Titel des Abbilds ergeben keinen Sinn</translation>
+    </message>
+    <message>
+        <source>the image cannot be read at %1</source>
+        <translation>das Abbild kann bei %1 nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
     <name>ReportWords</name>
     <message>
         <source>accurate (confidence %1)</source>

@@ -403,6 +403,181 @@ Consulte %1(1) para más información.
     </message>
 </context>
 <context>
+    <name>Reason</name>
+    <message>
+        <source>there is no CD drive</source>
+        <translation>no hay ninguna unidad de CD</translation>
+    </message>
+    <message>
+        <source>there is no disc in %1</source>
+        <translation>no hay ningún disco en %1</translation>
+    </message>
+    <message>
+        <source>the disc in %1 has no audio tracks</source>
+        <translation>el disco de %1 no tiene pistas de audio</translation>
+    </message>
+    <message>
+        <source>saving was cancelled</source>
+        <translation>se canceló el guardado</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>no se puede eliminar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be verified: %2</source>
+        <translation>%1 no se puede verificar: %2</translation>
+    </message>
+    <message>
+        <source>the image&apos;s tracks name no disc AccurateRip could know</source>
+        <translation>las pistas de la imagen no corresponden a ningún disco que AccurateRip pueda conocer</translation>
+    </message>
+    <message>
+        <source>AccurateRip could not be asked, or answered nonsense</source>
+        <translation>no se pudo consultar AccurateRip, o respondió algo sin sentido</translation>
+    </message>
+    <message>
+        <source>AccurateRip is not asked: lookup is off in the settings</source>
+        <translation>no se consulta AccurateRip: la consulta está desactivada en la configuración</translation>
+    </message>
+    <message>
+        <source>verifying was cancelled</source>
+        <translation>se canceló la verificación</translation>
+    </message>
+    <message>
+        <source>the disc was read twice</source>
+        <translation>el disco se leyó dos veces</translation>
+    </message>
+    <message>
+        <source>the disc has no audio tracks</source>
+        <translation>el disco no tiene pistas de audio</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s table of contents makes no sense</source>
+        <translation>la tabla de contenidos del disco no tiene sentido</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s table of contents makes no sense: %1</source>
+        <translation>la tabla de contenidos del disco no tiene sentido: %1</translation>
+    </message>
+    <message>
+        <source>the disc was taken out, or the drive stopped reading it</source>
+        <translation>se sacó el disco, o la unidad dejó de leerlo</translation>
+    </message>
+    <message>
+        <source>there is no image read to keep</source>
+        <translation>no hay ninguna imagen leída que guardar</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco duro está lleno</translation>
+    </message>
+    <message>
+        <source>the FLAC writer was opened twice</source>
+        <translation>el escritor FLAC se abrió dos veces</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s length and the frames to write differ</source>
+        <translation>la duración del disco y las tramas por escribir no coinciden</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>no queda memoria</translation>
+    </message>
+    <message>
+        <source>cannot start</source>
+        <translation>no puede arrancar</translation>
+    </message>
+    <message>
+        <source>the FLAC encoder cannot start: %1</source>
+        <translation>el codificador FLAC no puede arrancar: %1</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s layout is no CD&apos;s: %1</source>
+        <translation>la estructura del disco no es la de un CD: %1</translation>
+    </message>
+    <message>
+        <source>the cover is neither a PNG nor a JPEG picture</source>
+        <translation>la portada no es una imagen PNG ni JPEG</translation>
+    </message>
+    <message>
+        <source>the cover is larger than a FLAC file can hold</source>
+        <translation>la portada es más grande de lo que cabe en un archivo FLAC</translation>
+    </message>
+    <message>
+        <source>the cover cannot be kept: %1</source>
+        <translation>no se puede guardar la portada: %1</translation>
+    </message>
+    <message>
+        <source>the FLAC writer is not open</source>
+        <translation>el escritor FLAC no está abierto</translation>
+    </message>
+    <message>
+        <source>more audio came than the disc holds</source>
+        <translation>llegó más audio del que contiene el disco</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>se detuvo</translation>
+    </message>
+    <message>
+        <source>the audio ended before the disc&apos;s end</source>
+        <translation>el audio terminó antes del final del disco</translation>
+    </message>
+    <message>
+        <source>cannot end the file</source>
+        <translation>no puede cerrar el archivo</translation>
+    </message>
+    <message>
+        <source>the FLAC encoder %1: %2</source>
+        <translation>el codificador FLAC %1: %2</translation>
+    </message>
+    <message>
+        <source>the working folder was made twice</source>
+        <translation>la carpeta de trabajo se creó dos veces</translation>
+    </message>
+    <message>
+        <source>cannot make a folder in %1: %2</source>
+        <translation>no se puede crear una carpeta en %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot make a folder in %1: every name tried is taken</source>
+        <translation>no se puede crear una carpeta en %1: todos los nombres probados están ocupados</translation>
+    </message>
+    <message>
+        <source>there is no working folder to write into</source>
+        <translation>no hay ninguna carpeta de trabajo donde escribir</translation>
+    </message>
+    <message>
+        <source>a file&apos;s name must be one name, not a path</source>
+        <translation>el nombre de un archivo debe ser un nombre, no una ruta</translation>
+    </message>
+    <message>
+        <source>there is no working folder to keep</source>
+        <translation>no hay ninguna carpeta de trabajo que guardar</translation>
+    </message>
+    <message>
+        <source>%1 cannot name a folder</source>
+        <translation>%1 no puede ser el nombre de una carpeta</translation>
+    </message>
+    <message>
+        <source>there are already 999 copies of %1</source>
+        <translation>ya hay 999 copias de %1</translation>
+    </message>
+    <message>
+        <source>the image has no audio tracks</source>
+        <translation>la imagen no tiene pistas de audio</translation>
+    </message>
+    <message>
+        <source>the image&apos;s tracks make no sense</source>
+        <translation>las pistas de la imagen no tienen sentido</translation>
+    </message>
+    <message>
+        <source>the image cannot be read at %1</source>
+        <translation>la imagen no se puede leer en %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportWords</name>
     <message>
         <source>accurate (confidence %1)</source>

@@ -403,6 +403,181 @@ Pour en savoir plus, voir %1(1).
     </message>
 </context>
 <context>
+    <name>Reason</name>
+    <message>
+        <source>there is no CD drive</source>
+        <translation>il n’y a pas de lecteur de CD</translation>
+    </message>
+    <message>
+        <source>there is no disc in %1</source>
+        <translation>il n’y a pas de disque dans %1</translation>
+    </message>
+    <message>
+        <source>the disc in %1 has no audio tracks</source>
+        <translation>le disque dans %1 n’a pas de piste audio</translation>
+    </message>
+    <message>
+        <source>saving was cancelled</source>
+        <translation>l’enregistrement a été annulé</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>impossible de supprimer %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be verified: %2</source>
+        <translation>%1 ne peut pas être vérifié : %2</translation>
+    </message>
+    <message>
+        <source>the image&apos;s tracks name no disc AccurateRip could know</source>
+        <translation>les pistes de l’image ne désignent aucun disque qu’AccurateRip puisse connaître</translation>
+    </message>
+    <message>
+        <source>AccurateRip could not be asked, or answered nonsense</source>
+        <translation>AccurateRip n’a pas pu être interrogé, ou a répondu n’importe quoi</translation>
+    </message>
+    <message>
+        <source>AccurateRip is not asked: lookup is off in the settings</source>
+        <translation>AccurateRip n’est pas interrogé : la recherche est désactivée dans les réglages</translation>
+    </message>
+    <message>
+        <source>verifying was cancelled</source>
+        <translation>la vérification a été annulée</translation>
+    </message>
+    <message>
+        <source>the disc was read twice</source>
+        <translation>le disque a été lu deux fois</translation>
+    </message>
+    <message>
+        <source>the disc has no audio tracks</source>
+        <translation>le disque n’a pas de piste audio</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s table of contents makes no sense</source>
+        <translation>la table des matières du disque n’a pas de sens</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s table of contents makes no sense: %1</source>
+        <translation>la table des matières du disque n’a pas de sens : %1</translation>
+    </message>
+    <message>
+        <source>the disc was taken out, or the drive stopped reading it</source>
+        <translation>le disque a été retiré, ou le lecteur a cessé de le lire</translation>
+    </message>
+    <message>
+        <source>there is no image read to keep</source>
+        <translation>il n’y a pas d’image lue à conserver</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque de stockage est plein</translation>
+    </message>
+    <message>
+        <source>the FLAC writer was opened twice</source>
+        <translation>l’écriture FLAC a été ouverte deux fois</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s length and the frames to write differ</source>
+        <translation>la durée du disque et les trames à écrire diffèrent</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire épuisée</translation>
+    </message>
+    <message>
+        <source>cannot start</source>
+        <translation>ne peut pas démarrer</translation>
+    </message>
+    <message>
+        <source>the FLAC encoder cannot start: %1</source>
+        <translation>l’encodeur FLAC ne peut pas démarrer : %1</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s layout is no CD&apos;s: %1</source>
+        <translation>la structure du disque n’est pas celle d’un CD : %1</translation>
+    </message>
+    <message>
+        <source>the cover is neither a PNG nor a JPEG picture</source>
+        <translation>la pochette n’est ni une image PNG ni une image JPEG</translation>
+    </message>
+    <message>
+        <source>the cover is larger than a FLAC file can hold</source>
+        <translation>la pochette est plus grande que ce qu’un fichier FLAC peut contenir</translation>
+    </message>
+    <message>
+        <source>the cover cannot be kept: %1</source>
+        <translation>la pochette ne peut pas être conservée : %1</translation>
+    </message>
+    <message>
+        <source>the FLAC writer is not open</source>
+        <translation>l’écriture FLAC n’est pas ouverte</translation>
+    </message>
+    <message>
+        <source>more audio came than the disc holds</source>
+        <translation>il est arrivé plus d’audio que le disque n’en contient</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>s’est arrêté</translation>
+    </message>
+    <message>
+        <source>the audio ended before the disc&apos;s end</source>
+        <translation>l’audio s’est terminé avant la fin du disque</translation>
+    </message>
+    <message>
+        <source>cannot end the file</source>
+        <translation>ne peut pas terminer le fichier</translation>
+    </message>
+    <message>
+        <source>the FLAC encoder %1: %2</source>
+        <translation>l’encodeur FLAC %1 : %2</translation>
+    </message>
+    <message>
+        <source>the working folder was made twice</source>
+        <translation>le dossier de travail a été créé deux fois</translation>
+    </message>
+    <message>
+        <source>cannot make a folder in %1: %2</source>
+        <translation>impossible de créer un dossier dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot make a folder in %1: every name tried is taken</source>
+        <translation>impossible de créer un dossier dans %1 : tous les noms essayés sont pris</translation>
+    </message>
+    <message>
+        <source>there is no working folder to write into</source>
+        <translation>il n’y a pas de dossier de travail où écrire</translation>
+    </message>
+    <message>
+        <source>a file&apos;s name must be one name, not a path</source>
+        <translation>le nom d’un fichier doit être un nom, pas un chemin</translation>
+    </message>
+    <message>
+        <source>there is no working folder to keep</source>
+        <translation>il n’y a pas de dossier de travail à conserver</translation>
+    </message>
+    <message>
+        <source>%1 cannot name a folder</source>
+        <translation>%1 ne peut pas nommer un dossier</translation>
+    </message>
+    <message>
+        <source>there are already 999 copies of %1</source>
+        <translation>il y a déjà 999 copies de %1</translation>
+    </message>
+    <message>
+        <source>the image has no audio tracks</source>
+        <translation>l’image n’a pas de piste audio</translation>
+    </message>
+    <message>
+        <source>the image&apos;s tracks make no sense</source>
+        <translation>les pistes de l’image n’ont pas de sens</translation>
+    </message>
+    <message>
+        <source>the image cannot be read at %1</source>
+        <translation>l’image ne peut pas être lue à %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportWords</name>
     <message>
         <source>accurate (confidence %1)</source>
@@ -443,8 +618,8 @@ Pour en savoir plus, voir %1(1).
     <message numerus="yes">
         <source>%1 of %n track(s) have sectors whose reads never agreed</source>
         <translation>
-            <numerusform>sur %1 de %n piste, des secteurs n'ont jamais été lus à l'identique</numerusform>
-            <numerusform>sur %1 des %n pistes, des secteurs n'ont jamais été lus à l'identique</numerusform>
+            <numerusform>sur %1 de %n piste, des secteurs n&apos;ont jamais été lus à l&apos;identique</numerusform>
+            <numerusform>sur %1 des %n pistes, des secteurs n&apos;ont jamais été lus à l&apos;identique</numerusform>
         </translation>
     </message>
     <message numerus="yes">

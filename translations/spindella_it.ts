@@ -403,6 +403,181 @@ Vedere %1(1) per saperne di più.
     </message>
 </context>
 <context>
+    <name>Reason</name>
+    <message>
+        <source>there is no CD drive</source>
+        <translation>non c’è nessuna unità CD</translation>
+    </message>
+    <message>
+        <source>there is no disc in %1</source>
+        <translation>non c’è nessun disco in %1</translation>
+    </message>
+    <message>
+        <source>the disc in %1 has no audio tracks</source>
+        <translation>il disco in %1 non ha tracce audio</translation>
+    </message>
+    <message>
+        <source>saving was cancelled</source>
+        <translation>il salvataggio è stato annullato</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>impossibile rimuovere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be verified: %2</source>
+        <translation>%1 non può essere verificato: %2</translation>
+    </message>
+    <message>
+        <source>the image&apos;s tracks name no disc AccurateRip could know</source>
+        <translation>le tracce dell’immagine non indicano alcun disco che AccurateRip possa conoscere</translation>
+    </message>
+    <message>
+        <source>AccurateRip could not be asked, or answered nonsense</source>
+        <translation>non è stato possibile interrogare AccurateRip, o ha risposto in modo insensato</translation>
+    </message>
+    <message>
+        <source>AccurateRip is not asked: lookup is off in the settings</source>
+        <translation>AccurateRip non viene interrogato: la ricerca è disattivata nelle impostazioni</translation>
+    </message>
+    <message>
+        <source>verifying was cancelled</source>
+        <translation>la verifica è stata annullata</translation>
+    </message>
+    <message>
+        <source>the disc was read twice</source>
+        <translation>il disco è stato letto due volte</translation>
+    </message>
+    <message>
+        <source>the disc has no audio tracks</source>
+        <translation>il disco non ha tracce audio</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s table of contents makes no sense</source>
+        <translation>l’indice del disco non ha senso</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s table of contents makes no sense: %1</source>
+        <translation>l’indice del disco non ha senso: %1</translation>
+    </message>
+    <message>
+        <source>the disc was taken out, or the drive stopped reading it</source>
+        <translation>il disco è stato estratto, o l’unità ha smesso di leggerlo</translation>
+    </message>
+    <message>
+        <source>there is no image read to keep</source>
+        <translation>non c’è nessuna immagine letta da conservare</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>il disco di archiviazione è pieno</translation>
+    </message>
+    <message>
+        <source>the FLAC writer was opened twice</source>
+        <translation>lo scrittore FLAC è stato aperto due volte</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s length and the frames to write differ</source>
+        <translation>la durata del disco e i frame da scrivere non coincidono</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria esaurita</translation>
+    </message>
+    <message>
+        <source>cannot start</source>
+        <translation>non può avviarsi</translation>
+    </message>
+    <message>
+        <source>the FLAC encoder cannot start: %1</source>
+        <translation>il codificatore FLAC non può avviarsi: %1</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s layout is no CD&apos;s: %1</source>
+        <translation>la struttura del disco non è quella di un CD: %1</translation>
+    </message>
+    <message>
+        <source>the cover is neither a PNG nor a JPEG picture</source>
+        <translation>la copertina non è un’immagine PNG né JPEG</translation>
+    </message>
+    <message>
+        <source>the cover is larger than a FLAC file can hold</source>
+        <translation>la copertina è più grande di quanto un file FLAC possa contenere</translation>
+    </message>
+    <message>
+        <source>the cover cannot be kept: %1</source>
+        <translation>la copertina non può essere conservata: %1</translation>
+    </message>
+    <message>
+        <source>the FLAC writer is not open</source>
+        <translation>lo scrittore FLAC non è aperto</translation>
+    </message>
+    <message>
+        <source>more audio came than the disc holds</source>
+        <translation>è arrivato più audio di quanto ne contenga il disco</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>si è fermato</translation>
+    </message>
+    <message>
+        <source>the audio ended before the disc&apos;s end</source>
+        <translation>l’audio è finito prima della fine del disco</translation>
+    </message>
+    <message>
+        <source>cannot end the file</source>
+        <translation>non può chiudere il file</translation>
+    </message>
+    <message>
+        <source>the FLAC encoder %1: %2</source>
+        <translation>il codificatore FLAC %1: %2</translation>
+    </message>
+    <message>
+        <source>the working folder was made twice</source>
+        <translation>la cartella di lavoro è stata creata due volte</translation>
+    </message>
+    <message>
+        <source>cannot make a folder in %1: %2</source>
+        <translation>impossibile creare una cartella in %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot make a folder in %1: every name tried is taken</source>
+        <translation>impossibile creare una cartella in %1: ogni nome provato è già usato</translation>
+    </message>
+    <message>
+        <source>there is no working folder to write into</source>
+        <translation>non c’è nessuna cartella di lavoro in cui scrivere</translation>
+    </message>
+    <message>
+        <source>a file&apos;s name must be one name, not a path</source>
+        <translation>il nome di un file deve essere un nome, non un percorso</translation>
+    </message>
+    <message>
+        <source>there is no working folder to keep</source>
+        <translation>non c’è nessuna cartella di lavoro da conservare</translation>
+    </message>
+    <message>
+        <source>%1 cannot name a folder</source>
+        <translation>%1 non può essere il nome di una cartella</translation>
+    </message>
+    <message>
+        <source>there are already 999 copies of %1</source>
+        <translation>ci sono già 999 copie di %1</translation>
+    </message>
+    <message>
+        <source>the image has no audio tracks</source>
+        <translation>l’immagine non ha tracce audio</translation>
+    </message>
+    <message>
+        <source>the image&apos;s tracks make no sense</source>
+        <translation>le tracce dell’immagine non hanno senso</translation>
+    </message>
+    <message>
+        <source>the image cannot be read at %1</source>
+        <translation>l’immagine non può essere letta a %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportWords</name>
     <message>
         <source>accurate (confidence %1)</source>

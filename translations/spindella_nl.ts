@@ -402,6 +402,181 @@ Zie %1(1) voor meer.
     </message>
 </context>
 <context>
+    <name>Reason</name>
+    <message>
+        <source>there is no CD drive</source>
+        <translation>er is geen cd-station</translation>
+    </message>
+    <message>
+        <source>there is no disc in %1</source>
+        <translation>er zit geen cd in %1</translation>
+    </message>
+    <message>
+        <source>the disc in %1 has no audio tracks</source>
+        <translation>de cd in %1 heeft geen audionummers</translation>
+    </message>
+    <message>
+        <source>saving was cancelled</source>
+        <translation>het opslaan is geannuleerd</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>%1 kan niet worden verwijderd: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be verified: %2</source>
+        <translation>%1 kan niet worden gecontroleerd: %2</translation>
+    </message>
+    <message>
+        <source>the image&apos;s tracks name no disc AccurateRip could know</source>
+        <translation>de nummers van de kopie wijzen op geen cd die AccurateRip kan kennen</translation>
+    </message>
+    <message>
+        <source>AccurateRip could not be asked, or answered nonsense</source>
+        <translation>AccurateRip kon niet worden gevraagd, of antwoordde onzin</translation>
+    </message>
+    <message>
+        <source>AccurateRip is not asked: lookup is off in the settings</source>
+        <translation>AccurateRip wordt niet gevraagd: opzoeken staat uit in de instellingen</translation>
+    </message>
+    <message>
+        <source>verifying was cancelled</source>
+        <translation>het controleren is geannuleerd</translation>
+    </message>
+    <message>
+        <source>the disc was read twice</source>
+        <translation>de cd is twee keer gelezen</translation>
+    </message>
+    <message>
+        <source>the disc has no audio tracks</source>
+        <translation>de cd heeft geen audionummers</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s table of contents makes no sense</source>
+        <translation>de inhoudsopgave van de cd klopt niet</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s table of contents makes no sense: %1</source>
+        <translation>de inhoudsopgave van de cd klopt niet: %1</translation>
+    </message>
+    <message>
+        <source>the disc was taken out, or the drive stopped reading it</source>
+        <translation>de cd is eruit gehaald, of het station leest hem niet meer</translation>
+    </message>
+    <message>
+        <source>there is no image read to keep</source>
+        <translation>er is geen gelezen kopie om te bewaren</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>de schijf is vol</translation>
+    </message>
+    <message>
+        <source>the FLAC writer was opened twice</source>
+        <translation>de FLAC-schrijver is twee keer geopend</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s length and the frames to write differ</source>
+        <translation>de lengte van de cd en de te schrijven frames verschillen</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>geen geheugen meer</translation>
+    </message>
+    <message>
+        <source>cannot start</source>
+        <translation>kan niet starten</translation>
+    </message>
+    <message>
+        <source>the FLAC encoder cannot start: %1</source>
+        <translation>de FLAC-encoder kan niet starten: %1</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s layout is no CD&apos;s: %1</source>
+        <translation>de indeling van de cd is niet die van een cd: %1</translation>
+    </message>
+    <message>
+        <source>the cover is neither a PNG nor a JPEG picture</source>
+        <translation>de hoes is geen PNG- of JPEG-afbeelding</translation>
+    </message>
+    <message>
+        <source>the cover is larger than a FLAC file can hold</source>
+        <translation>de hoes is groter dan een FLAC-bestand kan bevatten</translation>
+    </message>
+    <message>
+        <source>the cover cannot be kept: %1</source>
+        <translation>de hoes kan niet worden bewaard: %1</translation>
+    </message>
+    <message>
+        <source>the FLAC writer is not open</source>
+        <translation>de FLAC-schrijver is niet geopend</translation>
+    </message>
+    <message>
+        <source>more audio came than the disc holds</source>
+        <translation>er kwam meer audio dan de cd bevat</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>is gestopt</translation>
+    </message>
+    <message>
+        <source>the audio ended before the disc&apos;s end</source>
+        <translation>de audio hield op voor het einde van de cd</translation>
+    </message>
+    <message>
+        <source>cannot end the file</source>
+        <translation>kan het bestand niet afsluiten</translation>
+    </message>
+    <message>
+        <source>the FLAC encoder %1: %2</source>
+        <translation>de FLAC-encoder %1: %2</translation>
+    </message>
+    <message>
+        <source>the working folder was made twice</source>
+        <translation>de werkmap is twee keer gemaakt</translation>
+    </message>
+    <message>
+        <source>cannot make a folder in %1: %2</source>
+        <translation>kan geen map maken in %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot make a folder in %1: every name tried is taken</source>
+        <translation>kan geen map maken in %1: elke geprobeerde naam is bezet</translation>
+    </message>
+    <message>
+        <source>there is no working folder to write into</source>
+        <translation>er is geen werkmap om in te schrijven</translation>
+    </message>
+    <message>
+        <source>a file&apos;s name must be one name, not a path</source>
+        <translation>een bestandsnaam moet één naam zijn, geen pad</translation>
+    </message>
+    <message>
+        <source>there is no working folder to keep</source>
+        <translation>er is geen werkmap om te bewaren</translation>
+    </message>
+    <message>
+        <source>%1 cannot name a folder</source>
+        <translation>%1 kan geen map een naam geven</translation>
+    </message>
+    <message>
+        <source>there are already 999 copies of %1</source>
+        <translation>er zijn al 999 kopieën van %1</translation>
+    </message>
+    <message>
+        <source>the image has no audio tracks</source>
+        <translation>de kopie heeft geen audionummers</translation>
+    </message>
+    <message>
+        <source>the image&apos;s tracks make no sense</source>
+        <translation>de nummers van de kopie kloppen niet</translation>
+    </message>
+    <message>
+        <source>the image cannot be read at %1</source>
+        <translation>de kopie kan bij %1 niet worden gelezen</translation>
+    </message>
+</context>
+<context>
     <name>ReportWords</name>
     <message>
         <source>accurate (confidence %1)</source>

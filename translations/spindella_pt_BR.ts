@@ -403,6 +403,181 @@ Veja %1(1) para mais informações.
     </message>
 </context>
 <context>
+    <name>Reason</name>
+    <message>
+        <source>there is no CD drive</source>
+        <translation>não há unidade de CD</translation>
+    </message>
+    <message>
+        <source>there is no disc in %1</source>
+        <translation>não há disco em %1</translation>
+    </message>
+    <message>
+        <source>the disc in %1 has no audio tracks</source>
+        <translation>o disco em %1 não tem faixas de áudio</translation>
+    </message>
+    <message>
+        <source>saving was cancelled</source>
+        <translation>o salvamento foi cancelado</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>não é possível remover %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be verified: %2</source>
+        <translation>%1 não pode ser verificado: %2</translation>
+    </message>
+    <message>
+        <source>the image&apos;s tracks name no disc AccurateRip could know</source>
+        <translation>as faixas da imagem não correspondem a nenhum disco que o AccurateRip possa conhecer</translation>
+    </message>
+    <message>
+        <source>AccurateRip could not be asked, or answered nonsense</source>
+        <translation>não foi possível consultar o AccurateRip, ou ele respondeu algo sem sentido</translation>
+    </message>
+    <message>
+        <source>AccurateRip is not asked: lookup is off in the settings</source>
+        <translation>o AccurateRip não é consultado: a consulta está desativada nas configurações</translation>
+    </message>
+    <message>
+        <source>verifying was cancelled</source>
+        <translation>a verificação foi cancelada</translation>
+    </message>
+    <message>
+        <source>the disc was read twice</source>
+        <translation>o disco foi lido duas vezes</translation>
+    </message>
+    <message>
+        <source>the disc has no audio tracks</source>
+        <translation>o disco não tem faixas de áudio</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s table of contents makes no sense</source>
+        <translation>o sumário do disco não faz sentido</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s table of contents makes no sense: %1</source>
+        <translation>o sumário do disco não faz sentido: %1</translation>
+    </message>
+    <message>
+        <source>the disc was taken out, or the drive stopped reading it</source>
+        <translation>o disco foi retirado, ou a unidade parou de lê-lo</translation>
+    </message>
+    <message>
+        <source>there is no image read to keep</source>
+        <translation>não há imagem lida para guardar</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>o disco de armazenamento está cheio</translation>
+    </message>
+    <message>
+        <source>the FLAC writer was opened twice</source>
+        <translation>o gravador FLAC foi aberto duas vezes</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s length and the frames to write differ</source>
+        <translation>a duração do disco e os quadros a gravar diferem</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória esgotada</translation>
+    </message>
+    <message>
+        <source>cannot start</source>
+        <translation>não pode iniciar</translation>
+    </message>
+    <message>
+        <source>the FLAC encoder cannot start: %1</source>
+        <translation>o codificador FLAC não pode iniciar: %1</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s layout is no CD&apos;s: %1</source>
+        <translation>a estrutura do disco não é a de um CD: %1</translation>
+    </message>
+    <message>
+        <source>the cover is neither a PNG nor a JPEG picture</source>
+        <translation>a capa não é uma imagem PNG nem JPEG</translation>
+    </message>
+    <message>
+        <source>the cover is larger than a FLAC file can hold</source>
+        <translation>a capa é maior do que um arquivo FLAC comporta</translation>
+    </message>
+    <message>
+        <source>the cover cannot be kept: %1</source>
+        <translation>a capa não pode ser guardada: %1</translation>
+    </message>
+    <message>
+        <source>the FLAC writer is not open</source>
+        <translation>o gravador FLAC não está aberto</translation>
+    </message>
+    <message>
+        <source>more audio came than the disc holds</source>
+        <translation>chegou mais áudio do que o disco contém</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>parou</translation>
+    </message>
+    <message>
+        <source>the audio ended before the disc&apos;s end</source>
+        <translation>o áudio terminou antes do fim do disco</translation>
+    </message>
+    <message>
+        <source>cannot end the file</source>
+        <translation>não pode finalizar o arquivo</translation>
+    </message>
+    <message>
+        <source>the FLAC encoder %1: %2</source>
+        <translation>o codificador FLAC %1: %2</translation>
+    </message>
+    <message>
+        <source>the working folder was made twice</source>
+        <translation>a pasta de trabalho foi criada duas vezes</translation>
+    </message>
+    <message>
+        <source>cannot make a folder in %1: %2</source>
+        <translation>não é possível criar uma pasta em %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot make a folder in %1: every name tried is taken</source>
+        <translation>não é possível criar uma pasta em %1: todos os nomes tentados estão em uso</translation>
+    </message>
+    <message>
+        <source>there is no working folder to write into</source>
+        <translation>não há pasta de trabalho onde gravar</translation>
+    </message>
+    <message>
+        <source>a file&apos;s name must be one name, not a path</source>
+        <translation>o nome de um arquivo deve ser um nome, não um caminho</translation>
+    </message>
+    <message>
+        <source>there is no working folder to keep</source>
+        <translation>não há pasta de trabalho para guardar</translation>
+    </message>
+    <message>
+        <source>%1 cannot name a folder</source>
+        <translation>%1 não pode ser o nome de uma pasta</translation>
+    </message>
+    <message>
+        <source>there are already 999 copies of %1</source>
+        <translation>já existem 999 cópias de %1</translation>
+    </message>
+    <message>
+        <source>the image has no audio tracks</source>
+        <translation>a imagem não tem faixas de áudio</translation>
+    </message>
+    <message>
+        <source>the image&apos;s tracks make no sense</source>
+        <translation>as faixas da imagem não fazem sentido</translation>
+    </message>
+    <message>
+        <source>the image cannot be read at %1</source>
+        <translation>a imagem não pode ser lida em %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportWords</name>
     <message>
         <source>accurate (confidence %1)</source>
