@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -34,9 +35,9 @@ PoliteFetcher::PoliteFetcher(QObject* parent, Clock clock)
 {
 }
 
-void PoliteFetcher::get(const QUrl& url, qint64 mostBytes, Done done)
+void PoliteFetcher::get(const QUrl& url, qint64 mostBytes, Done done, std::optional<Range> range)
 {
-    schedule({url, mostBytes, std::move(done), 0});
+    schedule({url, mostBytes, std::move(done), range, 0});
 }
 
 void PoliteFetcher::cancelAll()
@@ -68,25 +69,34 @@ void PoliteFetcher::send(const Request& request)
                         .arg(QLatin1String(VersionRecord::FileVersion),
                              QLatin1String(VersionRecord::Homepage)));
     asked.setRawHeader("Accept", "application/json, image/*");
+    if (request.range) {
+        asked.setRawHeader("Range", "bytes=" + QByteArray::number(request.range->first) + '-' +
+                                        QByteArray::number(request.range->last));
+        // A range of a compressed answer would be bytes of the compressed form.
+        asked.setRawHeader("Accept-Encoding", "identity");
+    }
     QNetworkReply* reply = m_network.get(asked);
     // A deadline for the whole answer: a server that trickles a byte a second never times out
     // a timer of silence.
     QTimer::singleShot(TimeoutMs, reply, &QNetworkReply::abort);
     // More than asked for is never read: the answer is dropped as soon as it says so.
+    const auto tooLarge = std::make_shared<bool>(false);
     connect(reply, &QNetworkReply::downloadProgress, reply,
-            [reply, most = request.mostBytes](qint64 received, qint64 total) {
-                if (received > most || total > most)
+            [reply, tooLarge, most = request.mostBytes](qint64 received, qint64 total) {
+                if (received > most || total > most) {
+                    *tooLarge = true;
                     reply->abort();
+                }
             });
     connect(reply, &QNetworkReply::finished, this,
-            [this, reply, request, generation = m_generation] {
+            [this, reply, request, tooLarge, generation = m_generation] {
                 reply->deleteLater();
                 if (generation == m_generation)
-                    finished(reply, request);
+                    finished(reply, request, *tooLarge);
             });
 }
 
-void PoliteFetcher::finished(QNetworkReply* reply, const Request& request)
+void PoliteFetcher::finished(QNetworkReply* reply, const Request& request, bool tooLarge)
 {
     Answer answer;
     answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -103,7 +113,8 @@ void PoliteFetcher::finished(QNetworkReply* reply, const Request& request)
     }
     const bool whole = reply->error() == QNetworkReply::NoError ||
                        reply->error() == QNetworkReply::ContentNotFoundError;
-    if (!whole || reply->bytesAvailable() > request.mostBytes)
+    answer.tooLarge = tooLarge || reply->bytesAvailable() > request.mostBytes;
+    if (!whole || answer.tooLarge)
         answer.status = 0;
     else
         answer.body = reply->read(request.mostBytes);

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <optional>
 
 class QNetworkReply;
 
@@ -22,6 +23,13 @@ public:
     struct Answer {
         int status = 0;
         QByteArray body;
+        /// The answer was dropped for being larger than asked for; the status is then 0.
+        bool tooLarge = false;
+    };
+    /// Bytes first to last of a file, both counted from 0, as a Range header asks for them.
+    struct Range {
+        qint64 first = 0;
+        qint64 last = 0;
     };
     using Done = std::function<void(const Answer&)>;
 
@@ -34,8 +42,10 @@ public:
     /// By default on the system's monotonic clock.
     explicit PoliteFetcher(QObject* parent = nullptr, Clock clock = {});
 
-    /// Fetches `url`, following redirects, and tells `done` once.
-    void get(const QUrl& url, qint64 mostBytes, Done done);
+    /// Fetches `url`, or only `range` of it, following redirects, and tells `done` once. A
+    /// server may answer a range with the whole file (200) or with the range (206).
+    void get(const QUrl& url, qint64 mostBytes, Done done,
+             std::optional<Range> range = std::nullopt);
     /// Forgets every fetch not yet answered; their `done` is never told.
     void cancelAll();
 
@@ -44,12 +54,13 @@ private:
         QUrl url;
         qint64 mostBytes = 0;
         Done done;
+        std::optional<Range> range;
         int retries = 0;
     };
     /// Sends when the server's second allows it.
     void schedule(const Request& request, qint64 notBeforeMs = 0);
     void send(const Request& request);
-    void finished(QNetworkReply* reply, const Request& request);
+    void finished(QNetworkReply* reply, const Request& request, bool tooLarge);
 
     Clock m_clock;
     QNetworkAccessManager m_network;
