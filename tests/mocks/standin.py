@@ -1,5 +1,5 @@
 """What the stand-in web services have in common: a quiet handler that answers whole bodies and
-logs every request it is asked as a line of JSON (time, path, User-Agent)."""
+logs every request it is asked as a line of JSON (time, path, User-Agent, Range)."""
 import http.server
 import json
 import time
@@ -15,7 +15,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def log_request_asked(self):
         with open(self.LOG, "a") as log:
             log.write(json.dumps({"time": time.time(), "path": self.path,
-                                  "agent": self.headers.get("User-Agent", "")}) + "\n")
+                                  "agent": self.headers.get("User-Agent", ""),
+                                  "range": self.headers.get("Range", "")}) + "\n")
 
     def answer(self, status, body, kind=None, headers=()):
         self.send_response(status)
