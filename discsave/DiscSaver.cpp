@@ -10,6 +10,8 @@
 #include "discsave/SecureReader.h"
 #include "discsave/TrackSums.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -198,15 +200,22 @@ bool DiscSaver::fail(const Reason& reason)
 
 std::string DiscSaver::performerOf(const DiscToc& names)
 {
-    return names.performer.empty() ? "Unknown performer" : names.performer;
+    // In the listener's language: the folder, its files and their tags are named so.
+    return names.performer.empty()
+               ? QCoreApplication::translate("DiscSaver", "Unknown performer").toStdString()
+               : names.performer;
 }
 
 std::string DiscSaver::titleOf(const DiscToc& names, const std::string& musicBrainzDiscId)
 {
     if (!names.title.empty())
         return names.title;
-    return musicBrainzDiscId.empty() ? "Unknown title"
-                                     : "Unknown title (" + musicBrainzDiscId + ")";
+    if (musicBrainzDiscId.empty())
+        return QCoreApplication::translate("DiscSaver", "Unknown title").toStdString();
+    //: %1 is the disc's MusicBrainz disc ID.
+    return QCoreApplication::translate("DiscSaver", "Unknown title (%1)")
+        .arg(QString::fromStdString(musicBrainzDiscId))
+        .toStdString();
 }
 
 ImageDescription DiscSaver::describe(const DiscToc& disc, const Request& request, bool hiddenAudio)

@@ -295,6 +295,22 @@ Mehr dazu in %1(1).
     </message>
 </context>
 <context>
+    <name>DiscSaver</name>
+    <message>
+        <source>Unknown performer</source>
+        <translation>Unbekannter Interpret</translation>
+    </message>
+    <message>
+        <source>Unknown title</source>
+        <translation>Unbekannter Titel</translation>
+    </message>
+    <message>
+        <source>Unknown title (%1)</source>
+        <extracomment>%1 is the disc&apos;s MusicBrainz disc ID.</extracomment>
+        <translation>Unbekannter Titel (%1)</translation>
+    </message>
+</context>
+<context>
     <name>IdleInhibitor</name>
     <message>
         <source>Full-screen animation</source>

@@ -296,6 +296,22 @@ Consulte %1(1) para más información.
     </message>
 </context>
 <context>
+    <name>DiscSaver</name>
+    <message>
+        <source>Unknown performer</source>
+        <translation>Intérprete desconocido</translation>
+    </message>
+    <message>
+        <source>Unknown title</source>
+        <translation>Título desconocido</translation>
+    </message>
+    <message>
+        <source>Unknown title (%1)</source>
+        <extracomment>%1 is the disc&apos;s MusicBrainz disc ID.</extracomment>
+        <translation>Título desconocido (%1)</translation>
+    </message>
+</context>
+<context>
     <name>IdleInhibitor</name>
     <message>
         <source>Full-screen animation</source>

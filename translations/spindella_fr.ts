@@ -296,6 +296,22 @@ Pour en savoir plus, voir %1(1).
     </message>
 </context>
 <context>
+    <name>DiscSaver</name>
+    <message>
+        <source>Unknown performer</source>
+        <translation>Interprète inconnu</translation>
+    </message>
+    <message>
+        <source>Unknown title</source>
+        <translation>Titre inconnu</translation>
+    </message>
+    <message>
+        <source>Unknown title (%1)</source>
+        <extracomment>%1 is the disc&apos;s MusicBrainz disc ID.</extracomment>
+        <translation>Titre inconnu (%1)</translation>
+    </message>
+</context>
+<context>
     <name>IdleInhibitor</name>
     <message>
         <source>Full-screen animation</source>

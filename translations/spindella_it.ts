@@ -296,6 +296,22 @@ Vedere %1(1) per saperne di più.
     </message>
 </context>
 <context>
+    <name>DiscSaver</name>
+    <message>
+        <source>Unknown performer</source>
+        <translation>Interprete sconosciuto</translation>
+    </message>
+    <message>
+        <source>Unknown title</source>
+        <translation>Titolo sconosciuto</translation>
+    </message>
+    <message>
+        <source>Unknown title (%1)</source>
+        <extracomment>%1 is the disc&apos;s MusicBrainz disc ID.</extracomment>
+        <translation>Titolo sconosciuto (%1)</translation>
+    </message>
+</context>
+<context>
     <name>IdleInhibitor</name>
     <message>
         <source>Full-screen animation</source>

@@ -295,6 +295,22 @@ Zie %1(1) voor meer.
     </message>
 </context>
 <context>
+    <name>DiscSaver</name>
+    <message>
+        <source>Unknown performer</source>
+        <translation>Onbekende artiest</translation>
+    </message>
+    <message>
+        <source>Unknown title</source>
+        <translation>Onbekende titel</translation>
+    </message>
+    <message>
+        <source>Unknown title (%1)</source>
+        <extracomment>%1 is the disc&apos;s MusicBrainz disc ID.</extracomment>
+        <translation>Onbekende titel (%1)</translation>
+    </message>
+</context>
+<context>
     <name>IdleInhibitor</name>
     <message>
         <source>Full-screen animation</source>

@@ -296,6 +296,22 @@ Veja %1(1) para mais informações.
     </message>
 </context>
 <context>
+    <name>DiscSaver</name>
+    <message>
+        <source>Unknown performer</source>
+        <translation>Intérprete desconhecido</translation>
+    </message>
+    <message>
+        <source>Unknown title</source>
+        <translation>Título desconhecido</translation>
+    </message>
+    <message>
+        <source>Unknown title (%1)</source>
+        <extracomment>%1 is the disc&apos;s MusicBrainz disc ID.</extracomment>
+        <translation>Título desconhecido (%1)</translation>
+    </message>
+</context>
+<context>
     <name>IdleInhibitor</name>
     <message>
         <source>Full-screen animation</source>
