@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Reason.h"
+
 #include "disc/DiscReader.h"
 
 #include <memory>
@@ -19,7 +21,7 @@ public:
     /// Whether a disc is in the drive now; cheap enough to poll.
     virtual Media media(const std::string& drive) = 0;
     /// Why the last open() gave nothing, where the source can say more than the panel shows.
-    virtual std::string whyNot() const { return {}; }
+    virtual Reason whyNot() const { return {}; }
     /// The drive's vendor and model as it tells them; empty where it cannot say.
     virtual std::string describe(const std::string& /*drive*/) { return {}; }
 };

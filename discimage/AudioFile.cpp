@@ -28,35 +28,37 @@ bool startsLikeAContainer(int fd)
            (is("FORM", 0) && (is("AIFF", 8) || is("AIFC", 8)));
 }
 
-std::string bitsOf(int subtype)
+Reason bitsOf(int subtype)
 {
     switch (subtype) {
     case SF_FORMAT_PCM_S8:
     case SF_FORMAT_PCM_U8:
-        return "8-bit";
+        return Reason(QT_TRANSLATE_NOOP("Reason", "8-bit"));
     case SF_FORMAT_PCM_24:
-        return "24-bit";
+        return Reason(QT_TRANSLATE_NOOP("Reason", "24-bit"));
     case SF_FORMAT_PCM_32:
-        return "32-bit";
+        return Reason(QT_TRANSLATE_NOOP("Reason", "32-bit"));
     case SF_FORMAT_FLOAT:
     case SF_FORMAT_DOUBLE:
-        return "floating-point";
+        return Reason(QT_TRANSLATE_NOOP("Reason", "floating-point"));
     default:
-        return "compressed";
+        return Reason(QT_TRANSLATE_NOOP("Reason", "compressed"));
     }
 }
 
 } // namespace
 
 std::unique_ptr<AudioFile> AudioFile::open(const std::string& path, CueSheet::FileType type,
-                                           std::string& error)
+                                           Reason& error)
 {
-    const std::string name = baseName(path);
+    const Reason name = Reason::verbatim(baseName(path));
     // Non-blocking, so a pipe with no writer or a device cannot hold the open.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat info {};
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        error = fd < 0 ? name + " cannot be read" : name + " is not a regular file";
+        error = Reason(fd < 0 ? QT_TRANSLATE_NOOP("Reason", "%1 cannot be read")
+                              : QT_TRANSLATE_NOOP("Reason", "%1 is not a regular file"),
+                       {name});
         if (fd >= 0)
             ::close(fd);
         return nullptr;
@@ -71,20 +73,24 @@ std::unique_ptr<AudioFile> AudioFile::open(const std::string& path, CueSheet::Fi
     SNDFILE* file = sf_open_fd(fd, SFM_READ, &format, SF_TRUE);
     if (!file) {
         ::close(fd);
-        error = name + " is not audio";
+        error = Reason(QT_TRANSLATE_NOOP("Reason", "%1 is not audio"), {name});
         return nullptr;
     }
     std::unique_ptr<AudioFile> audio(new AudioFile(file, format.frames));
     if (format.samplerate != 44100)
-        error = name + " is " + std::to_string(format.samplerate) + " Hz, not 44100 Hz";
+        error = Reason(QT_TRANSLATE_NOOP("Reason", "%1 is %2 Hz, not 44100 Hz"),
+                       {name, Reason::verbatim(std::to_string(format.samplerate))});
     else if (format.channels == 1)
-        error = name + " is mono, not stereo";
+        error = Reason(QT_TRANSLATE_NOOP("Reason", "%1 is mono, not stereo"), {name});
     else if (format.channels != 2)
-        error = name + " has " + std::to_string(format.channels) + " channels, not 2";
+        error = Reason(QT_TRANSLATE_NOOP("Reason", "%1 has %2 channels, not 2"),
+                       {name, Reason::verbatim(std::to_string(format.channels))});
     else if ((format.format & SF_FORMAT_SUBMASK) != SF_FORMAT_PCM_16)
-        error = name + " is " + bitsOf(format.format & SF_FORMAT_SUBMASK) + ", not 16-bit";
+        error = Reason(QT_TRANSLATE_NOOP("Reason", "%1 is %2, not 16-bit"),
+                       {name, bitsOf(format.format & SF_FORMAT_SUBMASK)});
     else if (format.frames < 0 || format.frames > (1LL << 40))
-        error = name + " says it is of an impossible length";
+        error =
+            Reason(QT_TRANSLATE_NOOP("Reason", "%1 says it is of an impossible length"), {name});
     if (!error.empty())
         return nullptr;
 
@@ -93,7 +99,7 @@ std::unique_ptr<AudioFile> AudioFile::open(const std::string& path, CueSheet::Fi
     const long long tail = std::min<long long>(audio->m_frames, FramesPerSector);
     if (sf_seek(file, audio->m_frames - tail, SEEK_SET) < 0 ||
         sf_readf_short(file, last, tail) != tail || sf_seek(file, 0, SEEK_SET) != 0) {
-        error = name + " is damaged or cut short";
+        error = Reason(QT_TRANSLATE_NOOP("Reason", "%1 is damaged or cut short"), {name});
         return nullptr;
     }
     return audio;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Reason.h"
+
 #include "discimage/CueSheet.h"
 
 #include <cstdint>
@@ -17,7 +19,7 @@ public:
     /// Opens `path` as the sheet's type word says; null, with `error` saying why, when it is not
     /// a regular file, not audio, not CD audio or damaged. Never waits on a pipe or a device.
     static std::unique_ptr<AudioFile> open(const std::string& path, CueSheet::FileType type,
-                                           std::string& error);
+                                           Reason& error);
     ~AudioFile();
 
     long long frames() const { return m_frames; }

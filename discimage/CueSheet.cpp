@@ -119,10 +119,10 @@ const CueSheet::Index& CueSheet::Track::start() const
                          [](const Index& index) { return index.number == 1; });
 }
 
-std::variant<CueSheet, std::string> CueSheet::parse(std::string_view sheetText)
+std::variant<CueSheet, Reason> CueSheet::parse(std::string_view sheetText)
 {
     if (sheetText.size() > MaxBytes)
-        return "the cue sheet is larger than 1 MB";
+        return Reason(QT_TRANSLATE_NOOP("Reason", "the cue sheet is larger than 1 MB"));
     // Some Windows tools write UTF-16, always with its byte-order mark.
     std::string converted;
     const bool littleEndian = sheetText.starts_with("\xff\xfe");
@@ -133,7 +133,7 @@ std::variant<CueSheet, std::string> CueSheet::parse(std::string_view sheetText)
     if (sheetText.starts_with("\xef\xbb\xbf"))
         sheetText.remove_prefix(3);
     if (sheetText.find('\0') != std::string_view::npos)
-        return "this is no cue sheet: it holds binary data";
+        return Reason(QT_TRANSLATE_NOOP("Reason", "this is no cue sheet: it holds binary data"));
     if (!CdText::isUtf8(sheetText)) {
         converted = CdText::fromWindows1252(sheetText);
         sheetText = converted;
@@ -144,8 +144,9 @@ std::variant<CueSheet, std::string> CueSheet::parse(std::string_view sheetText)
     int lineNumber = 0;
     int lastIndexFile = -1;
     int lastIndexSector = 0;
-    const auto fail = [&](const std::string& what) {
-        return "line " + std::to_string(lineNumber) + ": " + what;
+    const auto fail = [&](Reason what) {
+        return Reason(QT_TRANSLATE_NOOP("Reason", "line %1: %2"),
+                      {Reason::verbatim(std::to_string(lineNumber)), std::move(what)});
     };
     const auto hasStart = [](const Track* t) {
         return !t || std::any_of(t->indexes.begin(), t->indexes.end(),
@@ -173,7 +174,7 @@ std::variant<CueSheet, std::string> CueSheet::parse(std::string_view sheetText)
         std::string_view line = sheetText.substr(0, end);
         sheetText.remove_prefix(end == std::string_view::npos ? sheetText.size() : end + 1);
         if (line.size() > MaxLineBytes)
-            return fail("longer than 4096 bytes");
+            return fail(Reason(QT_TRANSLATE_NOOP("Reason", "longer than 4096 bytes")));
         if (line.ends_with('\r'))
             line.remove_suffix(1);
         std::string_view rest = line;
@@ -191,17 +192,19 @@ std::variant<CueSheet, std::string> CueSheet::parse(std::string_view sheetText)
                         : type == "MOTOROLA" ? FileType::Motorola
                                              : FileType::Other;
             if (file.name.empty())
-                return fail("FILE without a name");
+                return fail(Reason(QT_TRANSLATE_NOOP("Reason", "FILE without a name")));
             sheet.files.push_back(file);
         } else if (keyword == "TRACK") {
             if (sheet.files.empty())
-                return fail("TRACK before any FILE");
+                return fail(Reason(QT_TRANSLATE_NOOP("Reason", "TRACK before any FILE")));
             placeData(track);
             if (!hasStart(track))
-                return fail("TRACK " + std::to_string(track->number) + " has no INDEX 01");
+                return fail(Reason(QT_TRANSLATE_NOOP("Reason", "TRACK %1 has no INDEX 01"),
+                                   {Reason::verbatim(std::to_string(track->number))}));
             int n = 0;
             if (!number(word(rest), MaxTrackNumber, n) || n == 0 || (track && n <= track->number))
-                return fail("track numbers must rise from 1 to 99");
+                return fail(
+                    Reason(QT_TRANSLATE_NOOP("Reason", "track numbers must rise from 1 to 99")));
             const std::string mode = upper(trimmed(rest));
             Track next;
             next.number = n;
@@ -217,7 +220,8 @@ std::variant<CueSheet, std::string> CueSheet::parse(std::string_view sheetText)
         } else if (keyword == "INDEX" || keyword == "PREGAP" || keyword == "POSTGAP" ||
                    keyword == "FLAGS") {
             if (!track)
-                return fail(keyword + " before any TRACK");
+                return fail(Reason(QT_TRANSLATE_NOOP("Reason", "%1 before any TRACK"),
+                                   {Reason::verbatim(keyword)}));
             if (keyword == "FLAGS") {
                 for (std::string_view flag = word(rest); !flag.empty(); flag = word(rest))
                     track->preEmphasis = track->preEmphasis || upper(flag) == "PRE";
@@ -225,19 +229,22 @@ std::variant<CueSheet, std::string> CueSheet::parse(std::string_view sheetText)
             }
             int n = 0, sectors = 0;
             if (keyword == "INDEX" && !number(word(rest), 99, n))
-                return fail("INDEX needs a number from 00 to 99");
+                return fail(
+                    Reason(QT_TRANSLATE_NOOP("Reason", "INDEX needs a number from 00 to 99")));
             if (!time(trimmed(rest), sectors))
-                return fail(keyword + " needs a time mm:ss:ff");
+                return fail(Reason(QT_TRANSLATE_NOOP("Reason", "%1 needs a time mm:ss:ff"),
+                                   {Reason::verbatim(keyword)}));
             if (keyword == "PREGAP") {
                 track->pregap = sectors;
             } else if (keyword == "POSTGAP") {
                 track->postgap = sectors;
             } else {
                 if (!track->indexes.empty() && n <= track->indexes.back().number)
-                    return fail("index numbers must rise within a track");
+                    return fail(Reason(
+                        QT_TRANSLATE_NOOP("Reason", "index numbers must rise within a track")));
                 const int file = int(sheet.files.size()) - 1;
                 if (file == lastIndexFile && sectors < lastIndexSector)
-                    return fail("INDEX goes back in time");
+                    return fail(Reason(QT_TRANSLATE_NOOP("Reason", "INDEX goes back in time")));
                 lastIndexFile = file;
                 lastIndexSector = sectors;
                 track->indexes.push_back({n, file, sectors});
@@ -253,9 +260,10 @@ std::variant<CueSheet, std::string> CueSheet::parse(std::string_view sheetText)
         // Other REMs, CATALOG, ISRC, CDTEXTFILE and anything unknown say nothing we play.
     }
     if (!track)
-        return std::string("no TRACK in it");
+        return Reason(QT_TRANSLATE_NOOP("Reason", "no TRACK in it"));
     placeData(track);
     if (!hasStart(track))
-        return "TRACK " + std::to_string(track->number) + " has no INDEX 01";
+        return Reason(QT_TRANSLATE_NOOP("Reason", "TRACK %1 has no INDEX 01"),
+                      {Reason::verbatim(std::to_string(track->number))});
     return sheet;
 }

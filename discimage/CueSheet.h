@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Reason.h"
+
 #include <string>
 #include <string_view>
 #include <variant>
@@ -56,5 +58,5 @@ struct CueSheet {
     std::vector<Track> tracks;
 
     /// The sheet in `text`, or why `text` is none.
-    static std::variant<CueSheet, std::string> parse(std::string_view text);
+    static std::variant<CueSheet, Reason> parse(std::string_view text);
 };

@@ -60,18 +60,18 @@ std::string nameOf(const std::string& path)
 
 } // namespace
 
-std::variant<CueSheet, std::string> FlacCueSheet::read(const std::string& path)
+std::variant<CueSheet, Reason> FlacCueSheet::read(const std::string& path)
 {
     FLAC__StreamMetadata* found = nullptr;
     if (!FLAC__metadata_get_cuesheet(path.c_str(), &found) || !found)
-        return std::string("it holds no cue sheet of its own");
+        return Reason(QT_TRANSLATE_NOOP("Reason", "it holds no cue sheet of its own"));
     const Block block(found);
     const FLAC__StreamMetadata_CueSheet& flac = block->data.cue_sheet;
     if (!flac.is_cd)
-        return std::string("its cue sheet is not a CD's");
+        return Reason(QT_TRANSLATE_NOOP("Reason", "its cue sheet is not a CD's"));
     if (flac.num_tracks < 2 || flac.num_tracks > CueSheet::MaxTrackNumber + 1 ||
         flac.tracks[flac.num_tracks - 1].number != LeadOutNumber)
-        return std::string("its cue sheet has no tracks, or no end");
+        return Reason(QT_TRANSLATE_NOOP("Reason", "its cue sheet has no tracks, or no end"));
 
     CueSheet sheet;
     sheet.files.push_back({nameOf(path), CueSheet::FileType::Other});
@@ -79,12 +79,15 @@ std::variant<CueSheet, std::string> FlacCueSheet::read(const std::string& path)
     for (unsigned n = 0; n + 1 < flac.num_tracks; ++n) {
         const FLAC__StreamMetadata_CueSheet_Track& from = flac.tracks[n];
         if (from.number <= previous || from.number > CueSheet::MaxTrackNumber)
-            return "its cue sheet's track " + std::to_string(from.number) + " is out of order";
+            return Reason(QT_TRANSLATE_NOOP("Reason", "its cue sheet's track %1 is out of order"),
+                          {Reason::verbatim(std::to_string(from.number))});
         if (from.type != 0)
-            return "its cue sheet's track " + std::to_string(from.number) + " is no audio";
+            return Reason(QT_TRANSLATE_NOOP("Reason", "its cue sheet's track %1 is no audio"),
+                          {Reason::verbatim(std::to_string(from.number))});
         if (from.offset % FramesPerSector != 0 || from.num_indices == 0 || from.num_indices > 100)
-            return "its cue sheet's track " + std::to_string(from.number) +
-                   " does not lie on a CD's sectors";
+            return Reason(QT_TRANSLATE_NOOP(
+                              "Reason", "its cue sheet's track %1 does not lie on a CD's sectors"),
+                          {Reason::verbatim(std::to_string(from.number))});
         previous = from.number;
         CueSheet::Track& track = sheet.tracks.emplace_back();
         track.number = from.number;
@@ -95,14 +98,16 @@ std::variant<CueSheet, std::string> FlacCueSheet::read(const std::string& path)
             if (index.offset % FramesPerSector != 0 || at / FramesPerSector > INT32_MAX ||
                 (!track.indexes.empty() && index.number <= track.indexes.back().number) ||
                 index.number > 99)
-                return "its cue sheet's track " + std::to_string(from.number) +
-                       " has indexes out of order";
+                return Reason(QT_TRANSLATE_NOOP(
+                                  "Reason", "its cue sheet's track %1 has indexes out of order"),
+                              {Reason::verbatim(std::to_string(from.number))});
             track.indexes.push_back({index.number, 0, int(at / FramesPerSector)});
         }
         if (track.indexes.front().number > 1 ||
             (track.indexes.front().number == 0 &&
              (track.indexes.size() < 2 || track.indexes[1].number != 1)))
-            return "its cue sheet's track " + std::to_string(from.number) + " has no INDEX 01";
+            return Reason(QT_TRANSLATE_NOOP("Reason", "its cue sheet's track %1 has no INDEX 01"),
+                          {Reason::verbatim(std::to_string(from.number))});
     }
     // The lead-in is the two seconds before track 1, and the silence the file leaves out.
     if (flac.lead_in > TwoSeconds && (flac.lead_in - TwoSeconds) % FramesPerSector == 0 &&

@@ -12,5 +12,5 @@ class FlacCueSheet {
 public:
     /// The sheet of the FLAC file at `path`, naming that file as its one FILE; or why there is
     /// none.
-    static std::variant<CueSheet, std::string> read(const std::string& path);
+    static std::variant<CueSheet, Reason> read(const std::string& path);
 };

@@ -97,20 +97,20 @@ std::string locate(const std::string& folder, std::string named)
 }
 
 /// At most `limit` bytes of a regular file, without waiting on a pipe or a device.
-bool readSmallFile(const std::string& path, std::size_t limit, std::string& bytes,
-                   std::string& error)
+bool readSmallFile(const std::string& path, std::size_t limit, std::string& bytes, Reason& error)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat info {};
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        error = fd < 0 ? "it cannot be read" : "it is not a regular file";
+        error = Reason(fd < 0 ? QT_TRANSLATE_NOOP("Reason", "it cannot be read")
+                              : QT_TRANSLATE_NOOP("Reason", "it is not a regular file"));
     } else if (std::size_t(info.st_size) > limit) {
-        error = "the cue sheet is larger than 1 MB";
+        error = Reason(QT_TRANSLATE_NOOP("Reason", "the cue sheet is larger than 1 MB"));
     } else {
         bytes.resize(std::size_t(info.st_size));
         const ssize_t got = ::read(fd, bytes.data(), bytes.size());
         if (got != ssize_t(bytes.size()))
-            error = "it cannot be read";
+            error = Reason(QT_TRANSLATE_NOOP("Reason", "it cannot be read"));
     }
     if (fd >= 0)
         ::close(fd);
@@ -118,7 +118,7 @@ bool readSmallFile(const std::string& path, std::size_t limit, std::string& byte
 }
 
 /// The cue sheet for `path`: itself, or the sheet beside an audio file with its base name.
-std::string sheetFor(const std::string& path, std::string& error)
+std::string sheetFor(const std::string& path, Reason& error)
 {
     const std::string extension = extensionOf(nameOf(path));
     if (std::find(std::begin(AudioExtensions), std::end(AudioExtensions), extension) ==
@@ -128,7 +128,8 @@ std::string sheetFor(const std::string& path, std::string& error)
     const std::string sheet = name.substr(0, name.size() - extension.size()) + ".cue";
     std::string found = findIgnoringCase(folderOf(path), {sheet});
     if (found.empty())
-        error = "there is no cue sheet " + sheet + " beside it";
+        error = Reason(QT_TRANSLATE_NOOP("Reason", "there is no cue sheet %1 beside it"),
+                       {Reason::verbatim(sheet)});
     return found;
 }
 
@@ -156,16 +157,24 @@ ImageDiscReader::~ImageDiscReader() = default;
 
 std::unique_ptr<ImageDiscReader> ImageDiscReader::open(const std::string& path, std::string& error)
 {
+    Reason why;
+    auto image = open(path, why);
+    error = why.english();
+    return image;
+}
+
+std::unique_ptr<ImageDiscReader> ImageDiscReader::open(const std::string& path, Reason& error)
+{
     std::string sheetPath = sheetFor(path, error);
-    std::variant<CueSheet, std::string> parsed;
+    std::variant<CueSheet, Reason> parsed;
     if (sheetPath.empty() && extensionOf(nameOf(path)) == ".flac") {
         // A FLAC image may carry its sheet inside.
         parsed = FlacCueSheet::read(path);
-        if (const auto* why = std::get_if<std::string>(&parsed)) {
-            error += ", and " + *why;
+        if (const auto* why = std::get_if<Reason>(&parsed)) {
+            error = Reason(QT_TRANSLATE_NOOP("Reason", "%1, and %2"), {error, *why});
             return nullptr;
         }
-        error.clear();
+        error = {};
         sheetPath = path;
     } else {
         std::string bytes;
@@ -173,7 +182,7 @@ std::unique_ptr<ImageDiscReader> ImageDiscReader::open(const std::string& path, 
             return nullptr;
         parsed = CueSheet::parse(bytes);
     }
-    if (const auto* why = std::get_if<std::string>(&parsed)) {
+    if (const auto* why = std::get_if<Reason>(&parsed)) {
         error = *why;
         return nullptr;
     }
@@ -186,7 +195,8 @@ std::unique_ptr<ImageDiscReader> ImageDiscReader::open(const std::string& path, 
         const std::string found = locate(folderOf(sheetPath), named.name);
         const bool audio = holdsAudio(sheet, int(n));
         if (found.empty() && audio) {
-            error = named.name + " is not there";
+            error = Reason(QT_TRANSLATE_NOOP("Reason", "%1 is not there"),
+                           {Reason::verbatim(named.name)});
             return nullptr;
         }
         files.push_back({found, named.type});
@@ -212,7 +222,7 @@ std::unique_ptr<ImageDiscReader> ImageDiscReader::open(const std::string& path, 
         }
     }
     auto layout = ImageLayout::build(sheet, sectors);
-    if (const auto* why = std::get_if<std::string>(&layout)) {
+    if (const auto* why = std::get_if<Reason>(&layout)) {
         error = *why;
         return nullptr;
     }
@@ -240,7 +250,7 @@ bool ImageDiscReader::read(int firstSector, int count, int16_t* samples)
             if (m_openFile != segment->file) {
                 m_open.reset();
                 m_openFile = -1;
-                std::string error;
+                Reason error;
                 const File& file = m_files[std::size_t(segment->file)];
                 m_open = AudioFile::open(file.path, file.type, error);
                 if (!m_open)

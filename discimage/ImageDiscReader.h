@@ -24,6 +24,8 @@ public:
 
     /// The image at `path`: a cue sheet, or an audio file with its cue sheet beside it; null,
     /// with `error` saying why, when it cannot be played.
+    static std::unique_ptr<ImageDiscReader> open(const std::string& path, Reason& error);
+    /// The same, `error` in English.
     static std::unique_ptr<ImageDiscReader> open(const std::string& path, std::string& error);
 
     const DiscToc& toc() const override { return m_layout.toc; }

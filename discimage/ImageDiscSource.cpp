@@ -4,6 +4,6 @@
 
 std::unique_ptr<DiscReader> ImageDiscSource::open(const std::string& path)
 {
-    m_error.clear();
+    m_error = {};
     return ImageDiscReader::open(path, m_error);
 }

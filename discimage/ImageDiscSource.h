@@ -10,9 +10,9 @@ public:
     std::vector<std::string> drives() override { return {m_path}; }
     std::unique_ptr<DiscReader> open(const std::string& path) override;
     Media media(const std::string&) override { return Media::Present; }
-    std::string whyNot() const override { return m_error; }
+    Reason whyNot() const override { return m_error; }
 
 private:
     std::string m_path;
-    std::string m_error;
+    Reason m_error;
 };

@@ -21,19 +21,19 @@ bool holdsSessionGap(const CueSheet& sheet, std::size_t t)
 
 } // namespace
 
-std::variant<ImageLayout, std::string> ImageLayout::build(const CueSheet& sheet,
-                                                          const std::vector<int>& fileSectors)
+std::variant<ImageLayout, Reason> ImageLayout::build(const CueSheet& sheet,
+                                                     const std::vector<int>& fileSectors)
 {
     if (fileSectors.size() != sheet.files.size())
         throw std::logic_error("Image layout: one length per file");
     ImageLayout layout;
-    std::string problem;
+    Reason problem;
     long long disc = 0;
     const auto lay = [&](int source, int from, int count) {
         if (count <= 0)
             return true;
         if (disc + count > MaxSectors) {
-            problem = "the image is longer than 24 hours";
+            problem = Reason(QT_TRANSLATE_NOOP("Reason", "the image is longer than 24 hours"));
             return false;
         }
         layout.segments.push_back({int(disc), count, source, from});
@@ -55,8 +55,9 @@ std::variant<ImageLayout, std::string> ImageLayout::build(const CueSheet& sheet,
         if (index.sector > fileSectors[std::size_t(file)]) {
             char number[8];
             std::snprintf(number, sizeof number, "%02d", track);
-            problem = "TRACK " + std::string(number) + " has an INDEX past the end of " +
-                      sheet.files[std::size_t(file)].name;
+            problem = Reason(
+                QT_TRANSLATE_NOOP("Reason", "TRACK %1 has an INDEX past the end of %2"),
+                {Reason::verbatim(number), Reason::verbatim(sheet.files[std::size_t(file)].name)});
             return false;
         }
         if (!lay(file, at, index.sector - at))

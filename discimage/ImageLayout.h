@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Reason.h"
+
 #include "disc/DiscToc.h"
 #include "discimage/CueSheet.h"
 
@@ -31,6 +33,6 @@ struct ImageLayout {
 
     /// The disc a sheet describes, given each of its files' length in whole sectors; or why
     /// the sheet and the files do not make one.
-    static std::variant<ImageLayout, std::string> build(const CueSheet& sheet,
-                                                        const std::vector<int>& fileSectors);
+    static std::variant<ImageLayout, Reason> build(const CueSheet& sheet,
+                                                   const std::vector<int>& fileSectors);
 };

@@ -1,6 +1,7 @@
 #include "discjobs/ReportWords.h"
 
 #include "core/EnglishPlural.h"
+#include "player/ReasonText.h"
 
 #include <algorithm>
 
@@ -51,9 +52,7 @@ QString ReportWords::summary(const DiscReport& report)
 
 QString ReportWords::said(const Reason& reason)
 {
-    return QString::fromStdString(reason.said([](const char* english) {
-        return QCoreApplication::translate("Reason", english).toStdString();
-    }));
+    return ReasonText::said(reason);
 }
 
 QStringList ReportWords::tracks(const DiscReport& report)

@@ -78,7 +78,7 @@ void SaveDiscJob::open(std::shared_ptr<DiscSource> source, const std::string& dr
             why = job->source->whyNot().empty()
                       ? Reason(QT_TRANSLATE_NOOP("Reason", "there is no disc in %1"),
                                {Reason::verbatim(picked.drive)})
-                      : Reason::verbatim(job->source->whyNot());
+                      : job->source->whyNot();
         else if (job->reader->toc().audioTracks().empty())
             why = Reason(QT_TRANSLATE_NOOP("Reason", "the disc in %1 has no audio tracks"),
                          {Reason::verbatim(picked.drive)});

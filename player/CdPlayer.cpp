@@ -127,8 +127,9 @@ void CdPlayer::onImageRefused(const QString& why)
     ThreadHandOff::acquire(&m_ring);
     std::fprintf(stderr, "%s\n",
                  qPrintable(tr("Spindella: cannot play %1: %2").arg(m_imagePath, why)));
+    //: The tooltip of an image that cannot be played: %1 its file's name, %2 why.
     m_transport.imageRefused(
-        (QFileInfo(m_imagePath).fileName() + QStringLiteral(": ") + why).toStdString());
+        tr("%1: %2").arg(QFileInfo(m_imagePath).fileName(), why).toStdString());
     if (m_transport.hasDisc())
         m_refusalTimer.start();
     Q_EMIT changed();

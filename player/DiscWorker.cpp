@@ -1,5 +1,7 @@
 #include "player/DiscWorker.h"
 
+#include "player/ReasonText.h"
+
 #include "core/ThreadHandOff.h"
 #include "disc/DiscPick.h"
 #include "disc/DiscReader.h"
@@ -97,7 +99,7 @@ void DiscWorker::openRequestedImage()
     std::unique_ptr<DiscReader> reader = image->open(path);
     if (!reader) {
         ThreadHandOff::release(&m_ring);
-        Q_EMIT imageRefused(QString::fromStdString(image->whyNot()));
+        Q_EMIT imageRefused(ReasonText::said(image->whyNot()));
         return;
     }
     stopReading();

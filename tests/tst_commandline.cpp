@@ -1,3 +1,4 @@
+#include "discimage/CueSheet.h"
 #include "discjobs/ReportWords.h"
 #include "messages/AboutText.h"
 #include "panel/PlayerMenu.h"
@@ -242,10 +243,10 @@ German, one minute | de | length 60 | Titel 1, 1 Minute und 0 Sekunden
 
     void reasonsAreSaidWholeInTheListenersLanguage_data()
     {
-        addTextRows("said", R"(
-English | cannot make a folder in /m/50%25 %1: the disk is full
-German | in /m/50%25 %1 kann kein Ordner angelegt werden: der Datenträger ist voll
-French | impossible de créer un dossier dans /m/50%25 %1 : le disque de stockage est plein
+        addTextRows("said image", R"(
+English | cannot make a folder in /m/50%25 %1: the disk is full | line 4: INDEX goes back in time
+German | in /m/50%25 %1 kann kein Ordner angelegt werden: der Datenträger ist voll | Zeile 4: INDEX geht in der Zeit zurück
+French | impossible de créer un dossier dans /m/50%25 %1 : le disque de stockage est plein | ligne 4 : INDEX remonte dans le temps
 )");
     }
     void reasonsAreSaidWholeInTheListenersLanguage()
@@ -263,6 +264,10 @@ French | impossible de créer un dossier dans /m/50%25 %1 : le disque de stockag
                              Reason(QT_TRANSLATE_NOOP("Reason", "the disk is full"))});
         QCOMPARE(ReportWords::said(reason), cell("said"));
         QCOMPARE(reason.english(), "cannot make a folder in /m/50%25 %1: the disk is full");
+        // An image's fault, as the tooltip says it.
+        const auto sheet = CueSheet::parse("FILE a.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 00:02:00\n"
+                                           "INDEX 02 00:01:00\n");
+        QCOMPARE(ReportWords::said(std::get<Reason>(sheet)), cell("image"));
     }
 };
 

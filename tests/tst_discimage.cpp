@@ -501,7 +501,7 @@ indexes out of order | | its cue sheet's track 2 has indexes out of order
         // A minute count longer than four digits is no time.
         const auto refused =
             CueSheet::parse("FILE a.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 12345:00:00\n");
-        QCOMPARE(std::get<std::string>(refused), "line 3: INDEX needs a time mm:ss:ff");
+        QCOMPARE(std::get<Reason>(refused).english(), "line 3: INDEX needs a time mm:ss:ff");
 
         // A sector size of nothing is not believed; a line of 4096 bytes is still read.
         const auto sized = CueSheet::parse("TITLE \"" + std::string(4088, 'x') +

@@ -260,8 +260,8 @@ private slots:
         const std::string text = CueSheetWriter::text(image, "Disc.flac");
         QVERIFY2(text.find(line.toStdString()) != std::string::npos, text.c_str());
         const auto parsed = CueSheet::parse(text);
-        const auto* problem = std::get_if<std::string>(&parsed);
-        QVERIFY2(!problem, problem ? problem->c_str() : "");
+        const auto* problem = std::get_if<Reason>(&parsed);
+        QVERIFY2(!problem, problem ? problem->english().c_str() : "");
         const CueSheet& sheet = std::get<CueSheet>(parsed);
         QCOMPARE(sheet.files.size(), std::size_t(1));
         QCOMPARE(sheet.files[0].name, std::string("Disc.flac"));

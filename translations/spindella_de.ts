@@ -30,6 +30,11 @@
         <source>Spindella: cannot play %1: %2</source>
         <translation>Spindella: %1 kann nicht abgespielt werden: %2</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The tooltip of an image that cannot be played: %1 its file&apos;s name, %2 why.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CdPlayerPanel</name>
@@ -590,6 +595,178 @@ Mehr dazu in %1(1).
     <message>
         <source>the image cannot be read at %1</source>
         <translation>das Abbild kann bei %1 nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>8-bit</source>
+        <translation>8-Bit</translation>
+    </message>
+    <message>
+        <source>24-bit</source>
+        <translation>24-Bit</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32-Bit</translation>
+    </message>
+    <message>
+        <source>floating-point</source>
+        <translation>Gleitkomma</translation>
+    </message>
+    <message>
+        <source>compressed</source>
+        <translation>komprimiert</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>%1 is not audio</source>
+        <translation>%1 ist kein Audio</translation>
+    </message>
+    <message>
+        <source>%1 is %2 Hz, not 44100 Hz</source>
+        <translation>%1 hat %2 Hz, nicht 44100 Hz</translation>
+    </message>
+    <message>
+        <source>%1 is mono, not stereo</source>
+        <translation>%1 ist mono, nicht stereo</translation>
+    </message>
+    <message>
+        <source>%1 has %2 channels, not 2</source>
+        <translation>%1 hat %2 Kanäle, nicht 2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not 16-bit</source>
+        <translation>%1 ist %2, nicht 16-Bit</translation>
+    </message>
+    <message>
+        <source>%1 says it is of an impossible length</source>
+        <translation>%1 gibt eine unmögliche Länge an</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or cut short</source>
+        <translation>%1 ist beschädigt oder abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the cue sheet is larger than 1 MB</source>
+        <translation>das Cue-Sheet ist größer als 1 MB</translation>
+    </message>
+    <message>
+        <source>this is no cue sheet: it holds binary data</source>
+        <translation>das ist kein Cue-Sheet: es enthält Binärdaten</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>longer than 4096 bytes</source>
+        <translation>länger als 4096 Bytes</translation>
+    </message>
+    <message>
+        <source>FILE without a name</source>
+        <translation>FILE ohne Namen</translation>
+    </message>
+    <message>
+        <source>TRACK before any FILE</source>
+        <translation>TRACK vor jedem FILE</translation>
+    </message>
+    <message>
+        <source>TRACK %1 has no INDEX 01</source>
+        <translation>TRACK %1 hat kein INDEX 01</translation>
+    </message>
+    <message>
+        <source>track numbers must rise from 1 to 99</source>
+        <translation>die Titelnummern müssen von 1 bis 99 steigen</translation>
+    </message>
+    <message>
+        <source>%1 before any TRACK</source>
+        <translation>%1 vor jedem TRACK</translation>
+    </message>
+    <message>
+        <source>INDEX needs a number from 00 to 99</source>
+        <translation>INDEX braucht eine Nummer von 00 bis 99</translation>
+    </message>
+    <message>
+        <source>%1 needs a time mm:ss:ff</source>
+        <translation>%1 braucht eine Zeit mm:ss:ff</translation>
+    </message>
+    <message>
+        <source>index numbers must rise within a track</source>
+        <translation>die Indexnummern müssen innerhalb eines Titels steigen</translation>
+    </message>
+    <message>
+        <source>INDEX goes back in time</source>
+        <translation>INDEX geht in der Zeit zurück</translation>
+    </message>
+    <message>
+        <source>no TRACK in it</source>
+        <translation>kein TRACK darin</translation>
+    </message>
+    <message>
+        <source>it holds no cue sheet of its own</source>
+        <translation>es enthält kein eigenes Cue-Sheet</translation>
+    </message>
+    <message>
+        <source>its cue sheet is not a CD&apos;s</source>
+        <translation>sein Cue-Sheet ist nicht das einer CD</translation>
+    </message>
+    <message>
+        <source>its cue sheet has no tracks, or no end</source>
+        <translation>sein Cue-Sheet hat keine Titel oder kein Ende</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 is out of order</source>
+        <translation>Titel %1 seines Cue-Sheets steht außer der Reihe</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 is no audio</source>
+        <translation>Titel %1 seines Cue-Sheets ist kein Audio</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 does not lie on a CD&apos;s sectors</source>
+        <translation>Titel %1 seines Cue-Sheets liegt nicht auf den Sektoren einer CD</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 has indexes out of order</source>
+        <translation>Titel %1 seines Cue-Sheets hat Indizes außer der Reihe</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 has no INDEX 01</source>
+        <translation>Titel %1 seines Cue-Sheets hat kein INDEX 01</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>es kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>there is no cue sheet %1 beside it</source>
+        <translation>daneben liegt kein Cue-Sheet %1</translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation>%1, und %2</translation>
+    </message>
+    <message>
+        <source>%1 is not there</source>
+        <translation>%1 ist nicht da</translation>
+    </message>
+    <message>
+        <source>the image is longer than 24 hours</source>
+        <translation>das Abbild ist länger als 24 Stunden</translation>
+    </message>
+    <message>
+        <source>TRACK %1 has an INDEX past the end of %2</source>
+        <translation>TRACK %1 hat einen INDEX hinter dem Ende von %2</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,11 @@
         <source>Spindella: cannot play %1: %2</source>
         <translation>Spindella: no se puede reproducir %1: %2</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The tooltip of an image that cannot be played: %1 its file&apos;s name, %2 why.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CdPlayerPanel</name>
@@ -591,6 +596,178 @@ Consulte %1(1) para más información.
     <message>
         <source>the image cannot be read at %1</source>
         <translation>la imagen no se puede leer en %1</translation>
+    </message>
+    <message>
+        <source>8-bit</source>
+        <translation>de 8 bits</translation>
+    </message>
+    <message>
+        <source>24-bit</source>
+        <translation>de 24 bits</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>de 32 bits</translation>
+    </message>
+    <message>
+        <source>floating-point</source>
+        <translation>de coma flotante</translation>
+    </message>
+    <message>
+        <source>compressed</source>
+        <translation>comprimido</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 no se puede leer</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 is not audio</source>
+        <translation>%1 no es audio</translation>
+    </message>
+    <message>
+        <source>%1 is %2 Hz, not 44100 Hz</source>
+        <translation>%1 es de %2 Hz, no de 44100 Hz</translation>
+    </message>
+    <message>
+        <source>%1 is mono, not stereo</source>
+        <translation>%1 es mono, no estéreo</translation>
+    </message>
+    <message>
+        <source>%1 has %2 channels, not 2</source>
+        <translation>%1 tiene %2 canales, no 2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not 16-bit</source>
+        <translation>%1 es %2, no de 16 bits</translation>
+    </message>
+    <message>
+        <source>%1 says it is of an impossible length</source>
+        <translation>%1 dice tener una duración imposible</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or cut short</source>
+        <translation>%1 está dañado o cortado</translation>
+    </message>
+    <message>
+        <source>the cue sheet is larger than 1 MB</source>
+        <translation>la hoja cue ocupa más de 1 MB</translation>
+    </message>
+    <message>
+        <source>this is no cue sheet: it holds binary data</source>
+        <translation>esto no es una hoja cue: contiene datos binarios</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>longer than 4096 bytes</source>
+        <translation>más de 4096 bytes</translation>
+    </message>
+    <message>
+        <source>FILE without a name</source>
+        <translation>FILE sin nombre</translation>
+    </message>
+    <message>
+        <source>TRACK before any FILE</source>
+        <translation>TRACK antes de cualquier FILE</translation>
+    </message>
+    <message>
+        <source>TRACK %1 has no INDEX 01</source>
+        <translation>TRACK %1 no tiene INDEX 01</translation>
+    </message>
+    <message>
+        <source>track numbers must rise from 1 to 99</source>
+        <translation>los números de pista deben subir de 1 a 99</translation>
+    </message>
+    <message>
+        <source>%1 before any TRACK</source>
+        <translation>%1 antes de cualquier TRACK</translation>
+    </message>
+    <message>
+        <source>INDEX needs a number from 00 to 99</source>
+        <translation>INDEX necesita un número de 00 a 99</translation>
+    </message>
+    <message>
+        <source>%1 needs a time mm:ss:ff</source>
+        <translation>%1 necesita un tiempo mm:ss:ff</translation>
+    </message>
+    <message>
+        <source>index numbers must rise within a track</source>
+        <translation>los números de índice deben subir dentro de una pista</translation>
+    </message>
+    <message>
+        <source>INDEX goes back in time</source>
+        <translation>INDEX retrocede en el tiempo</translation>
+    </message>
+    <message>
+        <source>no TRACK in it</source>
+        <translation>no contiene ningún TRACK</translation>
+    </message>
+    <message>
+        <source>it holds no cue sheet of its own</source>
+        <translation>no contiene ninguna hoja cue propia</translation>
+    </message>
+    <message>
+        <source>its cue sheet is not a CD&apos;s</source>
+        <translation>su hoja cue no es la de un CD</translation>
+    </message>
+    <message>
+        <source>its cue sheet has no tracks, or no end</source>
+        <translation>su hoja cue no tiene pistas, o no tiene final</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 is out of order</source>
+        <translation>la pista %1 de su hoja cue está fuera de orden</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 is no audio</source>
+        <translation>la pista %1 de su hoja cue no es audio</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 does not lie on a CD&apos;s sectors</source>
+        <translation>la pista %1 de su hoja cue no cae en los sectores de un CD</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 has indexes out of order</source>
+        <translation>la pista %1 de su hoja cue tiene índices fuera de orden</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 has no INDEX 01</source>
+        <translation>la pista %1 de su hoja cue no tiene INDEX 01</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>there is no cue sheet %1 beside it</source>
+        <translation>no hay ninguna hoja cue %1 a su lado</translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation>%1, y %2</translation>
+    </message>
+    <message>
+        <source>%1 is not there</source>
+        <translation>%1 no está</translation>
+    </message>
+    <message>
+        <source>the image is longer than 24 hours</source>
+        <translation>la imagen dura más de 24 horas</translation>
+    </message>
+    <message>
+        <source>TRACK %1 has an INDEX past the end of %2</source>
+        <translation>TRACK %1 tiene un INDEX más allá del final de %2</translation>
     </message>
 </context>
 <context>

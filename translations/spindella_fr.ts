@@ -30,6 +30,11 @@
         <source>Spindella: cannot play %1: %2</source>
         <translation>Spindella: impossible de lire %1 : %2</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The tooltip of an image that cannot be played: %1 its file&apos;s name, %2 why.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>CdPlayerPanel</name>
@@ -591,6 +596,178 @@ Pour en savoir plus, voir %1(1).
     <message>
         <source>the image cannot be read at %1</source>
         <translation>l’image ne peut pas être lue à %1</translation>
+    </message>
+    <message>
+        <source>8-bit</source>
+        <translation>en 8 bits</translation>
+    </message>
+    <message>
+        <source>24-bit</source>
+        <translation>en 24 bits</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>en 32 bits</translation>
+    </message>
+    <message>
+        <source>floating-point</source>
+        <translation>en virgule flottante</translation>
+    </message>
+    <message>
+        <source>compressed</source>
+        <translation>compressé</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 is not audio</source>
+        <translation>%1 n’est pas de l’audio</translation>
+    </message>
+    <message>
+        <source>%1 is %2 Hz, not 44100 Hz</source>
+        <translation>%1 est à %2 Hz, pas à 44100 Hz</translation>
+    </message>
+    <message>
+        <source>%1 is mono, not stereo</source>
+        <translation>%1 est en mono, pas en stéréo</translation>
+    </message>
+    <message>
+        <source>%1 has %2 channels, not 2</source>
+        <translation>%1 a %2 canaux, pas 2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not 16-bit</source>
+        <translation>%1 est %2, pas en 16 bits</translation>
+    </message>
+    <message>
+        <source>%1 says it is of an impossible length</source>
+        <translation>%1 se dit d’une durée impossible</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or cut short</source>
+        <translation>%1 est endommagé ou tronqué</translation>
+    </message>
+    <message>
+        <source>the cue sheet is larger than 1 MB</source>
+        <translation>la feuille cue dépasse 1 Mo</translation>
+    </message>
+    <message>
+        <source>this is no cue sheet: it holds binary data</source>
+        <translation>ce n’est pas une feuille cue : elle contient des données binaires</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>longer than 4096 bytes</source>
+        <translation>plus de 4096 octets</translation>
+    </message>
+    <message>
+        <source>FILE without a name</source>
+        <translation>FILE sans nom</translation>
+    </message>
+    <message>
+        <source>TRACK before any FILE</source>
+        <translation>TRACK avant tout FILE</translation>
+    </message>
+    <message>
+        <source>TRACK %1 has no INDEX 01</source>
+        <translation>TRACK %1 n’a pas d’INDEX 01</translation>
+    </message>
+    <message>
+        <source>track numbers must rise from 1 to 99</source>
+        <translation>les numéros de piste doivent croître de 1 à 99</translation>
+    </message>
+    <message>
+        <source>%1 before any TRACK</source>
+        <translation>%1 avant tout TRACK</translation>
+    </message>
+    <message>
+        <source>INDEX needs a number from 00 to 99</source>
+        <translation>INDEX demande un numéro de 00 à 99</translation>
+    </message>
+    <message>
+        <source>%1 needs a time mm:ss:ff</source>
+        <translation>%1 demande un temps mm:ss:ff</translation>
+    </message>
+    <message>
+        <source>index numbers must rise within a track</source>
+        <translation>les numéros d’index doivent croître dans une piste</translation>
+    </message>
+    <message>
+        <source>INDEX goes back in time</source>
+        <translation>INDEX remonte dans le temps</translation>
+    </message>
+    <message>
+        <source>no TRACK in it</source>
+        <translation>aucun TRACK dedans</translation>
+    </message>
+    <message>
+        <source>it holds no cue sheet of its own</source>
+        <translation>il ne contient pas de feuille cue à lui</translation>
+    </message>
+    <message>
+        <source>its cue sheet is not a CD&apos;s</source>
+        <translation>sa feuille cue n’est pas celle d’un CD</translation>
+    </message>
+    <message>
+        <source>its cue sheet has no tracks, or no end</source>
+        <translation>sa feuille cue n’a pas de pistes, ou pas de fin</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 is out of order</source>
+        <translation>la piste %1 de sa feuille cue est hors d’ordre</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 is no audio</source>
+        <translation>la piste %1 de sa feuille cue n’est pas de l’audio</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 does not lie on a CD&apos;s sectors</source>
+        <translation>la piste %1 de sa feuille cue ne tombe pas sur les secteurs d’un CD</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 has indexes out of order</source>
+        <translation>la piste %1 de sa feuille cue a des index hors d’ordre</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 has no INDEX 01</source>
+        <translation>la piste %1 de sa feuille cue n’a pas d’INDEX 01</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>there is no cue sheet %1 beside it</source>
+        <translation>il n’y a pas de feuille cue %1 à côté</translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation>%1, et %2</translation>
+    </message>
+    <message>
+        <source>%1 is not there</source>
+        <translation>%1 est introuvable</translation>
+    </message>
+    <message>
+        <source>the image is longer than 24 hours</source>
+        <translation>l’image dure plus de 24 heures</translation>
+    </message>
+    <message>
+        <source>TRACK %1 has an INDEX past the end of %2</source>
+        <translation>TRACK %1 a un INDEX au-delà de la fin de %2</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,11 @@
         <source>Spindella: cannot play %1: %2</source>
         <translation>Spindella: impossibile riprodurre %1: %2</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The tooltip of an image that cannot be played: %1 its file&apos;s name, %2 why.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CdPlayerPanel</name>
@@ -591,6 +596,178 @@ Vedere %1(1) per saperne di più.
     <message>
         <source>the image cannot be read at %1</source>
         <translation>l’immagine non può essere letta a %1</translation>
+    </message>
+    <message>
+        <source>8-bit</source>
+        <translation>a 8 bit</translation>
+    </message>
+    <message>
+        <source>24-bit</source>
+        <translation>a 24 bit</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>a 32 bit</translation>
+    </message>
+    <message>
+        <source>floating-point</source>
+        <translation>in virgola mobile</translation>
+    </message>
+    <message>
+        <source>compressed</source>
+        <translation>compresso</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 non può essere letto</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 non è un file normale</translation>
+    </message>
+    <message>
+        <source>%1 is not audio</source>
+        <translation>%1 non è audio</translation>
+    </message>
+    <message>
+        <source>%1 is %2 Hz, not 44100 Hz</source>
+        <translation>%1 è a %2 Hz, non a 44100 Hz</translation>
+    </message>
+    <message>
+        <source>%1 is mono, not stereo</source>
+        <translation>%1 è mono, non stereo</translation>
+    </message>
+    <message>
+        <source>%1 has %2 channels, not 2</source>
+        <translation>%1 ha %2 canali, non 2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not 16-bit</source>
+        <translation>%1 è %2, non a 16 bit</translation>
+    </message>
+    <message>
+        <source>%1 says it is of an impossible length</source>
+        <translation>%1 dichiara una durata impossibile</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or cut short</source>
+        <translation>%1 è danneggiato o troncato</translation>
+    </message>
+    <message>
+        <source>the cue sheet is larger than 1 MB</source>
+        <translation>il cue sheet supera 1 MB</translation>
+    </message>
+    <message>
+        <source>this is no cue sheet: it holds binary data</source>
+        <translation>questo non è un cue sheet: contiene dati binari</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>longer than 4096 bytes</source>
+        <translation>più lunga di 4096 byte</translation>
+    </message>
+    <message>
+        <source>FILE without a name</source>
+        <translation>FILE senza nome</translation>
+    </message>
+    <message>
+        <source>TRACK before any FILE</source>
+        <translation>TRACK prima di qualsiasi FILE</translation>
+    </message>
+    <message>
+        <source>TRACK %1 has no INDEX 01</source>
+        <translation>TRACK %1 non ha INDEX 01</translation>
+    </message>
+    <message>
+        <source>track numbers must rise from 1 to 99</source>
+        <translation>i numeri di traccia devono salire da 1 a 99</translation>
+    </message>
+    <message>
+        <source>%1 before any TRACK</source>
+        <translation>%1 prima di qualsiasi TRACK</translation>
+    </message>
+    <message>
+        <source>INDEX needs a number from 00 to 99</source>
+        <translation>INDEX richiede un numero da 00 a 99</translation>
+    </message>
+    <message>
+        <source>%1 needs a time mm:ss:ff</source>
+        <translation>%1 richiede un tempo mm:ss:ff</translation>
+    </message>
+    <message>
+        <source>index numbers must rise within a track</source>
+        <translation>i numeri di indice devono salire all’interno di una traccia</translation>
+    </message>
+    <message>
+        <source>INDEX goes back in time</source>
+        <translation>INDEX torna indietro nel tempo</translation>
+    </message>
+    <message>
+        <source>no TRACK in it</source>
+        <translation>nessun TRACK al suo interno</translation>
+    </message>
+    <message>
+        <source>it holds no cue sheet of its own</source>
+        <translation>non contiene un proprio cue sheet</translation>
+    </message>
+    <message>
+        <source>its cue sheet is not a CD&apos;s</source>
+        <translation>il suo cue sheet non è quello di un CD</translation>
+    </message>
+    <message>
+        <source>its cue sheet has no tracks, or no end</source>
+        <translation>il suo cue sheet non ha tracce, o non ha fine</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 is out of order</source>
+        <translation>la traccia %1 del suo cue sheet è fuori ordine</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 is no audio</source>
+        <translation>la traccia %1 del suo cue sheet non è audio</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 does not lie on a CD&apos;s sectors</source>
+        <translation>la traccia %1 del suo cue sheet non cade sui settori di un CD</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 has indexes out of order</source>
+        <translation>la traccia %1 del suo cue sheet ha indici fuori ordine</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 has no INDEX 01</source>
+        <translation>la traccia %1 del suo cue sheet non ha INDEX 01</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>non può essere letto</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>there is no cue sheet %1 beside it</source>
+        <translation>non c’è nessun cue sheet %1 accanto</translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation>%1, e %2</translation>
+    </message>
+    <message>
+        <source>%1 is not there</source>
+        <translation>%1 non c’è</translation>
+    </message>
+    <message>
+        <source>the image is longer than 24 hours</source>
+        <translation>l’immagine dura più di 24 ore</translation>
+    </message>
+    <message>
+        <source>TRACK %1 has an INDEX past the end of %2</source>
+        <translation>TRACK %1 ha un INDEX oltre la fine di %2</translation>
     </message>
 </context>
 <context>

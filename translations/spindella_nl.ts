@@ -30,6 +30,11 @@
         <source>Spindella: cannot play %1: %2</source>
         <translation>Spindella: kan %1 niet afspelen: %2</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The tooltip of an image that cannot be played: %1 its file&apos;s name, %2 why.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CdPlayerPanel</name>
@@ -590,6 +595,178 @@ Zie %1(1) voor meer.
     <message>
         <source>the image cannot be read at %1</source>
         <translation>de kopie kan bij %1 niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>8-bit</source>
+        <translation>8-bits</translation>
+    </message>
+    <message>
+        <source>24-bit</source>
+        <translation>24-bits</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32-bits</translation>
+    </message>
+    <message>
+        <source>floating-point</source>
+        <translation>drijvende-komma</translation>
+    </message>
+    <message>
+        <source>compressed</source>
+        <translation>gecomprimeerd</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>%1 is not audio</source>
+        <translation>%1 is geen audio</translation>
+    </message>
+    <message>
+        <source>%1 is %2 Hz, not 44100 Hz</source>
+        <translation>%1 is %2 Hz, niet 44100 Hz</translation>
+    </message>
+    <message>
+        <source>%1 is mono, not stereo</source>
+        <translation>%1 is mono, niet stereo</translation>
+    </message>
+    <message>
+        <source>%1 has %2 channels, not 2</source>
+        <translation>%1 heeft %2 kanalen, niet 2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not 16-bit</source>
+        <translation>%1 is %2, niet 16-bits</translation>
+    </message>
+    <message>
+        <source>%1 says it is of an impossible length</source>
+        <translation>%1 zegt een onmogelijke lengte te hebben</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or cut short</source>
+        <translation>%1 is beschadigd of afgekapt</translation>
+    </message>
+    <message>
+        <source>the cue sheet is larger than 1 MB</source>
+        <translation>het cue-sheet is groter dan 1 MB</translation>
+    </message>
+    <message>
+        <source>this is no cue sheet: it holds binary data</source>
+        <translation>dit is geen cue-sheet: het bevat binaire gegevens</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message>
+        <source>longer than 4096 bytes</source>
+        <translation>langer dan 4096 bytes</translation>
+    </message>
+    <message>
+        <source>FILE without a name</source>
+        <translation>FILE zonder naam</translation>
+    </message>
+    <message>
+        <source>TRACK before any FILE</source>
+        <translation>TRACK vóór elke FILE</translation>
+    </message>
+    <message>
+        <source>TRACK %1 has no INDEX 01</source>
+        <translation>TRACK %1 heeft geen INDEX 01</translation>
+    </message>
+    <message>
+        <source>track numbers must rise from 1 to 99</source>
+        <translation>de nummers moeten oplopen van 1 tot 99</translation>
+    </message>
+    <message>
+        <source>%1 before any TRACK</source>
+        <translation>%1 vóór elke TRACK</translation>
+    </message>
+    <message>
+        <source>INDEX needs a number from 00 to 99</source>
+        <translation>INDEX heeft een nummer van 00 tot 99 nodig</translation>
+    </message>
+    <message>
+        <source>%1 needs a time mm:ss:ff</source>
+        <translation>%1 heeft een tijd mm:ss:ff nodig</translation>
+    </message>
+    <message>
+        <source>index numbers must rise within a track</source>
+        <translation>de indexnummers moeten binnen een nummer oplopen</translation>
+    </message>
+    <message>
+        <source>INDEX goes back in time</source>
+        <translation>INDEX gaat terug in de tijd</translation>
+    </message>
+    <message>
+        <source>no TRACK in it</source>
+        <translation>er staat geen TRACK in</translation>
+    </message>
+    <message>
+        <source>it holds no cue sheet of its own</source>
+        <translation>het bevat geen eigen cue-sheet</translation>
+    </message>
+    <message>
+        <source>its cue sheet is not a CD&apos;s</source>
+        <translation>het cue-sheet is niet dat van een cd</translation>
+    </message>
+    <message>
+        <source>its cue sheet has no tracks, or no end</source>
+        <translation>het cue-sheet heeft geen nummers, of geen einde</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 is out of order</source>
+        <translation>nummer %1 van het cue-sheet staat niet op volgorde</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 is no audio</source>
+        <translation>nummer %1 van het cue-sheet is geen audio</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 does not lie on a CD&apos;s sectors</source>
+        <translation>nummer %1 van het cue-sheet ligt niet op de sectoren van een cd</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 has indexes out of order</source>
+        <translation>nummer %1 van het cue-sheet heeft indexen die niet op volgorde staan</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 has no INDEX 01</source>
+        <translation>nummer %1 van het cue-sheet heeft geen INDEX 01</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>het kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>there is no cue sheet %1 beside it</source>
+        <translation>er staat geen cue-sheet %1 naast</translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation>%1, en %2</translation>
+    </message>
+    <message>
+        <source>%1 is not there</source>
+        <translation>%1 is er niet</translation>
+    </message>
+    <message>
+        <source>the image is longer than 24 hours</source>
+        <translation>de kopie is langer dan 24 uur</translation>
+    </message>
+    <message>
+        <source>TRACK %1 has an INDEX past the end of %2</source>
+        <translation>TRACK %1 heeft een INDEX voorbij het einde van %2</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,11 @@
         <source>Spindella: cannot play %1: %2</source>
         <translation>Spindella: não é possível reproduzir %1: %2</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The tooltip of an image that cannot be played: %1 its file&apos;s name, %2 why.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CdPlayerPanel</name>
@@ -591,6 +596,178 @@ Veja %1(1) para mais informações.
     <message>
         <source>the image cannot be read at %1</source>
         <translation>a imagem não pode ser lida em %1</translation>
+    </message>
+    <message>
+        <source>8-bit</source>
+        <translation>de 8 bits</translation>
+    </message>
+    <message>
+        <source>24-bit</source>
+        <translation>de 24 bits</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>de 32 bits</translation>
+    </message>
+    <message>
+        <source>floating-point</source>
+        <translation>de ponto flutuante</translation>
+    </message>
+    <message>
+        <source>compressed</source>
+        <translation>compactado</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 não pode ser lido</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1 is not audio</source>
+        <translation>%1 não é áudio</translation>
+    </message>
+    <message>
+        <source>%1 is %2 Hz, not 44100 Hz</source>
+        <translation>%1 é de %2 Hz, não de 44100 Hz</translation>
+    </message>
+    <message>
+        <source>%1 is mono, not stereo</source>
+        <translation>%1 é mono, não estéreo</translation>
+    </message>
+    <message>
+        <source>%1 has %2 channels, not 2</source>
+        <translation>%1 tem %2 canais, não 2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not 16-bit</source>
+        <translation>%1 é %2, não de 16 bits</translation>
+    </message>
+    <message>
+        <source>%1 says it is of an impossible length</source>
+        <translation>%1 diz ter uma duração impossível</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or cut short</source>
+        <translation>%1 está danificado ou cortado</translation>
+    </message>
+    <message>
+        <source>the cue sheet is larger than 1 MB</source>
+        <translation>a folha cue é maior que 1 MB</translation>
+    </message>
+    <message>
+        <source>this is no cue sheet: it holds binary data</source>
+        <translation>isto não é uma folha cue: contém dados binários</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>longer than 4096 bytes</source>
+        <translation>mais de 4096 bytes</translation>
+    </message>
+    <message>
+        <source>FILE without a name</source>
+        <translation>FILE sem nome</translation>
+    </message>
+    <message>
+        <source>TRACK before any FILE</source>
+        <translation>TRACK antes de qualquer FILE</translation>
+    </message>
+    <message>
+        <source>TRACK %1 has no INDEX 01</source>
+        <translation>TRACK %1 não tem INDEX 01</translation>
+    </message>
+    <message>
+        <source>track numbers must rise from 1 to 99</source>
+        <translation>os números das faixas devem subir de 1 a 99</translation>
+    </message>
+    <message>
+        <source>%1 before any TRACK</source>
+        <translation>%1 antes de qualquer TRACK</translation>
+    </message>
+    <message>
+        <source>INDEX needs a number from 00 to 99</source>
+        <translation>INDEX precisa de um número de 00 a 99</translation>
+    </message>
+    <message>
+        <source>%1 needs a time mm:ss:ff</source>
+        <translation>%1 precisa de um tempo mm:ss:ff</translation>
+    </message>
+    <message>
+        <source>index numbers must rise within a track</source>
+        <translation>os números de índice devem subir dentro de uma faixa</translation>
+    </message>
+    <message>
+        <source>INDEX goes back in time</source>
+        <translation>INDEX volta no tempo</translation>
+    </message>
+    <message>
+        <source>no TRACK in it</source>
+        <translation>nenhum TRACK nela</translation>
+    </message>
+    <message>
+        <source>it holds no cue sheet of its own</source>
+        <translation>não contém uma folha cue própria</translation>
+    </message>
+    <message>
+        <source>its cue sheet is not a CD&apos;s</source>
+        <translation>sua folha cue não é a de um CD</translation>
+    </message>
+    <message>
+        <source>its cue sheet has no tracks, or no end</source>
+        <translation>sua folha cue não tem faixas, ou não tem fim</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 is out of order</source>
+        <translation>a faixa %1 da sua folha cue está fora de ordem</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 is no audio</source>
+        <translation>a faixa %1 da sua folha cue não é áudio</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 does not lie on a CD&apos;s sectors</source>
+        <translation>a faixa %1 da sua folha cue não cai nos setores de um CD</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 has indexes out of order</source>
+        <translation>a faixa %1 da sua folha cue tem índices fora de ordem</translation>
+    </message>
+    <message>
+        <source>its cue sheet&apos;s track %1 has no INDEX 01</source>
+        <translation>a faixa %1 da sua folha cue não tem INDEX 01</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>não pode ser lido</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>there is no cue sheet %1 beside it</source>
+        <translation>não há folha cue %1 ao lado</translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation>%1, e %2</translation>
+    </message>
+    <message>
+        <source>%1 is not there</source>
+        <translation>%1 não está lá</translation>
+    </message>
+    <message>
+        <source>the image is longer than 24 hours</source>
+        <translation>a imagem dura mais de 24 horas</translation>
+    </message>
+    <message>
+        <source>TRACK %1 has an INDEX past the end of %2</source>
+        <translation>TRACK %1 tem um INDEX além do fim de %2</translation>
     </message>
 </context>
 <context>
