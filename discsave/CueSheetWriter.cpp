@@ -24,8 +24,9 @@ std::string twoDigits(int number)
 
 std::string CueSheetWriter::text(const ImageDescription& image, std::string_view audioFileName)
 {
-    if (const std::string problem = image.problem(); !problem.empty())
-        throw std::logic_error("Cue sheet of a described image that cannot be: " + problem);
+    if (const Reason problem = image.problem(); !problem.empty())
+        throw std::logic_error("Cue sheet of a described image that cannot be: " +
+                               problem.english());
     std::string sheet;
     const auto line = [&](std::string_view indent, std::string_view keyword,
                           std::string_view value) {

@@ -307,10 +307,10 @@ bool DiscSaver::read(const Request& request, Listener& listener, std::atomic<boo
     const bool hidden = &first == &disc.tracks.front() && first.firstSector > 0 &&
                         holdsAudio(0, first.firstSector, stop);
     m_image = describe(disc, request, hidden);
-    if (const std::string problem = m_image.problem(); !problem.empty())
+    if (const Reason problem = m_image.problem(); !problem.empty())
         return fail(
             Reason(QT_TRANSLATE_NOOP("Reason", "the disc's table of contents makes no sense: %1"),
-                   {Reason::verbatim(problem)}));
+                   {problem}));
     const int fileStart = end - m_image.sectors;
     m_performer = performerOf(request.names);
     m_title = titleOf(request.names, request.musicBrainzDiscId);

@@ -80,8 +80,8 @@ bool FlacWriter::open(const std::string& path, const ImageDescription& image, lo
 {
     if (m_fd >= 0 || m_encoder || !m_reason.empty())
         return fail(Reason(QT_TRANSLATE_NOOP("Reason", "the FLAC writer was opened twice")));
-    if (const std::string problem = image.problem(); !problem.empty())
-        return fail(Reason::verbatim(problem));
+    if (const Reason problem = image.problem(); !problem.empty())
+        return fail(problem);
     if (frames != static_cast<long long>(image.sectors) * ImageDescription::FramesPerSector)
         return fail(Reason(
             QT_TRANSLATE_NOOP("Reason", "the disc's length and the frames to write differ")));

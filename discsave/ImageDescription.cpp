@@ -5,45 +5,44 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-std::string numbered(const char* what, int number)
-{
-    return std::string(what) + " of track " + std::to_string(number);
-}
-
-} // namespace
-
-std::string ImageDescription::problem() const
+Reason ImageDescription::problem() const
 {
     if (sectors <= 0 || sectors > MaxSectors)
-        return "the disc's length is not between one sector and a day";
+        return Reason(
+            QT_TRANSLATE_NOOP("Reason", "the disc's length is not between one sector and a day"));
     if (tracks.empty() || tracks.size() > 99)
-        return "a disc has from 1 to 99 tracks";
+        return Reason(QT_TRANSLATE_NOOP("Reason", "a disc has from 1 to 99 tracks"));
     if (pregap < 0 || pregap > MaxSectors)
-        return "the silence before track 1 is out of bounds";
+        return Reason(QT_TRANSLATE_NOOP("Reason", "the silence before track 1 is out of bounds"));
     if (!catalog.empty() && !DiscCodes::isCatalogNumber(catalog))
-        return "the catalogue number is not 13 digits";
+        return Reason(QT_TRANSLATE_NOOP("Reason", "the catalogue number is not 13 digits"));
     if (!freedbId.empty() && !DiscCodes::isFreedbId(freedbId))
-        return "the freedb disc ID is not 8 hexadecimal digits";
+        return Reason(
+            QT_TRANSLATE_NOOP("Reason", "the freedb disc ID is not 8 hexadecimal digits"));
     if (discNumber < 0 || discTotal < 0)
-        return "a disc number is negative";
+        return Reason(QT_TRANSLATE_NOOP("Reason", "a disc number is negative"));
     const Track& first = tracks.front();
     if (first.start != first.gap)
-        return "the file does not start at track 1";
+        return Reason(QT_TRANSLATE_NOOP("Reason", "the file does not start at track 1"));
     if (pregap > 0 && first.gap > 0)
-        return "track 1 has both silence left out and audio kept before it";
+        return Reason(QT_TRANSLATE_NOOP(
+            "Reason", "track 1 has both silence left out and audio kept before it"));
     int previous = 0;
     int previousStart = -1;
     for (const Track& track : tracks) {
         if (track.number <= previous || track.number > 99)
-            return "track numbers must rise from 1 to 99";
+            return Reason(QT_TRANSLATE_NOOP("Reason", "track numbers must rise from 1 to 99"));
         if (track.gap < 0 || track.start - track.gap <= previousStart)
-            return numbered("the gap", track.number) + " reaches into the track before";
+            return Reason(
+                QT_TRANSLATE_NOOP("Reason", "the gap of track %1 reaches into the track before"),
+                {Reason::verbatim(std::to_string(track.number))});
         if (track.start >= sectors)
-            return "track " + std::to_string(track.number) + " starts past the file's end";
+            return Reason(QT_TRANSLATE_NOOP("Reason", "track %1 starts past the file's end"),
+                          {Reason::verbatim(std::to_string(track.number))});
         if (!track.isrc.empty() && !DiscCodes::isIsrc(track.isrc))
-            return numbered("the ISRC", track.number) + " is not 12 capitals and digits";
+            return Reason(
+                QT_TRANSLATE_NOOP("Reason", "the ISRC of track %1 is not 12 capitals and digits"),
+                {Reason::verbatim(std::to_string(track.number))});
         previous = track.number;
         previousStart = track.start;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Reason.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -53,7 +55,7 @@ struct ImageDescription {
     std::vector<std::uint8_t> cover;
 
     /// Why the tracks do not fit the file or a code is malformed; empty when all is well.
-    std::string problem() const;
+    Reason problem() const;
 
     /// mm:ss:ff, as cue sheets write times.
     static std::string time(long long sectors);

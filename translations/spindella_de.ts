@@ -768,6 +768,50 @@ Mehr dazu in %1(1).
         <source>TRACK %1 has an INDEX past the end of %2</source>
         <translation>TRACK %1 hat einen INDEX hinter dem Ende von %2</translation>
     </message>
+    <message>
+        <source>the disc&apos;s length is not between one sector and a day</source>
+        <translation>die Länge der CD liegt nicht zwischen einem Sektor und einem Tag</translation>
+    </message>
+    <message>
+        <source>a disc has from 1 to 99 tracks</source>
+        <translation>eine CD hat 1 bis 99 Titel</translation>
+    </message>
+    <message>
+        <source>the silence before track 1 is out of bounds</source>
+        <translation>die Stille vor Titel 1 liegt außerhalb der Grenzen</translation>
+    </message>
+    <message>
+        <source>the catalogue number is not 13 digits</source>
+        <translation>die Katalognummer hat nicht 13 Ziffern</translation>
+    </message>
+    <message>
+        <source>the freedb disc ID is not 8 hexadecimal digits</source>
+        <translation>die freedb-CD-ID hat nicht 8 Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>a disc number is negative</source>
+        <translation>eine CD-Nummer ist negativ</translation>
+    </message>
+    <message>
+        <source>the file does not start at track 1</source>
+        <translation>die Datei beginnt nicht bei Titel 1</translation>
+    </message>
+    <message>
+        <source>track 1 has both silence left out and audio kept before it</source>
+        <translation>Titel 1 hat davor sowohl weggelassene Stille als auch behaltenes Audio</translation>
+    </message>
+    <message>
+        <source>the gap of track %1 reaches into the track before</source>
+        <translation>die Pause von Titel %1 reicht in den Titel davor</translation>
+    </message>
+    <message>
+        <source>track %1 starts past the file&apos;s end</source>
+        <translation>Titel %1 beginnt hinter dem Ende der Datei</translation>
+    </message>
+    <message>
+        <source>the ISRC of track %1 is not 12 capitals and digits</source>
+        <translation>der ISRC von Titel %1 besteht nicht aus 12 Großbuchstaben und Ziffern</translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>

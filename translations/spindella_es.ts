@@ -769,6 +769,50 @@ Consulte %1(1) para más información.
         <source>TRACK %1 has an INDEX past the end of %2</source>
         <translation>TRACK %1 tiene un INDEX más allá del final de %2</translation>
     </message>
+    <message>
+        <source>the disc&apos;s length is not between one sector and a day</source>
+        <translation>la duración del disco no está entre un sector y un día</translation>
+    </message>
+    <message>
+        <source>a disc has from 1 to 99 tracks</source>
+        <translation>un disco tiene de 1 a 99 pistas</translation>
+    </message>
+    <message>
+        <source>the silence before track 1 is out of bounds</source>
+        <translation>el silencio antes de la pista 1 está fuera de los límites</translation>
+    </message>
+    <message>
+        <source>the catalogue number is not 13 digits</source>
+        <translation>el número de catálogo no tiene 13 dígitos</translation>
+    </message>
+    <message>
+        <source>the freedb disc ID is not 8 hexadecimal digits</source>
+        <translation>el ID de disco de freedb no tiene 8 dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>a disc number is negative</source>
+        <translation>un número de disco es negativo</translation>
+    </message>
+    <message>
+        <source>the file does not start at track 1</source>
+        <translation>el archivo no empieza en la pista 1</translation>
+    </message>
+    <message>
+        <source>track 1 has both silence left out and audio kept before it</source>
+        <translation>la pista 1 tiene antes silencio omitido y audio conservado a la vez</translation>
+    </message>
+    <message>
+        <source>the gap of track %1 reaches into the track before</source>
+        <translation>la pausa de la pista %1 llega a la pista anterior</translation>
+    </message>
+    <message>
+        <source>track %1 starts past the file&apos;s end</source>
+        <translation>la pista %1 empieza después del final del archivo</translation>
+    </message>
+    <message>
+        <source>the ISRC of track %1 is not 12 capitals and digits</source>
+        <translation>el ISRC de la pista %1 no son 12 mayúsculas y dígitos</translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>

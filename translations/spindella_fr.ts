@@ -769,6 +769,50 @@ Pour en savoir plus, voir %1(1).
         <source>TRACK %1 has an INDEX past the end of %2</source>
         <translation>TRACK %1 a un INDEX au-delà de la fin de %2</translation>
     </message>
+    <message>
+        <source>the disc&apos;s length is not between one sector and a day</source>
+        <translation>la durée du disque n’est pas comprise entre un secteur et un jour</translation>
+    </message>
+    <message>
+        <source>a disc has from 1 to 99 tracks</source>
+        <translation>un disque a de 1 à 99 pistes</translation>
+    </message>
+    <message>
+        <source>the silence before track 1 is out of bounds</source>
+        <translation>le silence avant la piste 1 sort des limites</translation>
+    </message>
+    <message>
+        <source>the catalogue number is not 13 digits</source>
+        <translation>le numéro de catalogue n’a pas 13 chiffres</translation>
+    </message>
+    <message>
+        <source>the freedb disc ID is not 8 hexadecimal digits</source>
+        <translation>l’identifiant freedb du disque n’a pas 8 chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>a disc number is negative</source>
+        <translation>un numéro de disque est négatif</translation>
+    </message>
+    <message>
+        <source>the file does not start at track 1</source>
+        <translation>le fichier ne commence pas à la piste 1</translation>
+    </message>
+    <message>
+        <source>track 1 has both silence left out and audio kept before it</source>
+        <translation>la piste 1 a avant elle à la fois du silence omis et de l’audio conservé</translation>
+    </message>
+    <message>
+        <source>the gap of track %1 reaches into the track before</source>
+        <translation>le blanc de la piste %1 empiète sur la piste précédente</translation>
+    </message>
+    <message>
+        <source>track %1 starts past the file&apos;s end</source>
+        <translation>la piste %1 commence après la fin du fichier</translation>
+    </message>
+    <message>
+        <source>the ISRC of track %1 is not 12 capitals and digits</source>
+        <translation>l’ISRC de la piste %1 n’est pas fait de 12 majuscules et chiffres</translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>

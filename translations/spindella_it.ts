@@ -769,6 +769,50 @@ Vedere %1(1) per saperne di più.
         <source>TRACK %1 has an INDEX past the end of %2</source>
         <translation>TRACK %1 ha un INDEX oltre la fine di %2</translation>
     </message>
+    <message>
+        <source>the disc&apos;s length is not between one sector and a day</source>
+        <translation>la durata del disco non è tra un settore e un giorno</translation>
+    </message>
+    <message>
+        <source>a disc has from 1 to 99 tracks</source>
+        <translation>un disco ha da 1 a 99 tracce</translation>
+    </message>
+    <message>
+        <source>the silence before track 1 is out of bounds</source>
+        <translation>il silenzio prima della traccia 1 è fuori dai limiti</translation>
+    </message>
+    <message>
+        <source>the catalogue number is not 13 digits</source>
+        <translation>il numero di catalogo non ha 13 cifre</translation>
+    </message>
+    <message>
+        <source>the freedb disc ID is not 8 hexadecimal digits</source>
+        <translation>l’ID freedb del disco non ha 8 cifre esadecimali</translation>
+    </message>
+    <message>
+        <source>a disc number is negative</source>
+        <translation>un numero di disco è negativo</translation>
+    </message>
+    <message>
+        <source>the file does not start at track 1</source>
+        <translation>il file non inizia dalla traccia 1</translation>
+    </message>
+    <message>
+        <source>track 1 has both silence left out and audio kept before it</source>
+        <translation>la traccia 1 ha prima di sé sia silenzio omesso sia audio conservato</translation>
+    </message>
+    <message>
+        <source>the gap of track %1 reaches into the track before</source>
+        <translation>la pausa della traccia %1 arriva nella traccia precedente</translation>
+    </message>
+    <message>
+        <source>track %1 starts past the file&apos;s end</source>
+        <translation>la traccia %1 inizia dopo la fine del file</translation>
+    </message>
+    <message>
+        <source>the ISRC of track %1 is not 12 capitals and digits</source>
+        <translation>l’ISRC della traccia %1 non è di 12 maiuscole e cifre</translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>

@@ -768,6 +768,50 @@ Zie %1(1) voor meer.
         <source>TRACK %1 has an INDEX past the end of %2</source>
         <translation>TRACK %1 heeft een INDEX voorbij het einde van %2</translation>
     </message>
+    <message>
+        <source>the disc&apos;s length is not between one sector and a day</source>
+        <translation>de lengte van de cd ligt niet tussen één sector en een dag</translation>
+    </message>
+    <message>
+        <source>a disc has from 1 to 99 tracks</source>
+        <translation>een cd heeft 1 tot 99 nummers</translation>
+    </message>
+    <message>
+        <source>the silence before track 1 is out of bounds</source>
+        <translation>de stilte voor nummer 1 valt buiten de grenzen</translation>
+    </message>
+    <message>
+        <source>the catalogue number is not 13 digits</source>
+        <translation>het catalogusnummer heeft geen 13 cijfers</translation>
+    </message>
+    <message>
+        <source>the freedb disc ID is not 8 hexadecimal digits</source>
+        <translation>de freedb-cd-ID heeft geen 8 hexadecimale cijfers</translation>
+    </message>
+    <message>
+        <source>a disc number is negative</source>
+        <translation>een cd-nummer is negatief</translation>
+    </message>
+    <message>
+        <source>the file does not start at track 1</source>
+        <translation>het bestand begint niet bij nummer 1</translation>
+    </message>
+    <message>
+        <source>track 1 has both silence left out and audio kept before it</source>
+        <translation>nummer 1 heeft ervoor zowel weggelaten stilte als bewaarde audio</translation>
+    </message>
+    <message>
+        <source>the gap of track %1 reaches into the track before</source>
+        <translation>de pauze van nummer %1 loopt door in het nummer ervoor</translation>
+    </message>
+    <message>
+        <source>track %1 starts past the file&apos;s end</source>
+        <translation>nummer %1 begint na het einde van het bestand</translation>
+    </message>
+    <message>
+        <source>the ISRC of track %1 is not 12 capitals and digits</source>
+        <translation>de ISRC van nummer %1 bestaat niet uit 12 hoofdletters en cijfers</translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>

@@ -769,6 +769,50 @@ Veja %1(1) para mais informações.
         <source>TRACK %1 has an INDEX past the end of %2</source>
         <translation>TRACK %1 tem um INDEX além do fim de %2</translation>
     </message>
+    <message>
+        <source>the disc&apos;s length is not between one sector and a day</source>
+        <translation>a duração do disco não está entre um setor e um dia</translation>
+    </message>
+    <message>
+        <source>a disc has from 1 to 99 tracks</source>
+        <translation>um disco tem de 1 a 99 faixas</translation>
+    </message>
+    <message>
+        <source>the silence before track 1 is out of bounds</source>
+        <translation>o silêncio antes da faixa 1 está fora dos limites</translation>
+    </message>
+    <message>
+        <source>the catalogue number is not 13 digits</source>
+        <translation>o número de catálogo não tem 13 dígitos</translation>
+    </message>
+    <message>
+        <source>the freedb disc ID is not 8 hexadecimal digits</source>
+        <translation>o ID de disco do freedb não tem 8 dígitos hexadecimais</translation>
+    </message>
+    <message>
+        <source>a disc number is negative</source>
+        <translation>um número de disco é negativo</translation>
+    </message>
+    <message>
+        <source>the file does not start at track 1</source>
+        <translation>o arquivo não começa na faixa 1</translation>
+    </message>
+    <message>
+        <source>track 1 has both silence left out and audio kept before it</source>
+        <translation>a faixa 1 tem antes dela tanto silêncio omitido quanto áudio mantido</translation>
+    </message>
+    <message>
+        <source>the gap of track %1 reaches into the track before</source>
+        <translation>a pausa da faixa %1 invade a faixa anterior</translation>
+    </message>
+    <message>
+        <source>track %1 starts past the file&apos;s end</source>
+        <translation>a faixa %1 começa depois do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>the ISRC of track %1 is not 12 capitals and digits</source>
+        <translation>o ISRC da faixa %1 não tem 12 maiúsculas e dígitos</translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>
