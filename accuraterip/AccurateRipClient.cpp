@@ -38,14 +38,7 @@ AccurateRipClient::Settings AccurateRipClient::Settings::read()
     file.beginGroup(QStringLiteral("AccurateRip"));
     Settings settings;
     settings.lookup = file.value(QStringLiteral("lookup"), true).toBool();
-    const QVariant server = file.value(QStringLiteral("server"));
-    if (server.isValid()) {
-        // As the names' servers: a web address, or none at all.
-        const QUrl url(server.toString(), QUrl::StrictMode);
-        const bool web =
-            url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
-        settings.server = web && !url.host().isEmpty() ? url : QUrl();
-    }
+    settings.server = PoliteFetcher::server(file.value(QStringLiteral("server")), settings.server);
     return settings;
 }
 

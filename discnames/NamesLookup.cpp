@@ -7,14 +7,6 @@
 
 namespace {
 
-QUrl serverUrl(const QVariant& value, const QUrl& fallback)
-{
-    const QUrl url(value.toString(), QUrl::StrictMode);
-    const bool web =
-        url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
-    return value.isValid() ? (web && !url.host().isEmpty() ? url : QUrl()) : fallback;
-}
-
 QUrl below(const QUrl& server, const QString& path)
 {
     return QUrl(server.toString(QUrl::StripTrailingSlash) + path, QUrl::TolerantMode);
@@ -28,9 +20,9 @@ NamesLookup::Settings NamesLookup::Settings::read()
     file.beginGroup(QStringLiteral("MusicBrainz"));
     Settings settings;
     settings.lookup = file.value(QStringLiteral("lookup"), true).toBool();
-    settings.server = serverUrl(file.value(QStringLiteral("server")), settings.server);
-    settings.coverArtServer =
-        serverUrl(file.value(QStringLiteral("coverArtServer")), settings.coverArtServer);
+    settings.server = PoliteFetcher::server(file.value(QStringLiteral("server")), settings.server);
+    settings.coverArtServer = PoliteFetcher::server(file.value(QStringLiteral("coverArtServer")),
+                                                    settings.coverArtServer);
     return settings;
 }
 

@@ -30,6 +30,16 @@ QString serverOf(const QUrl& url)
 
 } // namespace
 
+QUrl PoliteFetcher::server(const QVariant& setting, const QUrl& byDefault)
+{
+    if (!setting.isValid())
+        return byDefault;
+    const QUrl url(setting.toString(), QUrl::StrictMode);
+    const bool web =
+        url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+    return web && !url.host().isEmpty() ? url : QUrl();
+}
+
 PoliteFetcher::PoliteFetcher(QObject* parent, Clock clock)
     : QObject(parent), m_clock(clock ? std::move(clock) : Clock(now))
 {

@@ -5,6 +5,7 @@
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QUrl>
+#include <QVariant>
 
 #include <functional>
 #include <optional>
@@ -38,6 +39,10 @@ public:
 
     /// Milliseconds on a clock that never goes back.
     using Clock = std::function<qint64()>;
+
+    /// A server as a setting names it: a web address (http or https, with a host), else none;
+    /// `byDefault` when the setting is not there.
+    static QUrl server(const QVariant& setting, const QUrl& byDefault);
 
     /// By default on the system's monotonic clock.
     explicit PoliteFetcher(QObject* parent = nullptr, Clock clock = {});

@@ -16,8 +16,6 @@ its first ID's last three hexadecimal digits is absent, as on the real server.
 /accuraterip/DriveOffsets.bin is answered from the file OFFSETS, 404 without one. Every request
 is logged to LOG as a line of JSON: time, path and User-Agent.
 """
-import http.server
-
 import standin
 import json
 import os
@@ -122,14 +120,4 @@ class Handler(standin.Handler):
         return 404, b""
 
 
-class Server(http.server.ThreadingHTTPServer):
-    # A client that hangs up on a huge or trickling answer is no error worth a trace.
-    daemon_threads = True
-
-    def handle_error(self, request, client_address):
-        pass
-
-
-server = Server(("127.0.0.1", 0), Handler)
-print(server.server_address[1], flush=True)
-server.serve_forever()
+standin.serve(Handler)

@@ -15,8 +15,6 @@ the whole file without a range), "whole:<file>" (200 with the whole file, whatev
 and "short:<file>" (206 two bytes short of the range). A relative file is taken from FIXTURES.
 Every request is logged to LOG as a line of JSON: time, path with query, User-Agent and Range.
 """
-import http.server
-
 import standin
 import json
 import os
@@ -111,14 +109,4 @@ class Handler(standin.Handler):
             pass
 
 
-class Server(http.server.ThreadingHTTPServer):
-    # A client that hangs up on a large or silent answer is no error worth a trace.
-    daemon_threads = True
-
-    def handle_error(self, request, client_address):
-        pass
-
-
-server = Server(("127.0.0.1", 0), Handler)
-print(server.server_address[1], flush=True)
-server.serve_forever()
+standin.serve(Handler)

@@ -1,5 +1,6 @@
 """What the stand-in web services have in common: a quiet handler that answers whole bodies and
-logs every request it is asked as a line of JSON (time, path, User-Agent, Range)."""
+logs every request it is asked as a line of JSON (time, path, User-Agent, Range), and a server
+on a free local port that says the port on its first line."""
 import http.server
 import json
 import time
@@ -26,3 +27,17 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.send_header(name, value)
         self.end_headers()
         self.wfile.write(body)
+
+
+class Server(http.server.ThreadingHTTPServer):
+    # A client that hangs up on a huge, trickling or silent answer is no error worth a trace.
+    daemon_threads = True
+
+    def handle_error(self, request, client_address):
+        pass
+
+
+def serve(handler):
+    server = Server(("127.0.0.1", 0), handler)
+    print(server.server_address[1], flush=True)
+    server.serve_forever()
