@@ -17,7 +17,7 @@ void VerifyImageJob::start(const QString& path)
     m_busy = true;
     m_cancel = false;
     m_work.post([this, path = path.toStdString(), run = ++m_run] {
-        std::string fault;
+        Reason fault;
         std::unique_ptr<ImageDiscReader> image = ImageDiscReader::open(path, fault);
         Reason error;
         std::vector<TrackResult> tracks;
@@ -36,7 +36,7 @@ void VerifyImageJob::start(const QString& path)
             }
         } else {
             error = Reason(QT_TRANSLATE_NOOP("Reason", "%1 cannot be verified: %2"),
-                           {Reason::verbatim(path), Reason::verbatim(fault)});
+                           {Reason::verbatim(path), fault});
         }
         m_work.answer(this, [this, run, error, tracks, id] {
             if (run != m_run)

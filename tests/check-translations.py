@@ -6,7 +6,7 @@ texts:   each .ts file, brought up to date with the sources in a copy, has every
          context; the desktop entry and the software-centre record name and describe the
          program in every language.
 program: the real program's --help speaks German and French, and English for English (also
-         English before German) or an unknown language; its window, on the X display it is given, has its German title.
+         English before German) or an unknown language; a reason it gives is said in German; its window, on the X display it is given, has its German title.
 """
 import argparse
 import os
@@ -166,6 +166,13 @@ def check_program(arguments):
             faults.append(f'--help under {language} is the English one')
         elif missing:
             faults.append(f'--help under {language} lacks {missing}:\n{shown}')
+    # A reason is said whole in the language, its parts joined by the translation.
+    environment = dict(os.environ, LANGUAGE='de', LANG='C.UTF-8')
+    refused = subprocess.run([arguments.program, '--verify', '/nowhere/gone.cue'], env=environment,
+                             capture_output=True, text=True).stderr
+    if refused != 'Spindella: /nowhere/gone.cue kann nicht geprüft werden: es kann nicht ' \
+                  'gelesen werden\n':
+        faults.append(f'--verify under de says {refused!r}')
     title = next((texts[0] for context, source, texts, _ in by_language['de']
                   if context == 'MainWindow' and source == 'Halcyra CD Player'), None)
     shown_title = window_title(arguments.program, 'de')
