@@ -1,7 +1,6 @@
 #include "discjobs/ReportWords.h"
 
-#include "core/EnglishPlural.h"
-#include "player/ReasonText.h"
+#include "player/SaidWords.h"
 
 #include <algorithm>
 
@@ -35,7 +34,7 @@ QString ReportWords::summary(const DiscReport& report)
         tracks.begin(), tracks.end(), [](const TrackResult& t) { return !t.suspicious.empty(); }));
     // The plural follows the tracks in all: "1 of 1 track", "1 of 12 tracks".
     const auto ofAll = [all](const QString& said, int some) {
-        return QString::fromStdString(EnglishPlural::settled(said.toStdString(), all)).arg(some);
+        return SaidWords::counted(said, all).arg(some);
     };
     if (differing > 0)
         return ofAll(tr("%1 of %n track(s) differ from AccurateRip's", nullptr, all), differing);
@@ -48,11 +47,6 @@ QString ReportWords::summary(const DiscReport& report)
         return tr("not checked against AccurateRip");
     return ofAll(tr("%1 of %n track(s) accurate", nullptr, all),
                  count(ImageLog::AccurateRip::Accurate));
-}
-
-QString ReportWords::said(const Reason& reason)
-{
-    return ReasonText::said(reason);
 }
 
 QStringList ReportWords::tracks(const DiscReport& report)

@@ -15,8 +15,6 @@ public:
     static QString verdict(const TrackResult& track);
     /// The disc's answer in one line.
     static QString summary(const DiscReport& report);
-    /// A reason in the listener's language.
-    static QString said(const Reason& reason);
     /// A line for each track, "Track 3: accurate (confidence 12)".
     static QStringList tracks(const DiscReport& report);
 };

@@ -5,6 +5,7 @@
 #include "discjobs/ReportWords.h"
 #include "discnames/DiscIdentifier.h"
 #include "panel/CdPlayerPanel.h"
+#include "player/SaidWords.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,7 +102,7 @@ void DiscKeeper::stop()
 void DiscKeeper::saved(const DiscReport& report)
 {
     if (report.status == DiscReport::Status::NothingDone)
-        tell(tr("The disc was not saved"), ReportWords::said(report.why), report);
+        tell(tr("The disc was not saved"), SaidWords::said(report.why), report);
     else
         tell(tr("The disc was saved"),
              tr("In %1: %2")
@@ -114,7 +115,7 @@ void DiscKeeper::verified(const DiscReport& report)
     // A database that was not asked, or did not answer, verified nothing.
     if (report.status == DiscReport::Status::NothingDone)
         tell(tr("The image was not verified"),
-             report.why.empty() ? ReportWords::summary(report) : ReportWords::said(report.why),
+             report.why.empty() ? ReportWords::summary(report) : SaidWords::said(report.why),
              report);
     else
         tell(tr("The image was verified"), ReportWords::summary(report), report);

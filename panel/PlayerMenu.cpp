@@ -1,10 +1,9 @@
 #include "panel/PlayerMenu.h"
 
-#include "core/EnglishPlural.h"
-
 #include "panel/SpokenMenuEntry.h"
 #include "player/CdPlayer.h"
 #include "player/NameSources.h"
+#include "player/SaidWords.h"
 
 #include <QActionGroup>
 
@@ -34,15 +33,14 @@ QString PlayerMenu::spokenTrack(const TrackInfo& track)
 {
     const int seconds = track.sectorCount / DiscToc::SectorsPerSecond;
     const int minutes = seconds / 60;
-    const auto counted = [](const QString& said, int count) {
-        return QString::fromStdString(EnglishPlural::settled(said.toStdString(), count));
-    };
-    const QString secondsSaid = counted(tr("%n second(s)", nullptr, seconds % 60), seconds % 60);
+    const QString secondsSaid =
+        SaidWords::counted(tr("%n second(s)", nullptr, seconds % 60), seconds % 60);
     //: A track's length: %1 its minutes, %2 its seconds, as said above.
     const QString length =
         minutes == 0
             ? secondsSaid
-            : tr("%1 %2").arg(counted(tr("%n minute(s)", nullptr, minutes), minutes), secondsSaid);
+            : tr("%1 %2").arg(SaidWords::counted(tr("%n minute(s)", nullptr, minutes), minutes),
+                              secondsSaid);
     if (track.number == 0)
         return tr("Hidden track, %1").arg(length);
     return track.title.empty() ? tr("Track %1, %2").arg(track.number).arg(length)

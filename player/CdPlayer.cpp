@@ -1,6 +1,7 @@
 #include "player/CdPlayer.h"
 
-#include "core/EnglishPlural.h"
+#include "player/SaidWords.h"
+
 #include "core/ThreadHandOff.h"
 #include "disc/DiscSource.h"
 
@@ -30,9 +31,8 @@ CdPlayer::CdPlayer(std::unique_ptr<DiscSource> source, OutputFactory outputs, QO
 {
     qRegisterMetaType<DiscToc>("DiscToc");
     m_transport.setTranslate([](const char* english, int count) {
-        const std::string said =
-            QCoreApplication::translate("Transport", english, nullptr, count).toStdString();
-        return count >= 0 ? EnglishPlural::settled(said, count) : said;
+        const QString said = QCoreApplication::translate("Transport", english, nullptr, count);
+        return (count >= 0 ? SaidWords::counted(said, count) : said).toStdString();
     });
     m_stream.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     m_nothing.open(QIODevice::ReadOnly);

@@ -1,6 +1,6 @@
 #include "player/DiscWorker.h"
 
-#include "player/ReasonText.h"
+#include "player/SaidWords.h"
 
 #include "core/ThreadHandOff.h"
 #include "disc/DiscPick.h"
@@ -99,7 +99,7 @@ void DiscWorker::openRequestedImage()
     std::unique_ptr<DiscReader> reader = image->open(path);
     if (!reader) {
         ThreadHandOff::release(&m_ring);
-        Q_EMIT imageRefused(ReasonText::said(image->whyNot()));
+        Q_EMIT imageRefused(SaidWords::said(image->whyNot()));
         return;
     }
     stopReading();

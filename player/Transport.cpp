@@ -1,6 +1,5 @@
 #include "player/Transport.h"
 
-#include "core/EnglishPlural.h"
 #include "player/PlaybackControl.h"
 
 #include <algorithm>

@@ -1,7 +1,6 @@
 #include "startup/DiscTasks.h"
 
 #include "VersionRecord.h"
-#include "core/EnglishPlural.h"
 #include "disc/CoverPicture.h"
 #include "discjobs/ReportWords.h"
 #include "discjobs/SaveDiscJob.h"
@@ -10,6 +9,7 @@
 #include "discnames/NamesCache.h"
 #include "discnames/NamesLookup.h"
 #include "drive/CdioDiscSource.h"
+#include "player/SaidWords.h"
 #include "startup/CommandLine.h"
 
 #include <QCoreApplication>
@@ -211,9 +211,9 @@ int saveImage(const CommandLine& line)
         [&saving, &terminal] {
             terminal.end();
             if (const Reason why = saving.abandon(); !why.empty())
-                Terminal::problem(ReportWords::said(why));
+                Terminal::problem(SaidWords::said(why));
             Terminal::problem(
-                ReportWords::said(Reason(QT_TRANSLATE_NOOP("Reason", "saving was cancelled"))));
+                SaidWords::said(Reason(QT_TRANSLATE_NOOP("Reason", "saving was cancelled"))));
         });
     QObject::connect(&saving, &SaveDiscJob::opened, &saving, [&](const DiscToc& toc) {
         const DiscIdentifier id = DiscIdentifier::of(toc);
@@ -228,16 +228,15 @@ int saveImage(const CommandLine& line)
             QString line =
                 CommandLine::tr("Track %1 read: %2").arg(track.number).arg(copyCrcWords(track));
             if (track.rereads > 0)
-                line += QString::fromStdString(EnglishPlural::settled(
-                    CommandLine::tr(" (%n re-read(s))", nullptr, track.rereads).toStdString(),
-                    track.rereads));
+                line += SaidWords::counted(
+                    CommandLine::tr(" (%n re-read(s))", nullptr, track.rereads), track.rereads);
             terminal.line(line);
         });
     QObject::connect(&saving, &SaveDiscJob::finished, &saving, [&](const DiscReport& report) {
         status = int(report.status);
         if (report.status == DiscReport::Status::NothingDone) {
             terminal.end();
-            Terminal::problem(ReportWords::said(report.why));
+            Terminal::problem(SaidWords::said(report.why));
         } else {
             for (const QString& track : ReportWords::tracks(report))
                 terminal.line(track);
@@ -275,7 +274,7 @@ int verifyImage(const CommandLine& line)
                          }
                          terminal.end();
                          if (!report.why.empty())
-                             Terminal::problem(ReportWords::said(report.why));
+                             Terminal::problem(SaidWords::said(report.why));
                          QCoreApplication::quit();
                      });
     verifying.start(line.imagePath());

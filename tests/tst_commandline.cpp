@@ -2,6 +2,7 @@
 #include "discjobs/ReportWords.h"
 #include "messages/AboutText.h"
 #include "panel/PlayerMenu.h"
+#include "player/SaidWords.h"
 #include "startup/CommandLine.h"
 #include "support/TextTable.h"
 #include "translations/Translations.h"
@@ -262,12 +263,12 @@ French | impossible de créer un dossier dans /m/50%25 %1 : le disque de stockag
         const Reason reason(QT_TRANSLATE_NOOP("Reason", "cannot make a folder in %1: %2"),
                             {Reason::verbatim("/m/50%25 %1"),
                              Reason(QT_TRANSLATE_NOOP("Reason", "the disk is full"))});
-        QCOMPARE(ReportWords::said(reason), cell("said"));
+        QCOMPARE(SaidWords::said(reason), cell("said"));
         QCOMPARE(reason.english(), "cannot make a folder in /m/50%25 %1: the disk is full");
         // An image's fault, as the tooltip says it.
         const auto sheet = CueSheet::parse("FILE a.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 00:02:00\n"
                                            "INDEX 02 00:01:00\n");
-        QCOMPARE(ReportWords::said(std::get<Reason>(sheet)), cell("image"));
+        QCOMPARE(SaidWords::said(std::get<Reason>(sheet)), cell("image"));
     }
 };
 
