@@ -10,7 +10,12 @@
 
 std::uint32_t CtdbCrc::ofSamples(std::span<const std::int16_t> samples)
 {
-    uLong crc = crc32_z(0, nullptr, 0);
+    return update(std::uint32_t(crc32_z(0, nullptr, 0)), samples);
+}
+
+std::uint32_t CtdbCrc::update(std::uint32_t start, std::span<const std::int16_t> samples)
+{
+    uLong crc = start;
     if constexpr (std::endian::native == std::endian::little) {
         crc = crc32_z(crc, reinterpret_cast<const Bytef*>(samples.data()), samples.size_bytes());
     } else {

@@ -21,4 +21,6 @@ struct CtdbCrc {
                                      int offset);
     /// The standard CRC-32 of samples written as 16-bit little-endian words.
     static std::uint32_t ofSamples(std::span<const std::int16_t> samples);
+    /// `crc` carried on over more samples.
+    static std::uint32_t update(std::uint32_t crc, std::span<const std::int16_t> samples);
 };

@@ -9,13 +9,20 @@ std::optional<CtdbOffset> CtdbOffset::find(const CtdbSyndromes& own, const CtdbL
                                            std::span<const std::int16_t> audio,
                                            std::span<const std::uint16_t> entry)
 {
+    if (audio.size() != layout.words)
+        return std::nullopt;
+    return find(
+        own, layout, [audio](std::size_t at) { return std::uint16_t(audio[at]); }, entry);
+}
+
+std::optional<CtdbOffset> CtdbOffset::find(const CtdbSyndromes& own, const CtdbLayout& layout,
+                                           const std::function<std::uint16_t(std::size_t)>& word,
+                                           std::span<const std::uint16_t> entry)
+{
     const int npar = int(entry.size());
-    if (npar < 2 || npar > own.npar() || audio.size() != layout.words || layout.rows <= 0)
+    if (npar < 2 || npar > own.npar() || layout.rows <= 0)
         return std::nullopt;
     const int rows = layout.rows;
-    const auto word = [&](std::size_t at) {
-        return std::uint16_t(audio[at]);
-    };
     std::vector<std::uint16_t> difference(static_cast<std::size_t>(npar));
     std::optional<CtdbOffset> best;
     for (int distance = 0; distance < CtdbLayout::MaxOffset; ++distance) {

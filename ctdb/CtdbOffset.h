@@ -2,7 +2,9 @@
 
 #include "ctdb/CtdbSyndromes.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -19,5 +21,10 @@ struct CtdbOffset {
     /// made from; ties go to the offset nearest 0. Nothing when no offset comes close enough.
     static std::optional<CtdbOffset> find(const CtdbSyndromes& own, const CtdbLayout& layout,
                                           std::span<const std::int16_t> audio,
+                                          std::span<const std::uint16_t> entry);
+    /// The same from the image's words at the audio's two ends, its first row and its last
+    /// protected row, which `wordAt` gives by their place in the audio.
+    static std::optional<CtdbOffset> find(const CtdbSyndromes& own, const CtdbLayout& layout,
+                                          const std::function<std::uint16_t(std::size_t)>& wordAt,
                                           std::span<const std::uint16_t> entry);
 };

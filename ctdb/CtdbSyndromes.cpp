@@ -3,6 +3,7 @@
 #include "ctdb/GaloisField.h"
 #include "ctdb/ReedSolomon.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -40,37 +41,72 @@ CtdbSyndromes::CtdbSyndromes(int npar, std::vector<std::uint16_t> values)
 {
 }
 
+namespace {
+// Each register is followed by a zero, so that its shift by one symbol reads as a plain 16-wide
+// loop the compiler turns into vector code.
+constexpr std::size_t Slot = Npar + 1;
+} // namespace
+
+namespace {
+
+/// Carries `count` columns' registers on by one word each.
+void runRow(const ProductTables& tables, const std::uint16_t* words, std::size_t count,
+            std::uint16_t* r)
+{
+    for (std::size_t j = 0; j < count; ++j, r += Slot) {
+        const std::uint16_t feedback = words[j] ^ r[0];
+        const auto& low = tables.low[feedback & 0xff];
+        const auto& high = tables.high[feedback >> 8];
+        // Read whole before written, so that the compiler need not fear the two overlap.
+        std::array<std::uint16_t, Npar> next;
+        for (int m = 0; m < Npar; ++m)
+            next[std::size_t(m)] = r[m + 1] ^ low[std::size_t(m)] ^ high[std::size_t(m)];
+        std::copy(next.begin(), next.end(), r);
+    }
+}
+
+} // namespace
+
+CtdbSyndromes::Accumulator::Accumulator() : m_registers(Slot * Columns, 0) {}
+
+void CtdbSyndromes::Accumulator::add(std::span<const std::uint16_t> words)
+{
+    static const ProductTables tables;
+    const std::uint16_t* in = words.data();
+    std::size_t left = words.size();
+    while (left > 0) {
+        // To the row's end at most, so that the loop over columns has no other turn in it.
+        const std::size_t count = std::min(left, std::size_t(Columns - m_column));
+        runRow(tables, in, count, m_registers.data() + std::size_t(m_column) * Slot);
+        m_column = int((std::size_t(m_column) + count) % Columns);
+        in += count;
+        left -= count;
+    }
+}
+
+CtdbSyndromes CtdbSyndromes::Accumulator::syndromes() const
+{
+    std::vector<std::uint16_t> values(std::size_t(Npar) * Columns);
+    for (int j = 0; j < Columns; ++j) {
+        const std::vector<std::uint16_t> s = ReedSolomon::syndromesOfParity(
+            std::span(m_registers).subspan(std::size_t(j) * Slot, Npar));
+        for (int i = 0; i < Npar; ++i)
+            values[std::size_t(i) * Columns + std::size_t(j)] = s[std::size_t(i)];
+    }
+    return CtdbSyndromes(Npar, std::move(values));
+}
+
 std::optional<CtdbSyndromes> CtdbSyndromes::of(const CtdbLayout& layout,
                                                std::span<const std::int16_t> audio, int offset)
 {
     if (audio.size() != layout.words || layout.rows <= 0 ||
         std::abs(offset) >= CtdbLayout::MaxOffset)
         return std::nullopt;
-    static const ProductTables tables;
-    // Each column's parity register and a zero after it, so that its shift by one symbol reads
-    // as a plain 16-wide loop the compiler turns into vector code.
-    constexpr std::size_t Slot = Npar + 1;
-    std::vector<std::uint16_t> registers(Slot * Columns, 0);
     const auto* words = reinterpret_cast<const std::uint16_t*>(audio.data()) +
                         std::ptrdiff_t(layout.bodyBegin()) + 2 * std::ptrdiff_t(offset);
-    for (int row = 0; row < layout.rows; ++row, words += Columns) {
-        std::uint16_t* r = registers.data();
-        for (int j = 0; j < Columns; ++j, r += Slot) {
-            const std::uint16_t feedback = words[j] ^ r[0];
-            const std::uint16_t* low = tables.low[feedback & 0xff].data();
-            const std::uint16_t* high = tables.high[feedback >> 8].data();
-            for (int m = 0; m < Npar; ++m)
-                r[m] = r[m + 1] ^ low[m] ^ high[m];
-        }
-    }
-    std::vector<std::uint16_t> values(std::size_t(Npar) * Columns);
-    for (int j = 0; j < Columns; ++j) {
-        const std::vector<std::uint16_t> s = ReedSolomon::syndromesOfParity(
-            std::span(registers).subspan(std::size_t(j) * Slot, Npar));
-        for (int i = 0; i < Npar; ++i)
-            values[std::size_t(i) * Columns + std::size_t(j)] = s[std::size_t(i)];
-    }
-    return CtdbSyndromes(Npar, std::move(values));
+    Accumulator accumulator;
+    accumulator.add(std::span(words, std::size_t(layout.rows) * Columns));
+    return accumulator.syndromes();
 }
 
 std::optional<CtdbSyndromes> CtdbSyndromes::fromParityFile(std::string_view bytes,

@@ -15,6 +15,22 @@ public:
     static constexpr int Columns = int(CtdbLayout::Stride);
     static constexpr int MaxNpar = 16;
 
+    /// The syndromes of protected rows fed in order, any number of words at a time, so that a
+    /// disc's audio need never be held whole.
+    class Accumulator {
+    public:
+        Accumulator();
+        /// The next words, the first row's first word first.
+        void add(std::span<const std::uint16_t> words);
+        /// All 16 syndromes of each column of the rows fed so far.
+        CtdbSyndromes syndromes() const;
+
+    private:
+        /// Each column's parity register and a zero after it.
+        std::vector<std::uint16_t> m_registers;
+        int m_column = 0;
+    };
+
     /// All 16 syndromes of each column of `audio`, the disc's interleaved samples from its
     /// first audio track's start to its audio lead-out, read `offset` samples further on.
     /// Nothing when the audio is not the layout's length or |offset| reaches 5880.
@@ -37,6 +53,7 @@ public:
     std::span<const std::uint16_t> planes() const { return m_values; }
 
 private:
+    friend class CtdbDiscSums;
     CtdbSyndromes(int npar, std::vector<std::uint16_t> values);
 
     int m_npar;

@@ -56,3 +56,70 @@ QStringList ReportWords::tracks(const DiscReport& report)
         lines << tr("Track %1: %2").arg(track.number).arg(verdict(track));
     return lines;
 }
+
+QString ReportWords::ctdbVerdict(const CtdbVerdict::Track& track)
+{
+    switch (track.result) {
+    case CtdbVerdict::Result::Accurate:
+        return tr("accurate (confidence %1)").arg(track.confidence);
+    case CtdbVerdict::Result::Differs:
+        return tr("differs");
+    case CtdbVerdict::Result::NotInDatabase:
+        return tr("not in database");
+    case CtdbVerdict::Result::NotChecked:
+        break;
+    }
+    return tr("not checked");
+}
+
+QString ReportWords::ctdbVerdict(const CtdbVerdict& disc)
+{
+    QString said = ctdbVerdict(CtdbVerdict::Track{disc.result, disc.confidence});
+    if (disc.result == CtdbVerdict::Result::Differs) {
+        switch (disc.repair) {
+        case CtdbVerdict::Repair::Repairable:
+            //: The CUETools database's answer on a disc; %1 counts 16-bit words, %2 sectors.
+            said = tr("differs, repairable (%1 words in %2 sectors)")
+                       .arg(disc.repairWords)
+                       .arg(disc.repairSectors);
+            break;
+        case CtdbVerdict::Repair::NotRepairable:
+            said = tr("differs, not repairable");
+            break;
+        case CtdbVerdict::Repair::ParityUnusable:
+            said = tr("differs, not repairable (the parity could not be used)");
+            break;
+        case CtdbVerdict::Repair::Unknown:
+            break;
+        }
+    }
+    if ((disc.result == CtdbVerdict::Result::Accurate ||
+         disc.result == CtdbVerdict::Result::Differs) &&
+        disc.offset != 0)
+        //: %1 is a verdict, %2 a signed number of samples such as +48 or -48.
+        said = tr("%1 at offset %2")
+                   .arg(said, (disc.offset > 0 ? QStringLiteral("+") : QString()) +
+                                  QString::number(disc.offset));
+    return said;
+}
+
+QString ReportWords::ctdbSummary(const DiscReport& report)
+{
+    //: CTDB is the CUETools database; %1 is its answer on the disc.
+    return tr("CTDB: %1").arg(ctdbVerdict(report.ctdb));
+}
+
+QStringList ReportWords::ctdbLines(const DiscReport& report)
+{
+    QStringList lines;
+    for (std::size_t n = 0; n < report.tracks.size(); ++n)
+        //: CTDB is the CUETools database; %1 is a track number, %2 its answer on the track.
+        lines << tr("CTDB track %1: %2")
+                     .arg(report.tracks[n].number)
+                     .arg(ctdbVerdict(n < report.ctdb.tracks.size() ? report.ctdb.tracks[n]
+                                                                    : CtdbVerdict::Track{}));
+    lines << ctdbSummary(report);
+    if (!report.ctdbWhy.empty())
+        lines << tr("CTDB: %1").arg(SaidWords::said(report.ctdbWhy));
+    return lines;
+}

@@ -17,4 +17,13 @@ public:
     static QString summary(const DiscReport& report);
     /// A line for each track, "Track 3: accurate (confidence 12)".
     static QStringList tracks(const DiscReport& report);
+    /// The CUETools database's answer on one track, or on the whole disc with what a repair
+    /// could do and the offset it was found at.
+    static QString ctdbVerdict(const CtdbVerdict::Track& track);
+    static QString ctdbVerdict(const CtdbVerdict& disc);
+    /// "CTDB: differs, not repairable": the database's answer on the disc in one line.
+    static QString ctdbSummary(const DiscReport& report);
+    /// A line for each track, "CTDB track 3: differs", then the disc's line and, for an answer
+    /// that could not be read, a line saying why.
+    static QStringList ctdbLines(const DiscReport& report);
 };

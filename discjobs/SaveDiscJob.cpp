@@ -1,6 +1,7 @@
 #include "discjobs/SaveDiscJob.h"
 
 #include "VersionRecord.h"
+#include "disc/DiscLayout.h"
 #include "disc/DiscPick.h"
 #include "disc/DiscReader.h"
 #include "disc/DiscSource.h"
@@ -50,7 +51,9 @@ private:
 
 } // namespace
 
-SaveDiscJob::SaveDiscJob(QObject* parent) : QObject(parent), m_accurateRip({}, this) {}
+SaveDiscJob::SaveDiscJob(QObject* parent) : QObject(parent), m_accurateRip({}, this), m_ctdb(this)
+{
+}
 
 SaveDiscJob::~SaveDiscJob()
 {
@@ -148,38 +151,46 @@ void SaveDiscJob::read(const AccurateRipClient::Offset& offset)
             m_workingFolder = folder;
         });
         const bool ok = job->saver->read(request, relay, m_cancel);
-        m_work.answer(this, [this, run, ok, error = job->saver->reason(),
-                             tracks = job->saver->tracks(), id = job->saver->accurateRipId()] {
+        Read read{job->saver->tracks(), job->saver->accurateRipId(),
+                  CtdbToc::of(DiscLayout::of(job->reader->toc())), job->saver->ctdbSums()};
+        m_work.answer(this, [this, run, ok, error = job->saver->reason(), read] {
             if (run == m_run)
-                readDone(ok, error, tracks, id);
+                readDone(ok, error, read);
         });
     });
 }
 
-void SaveDiscJob::readDone(bool ok, const Reason& error, const std::vector<TrackResult>& tracks,
-                           const std::optional<AccurateRipId>& id)
+void SaveDiscJob::readDone(bool ok, const Reason& error, const Read& read)
 {
     if (!ok) {
         fail(error);
         return;
     }
     m_step = Step::Asking;
-    m_tracks = tracks;
-    const auto judged = [this, id, run = m_run](const AccurateRipClient::Records& records) {
-        if (run != m_run)
+    m_tracks = read.tracks;
+    m_ctdbVerdict = {};
+    m_ctdbWhy = {};
+    auto asked = std::make_shared<std::pair<bool, bool>>(false, false);
+    const auto keepWhenBoth = [this, asked, run = m_run] {
+        if (run != m_run || !asked->first || !asked->second)
             return;
         if (m_cancel) {
             fail(Reason(QT_TRANSLATE_NOOP("Reason", "saving was cancelled")));
             return;
         }
-        DiscReport::judge(m_tracks, id, records);
         m_step = Step::Keeping;
         const std::string program =
             std::string(VersionRecord::InternalName) + ' ' + VersionRecord::FileVersion;
         const std::string saved =
             QLocale().toString(QDateTime::currentDateTime(), QLocale::LongFormat).toStdString();
-        m_work.post([this, job = m_job, tracks = m_tracks, program, saved, run] {
-            const bool ok = job->saver->keep(tracks, program, saved);
+        std::vector<int> numbers;
+        for (const TrackResult& track : m_tracks)
+            numbers.push_back(track.number);
+        std::vector<std::string> lines = m_ctdbVerdict.logLines(numbers);
+        if (!m_ctdbWhy.empty())
+            lines.push_back("CTDB: " + m_ctdbWhy.english());
+        m_work.post([this, job = m_job, tracks = m_tracks, program, saved, lines, run] {
+            const bool ok = job->saver->keep(tracks, program, saved, lines);
             m_work.answer(
                 this, [this, run, ok, error = job->saver->reason(), folder = job->saver->folder()] {
                     if (run == m_run)
@@ -187,8 +198,25 @@ void SaveDiscJob::readDone(bool ok, const Reason& error, const std::vector<Track
                 });
         });
     };
-    if (id)
-        m_accurateRip.lookUp(*id, judged);
+    const auto judged = [this, asked, id = read.id, run = m_run,
+                         keepWhenBoth](const AccurateRipClient::Records& records) {
+        if (run != m_run)
+            return;
+        DiscReport::judge(m_tracks, id, records);
+        asked->first = true;
+        keepWhenBoth();
+    };
+    m_ctdb.check(read.toc, read.ctdbSums, read.tracks.size(),
+                 [this, asked, run = m_run, keepWhenBoth](const CtdbCheck::Outcome& outcome) {
+                     if (run != m_run)
+                         return;
+                     m_ctdbVerdict = outcome.verdict;
+                     m_ctdbWhy = outcome.why;
+                     asked->second = true;
+                     keepWhenBoth();
+                 });
+    if (read.id)
+        m_accurateRip.lookUp(*read.id, judged);
     else
         judged(std::nullopt);
 }
@@ -201,7 +229,9 @@ void SaveDiscJob::kept(bool ok, const Reason& error, const std::string& folder)
     }
     DiscReport report;
     report.tracks = m_tracks;
-    report.status = DiscReport::statusOf(m_tracks);
+    report.ctdb = m_ctdbVerdict;
+    report.ctdbWhy = m_ctdbWhy;
+    report.status = DiscReport::statusOf(m_tracks, m_ctdbVerdict);
     report.folder = folder;
     finish(report);
 }

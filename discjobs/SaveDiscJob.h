@@ -3,6 +3,7 @@
 #include "accuraterip/AccurateRipClient.h"
 #include "core/Reason.h"
 #include "disc/DiscToc.h"
+#include "discjobs/CtdbCheck.h"
 #include "discjobs/WorkThread.h"
 #include "discsave/DiscReport.h"
 #include "discsave/TrackResult.h"
@@ -65,14 +66,21 @@ private:
 
     void opening(const DiscToc& toc, const DiscReader::DriveModel& drive);
     void read(const AccurateRipClient::Offset& offset);
-    void readDone(bool ok, const Reason& error, const std::vector<TrackResult>& tracks,
-                  const std::optional<AccurateRipId>& id);
+    /// What the saving's thread read, for the databases.
+    struct Read {
+        std::vector<TrackResult> tracks;
+        std::optional<AccurateRipId> id;
+        CtdbToc toc;
+        std::shared_ptr<const CtdbDiscSums> ctdbSums;
+    };
+    void readDone(bool ok, const Reason& error, const Read& read);
     void kept(bool ok, const Reason& error, const std::string& folder);
     /// Lets the drive and the working folder go, on the saving's thread, then tells finished().
     void finish(const DiscReport& report);
     void fail(const Reason& why);
 
     AccurateRipClient m_accurateRip;
+    CtdbCheck m_ctdb;
     Step m_step = Step::Idle;
     /// Counts the savings, so that answers for one that ended are dropped.
     int m_run = 0;
@@ -88,6 +96,8 @@ private:
     QString m_discId;
     QString m_folder;
     std::vector<TrackResult> m_tracks;
+    CtdbVerdict m_ctdbVerdict;
+    Reason m_ctdbWhy;
     // Last, so that its thread ends before anything it uses goes.
     WorkThread m_work;
 };

@@ -1,9 +1,13 @@
 #include "discjobs/VerifyImageJob.h"
 
+#include "disc/DiscLayout.h"
 #include "discimage/ImageDiscReader.h"
 #include "discsave/ImageVerifier.h"
 
-VerifyImageJob::VerifyImageJob(QObject* parent) : QObject(parent), m_accurateRip({}, this) {}
+VerifyImageJob::VerifyImageJob(QObject* parent)
+    : QObject(parent), m_accurateRip({}, this), m_ctdb(this)
+{
+}
 
 VerifyImageJob::~VerifyImageJob()
 {
@@ -20,8 +24,7 @@ void VerifyImageJob::start(const QString& path)
         Reason fault;
         std::unique_ptr<ImageDiscReader> image = ImageDiscReader::open(path, fault);
         Reason error;
-        std::vector<TrackResult> tracks;
-        std::optional<AccurateRipId> id;
+        Read read;
         if (image) {
             ImageVerifier verifier(*image);
             const auto progress = [this](int percent, int track) {
@@ -29,8 +32,10 @@ void VerifyImageJob::start(const QString& path)
                               [this, percent, track] { Q_EMIT this->progress(percent, track); });
             };
             if (verifier.read(progress, m_cancel)) {
-                tracks = verifier.tracks();
-                id = AccurateRipId::of(image->toc());
+                read.tracks = verifier.tracks();
+                read.id = AccurateRipId::of(image->toc());
+                read.toc = CtdbToc::of(DiscLayout::of(image->toc()));
+                read.ctdbSums = verifier.ctdbSums();
             } else {
                 error = verifier.reason();
             }
@@ -38,7 +43,7 @@ void VerifyImageJob::start(const QString& path)
             error = Reason(QT_TRANSLATE_NOOP("Reason", "%1 cannot be verified: %2"),
                            {Reason::verbatim(path), fault});
         }
-        m_work.answer(this, [this, run, error, tracks, id] {
+        m_work.answer(this, [this, run, error, read] {
             if (run != m_run)
                 return;
             if (!error.empty()) {
@@ -46,22 +51,35 @@ void VerifyImageJob::start(const QString& path)
                 report.why = error;
                 finish(report);
             } else {
-                read(tracks, id);
+                ask(read);
             }
         });
     });
 }
 
-void VerifyImageJob::read(const std::vector<TrackResult>& tracks,
-                          const std::optional<AccurateRipId>& id)
+void VerifyImageJob::ask(const Read& read)
 {
-    const auto judged = [this, tracks, id, run = m_run](const AccurateRipClient::Records& records) {
-        if (run != m_run)
-            return;
+    struct Answers {
         DiscReport report;
-        report.tracks = tracks;
+        bool accurateRipDone = false;
+        bool ctdbDone = false;
+    };
+    auto answers = std::make_shared<Answers>();
+    answers->report.tracks = read.tracks;
+    const auto finishWhenBoth = [this, answers, run = m_run] {
+        if (run != m_run || !answers->accurateRipDone || !answers->ctdbDone)
+            return;
+        DiscReport& report = answers->report;
+        report.status = DiscReport::statusOf(report.tracks, report.ctdb);
+        // Nothing verified: neither database said anything of the image.
+        if (!report.why.empty() && report.ctdb.result == CtdbVerdict::Result::NotChecked)
+            report.status = DiscReport::Status::NothingDone;
+        finish(report);
+    };
+    const auto judged = [answers, id = read.id,
+                         finishWhenBoth](const AccurateRipClient::Records& records) {
+        DiscReport& report = answers->report;
         DiscReport::judge(report.tracks, id, records);
-        report.status = DiscReport::statusOf(report.tracks);
         if (!id)
             report.why = Reason(QT_TRANSLATE_NOOP(
                 "Reason", "the image's tracks name no disc AccurateRip could know"));
@@ -72,12 +90,18 @@ void VerifyImageJob::read(const std::vector<TrackResult>& tracks,
                                         "AccurateRip could not be asked, or answered nonsense")
                     : QT_TRANSLATE_NOOP("Reason",
                                         "AccurateRip is not asked: lookup is off in the settings"));
-        if (!report.why.empty())
-            report.status = DiscReport::Status::NothingDone;
-        finish(report);
+        answers->accurateRipDone = true;
+        finishWhenBoth();
     };
-    if (id)
-        m_accurateRip.lookUp(*id, judged);
+    m_ctdb.check(read.toc, read.ctdbSums, read.tracks.size(),
+                 [answers, finishWhenBoth](const CtdbCheck::Outcome& outcome) {
+                     answers->report.ctdb = outcome.verdict;
+                     answers->report.ctdbWhy = outcome.why;
+                     answers->ctdbDone = true;
+                     finishWhenBoth();
+                 });
+    if (read.id)
+        m_accurateRip.lookUp(*read.id, judged);
     else
         judged(std::nullopt);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "accuraterip/AccurateRipClient.h"
+#include "discjobs/CtdbCheck.h"
 #include "discjobs/WorkThread.h"
 #include "discsave/DiscReport.h"
 
@@ -10,7 +11,8 @@
 #include <atomic>
 #include <memory>
 
-/// Verifies a disc image against AccurateRip, for the window and the command line alike: any
+/// Verifies a disc image against AccurateRip and the CUETools database, for the window and the
+/// command line alike: any
 /// rip a cue sheet describes (one file or one a track, gaps appended or left out) is read once
 /// on a thread of its own and summed as a saving sums a disc, then judged the same way.
 class VerifyImageJob : public QObject {
@@ -36,10 +38,18 @@ Q_SIGNALS:
     void finished(const DiscReport& report);
 
 private:
-    void read(const std::vector<TrackResult>& tracks, const std::optional<AccurateRipId>& id);
+    struct Read {
+        std::vector<TrackResult> tracks;
+        std::optional<AccurateRipId> id;
+        CtdbToc toc;
+        std::shared_ptr<const CtdbDiscSums> ctdbSums;
+    };
+    /// Asks both databases about what was read; finished() once both have answered.
+    void ask(const Read& read);
     void finish(const DiscReport& report);
 
     AccurateRipClient m_accurateRip;
+    CtdbCheck m_ctdb;
     bool m_busy = false;
     int m_run = 0;
     std::atomic<bool> m_cancel = false;

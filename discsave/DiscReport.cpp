@@ -36,12 +36,20 @@ void DiscReport::judge(std::vector<TrackResult>& tracks, const std::optional<Acc
     }
 }
 
-DiscReport::Status DiscReport::statusOf(const std::vector<TrackResult>& tracks)
+DiscReport::Status DiscReport::statusOf(const std::vector<TrackResult>& tracks,
+                                        const CtdbVerdict& ctdb)
 {
-    const bool differs = std::any_of(tracks.begin(), tracks.end(), [](const TrackResult& track) {
-        return track.accurateRip == ImageLog::AccurateRip::Differs || !track.suspicious.empty();
-    });
-    return differs ? Status::Differs : Status::Fine;
+    for (std::size_t n = 0; n < tracks.size(); ++n) {
+        const CtdbVerdict::Result other =
+            n < ctdb.tracks.size() ? ctdb.tracks[n].result : CtdbVerdict::Result::NotChecked;
+        if (tracks[n].accurateRip == ImageLog::AccurateRip::Accurate ||
+            other == CtdbVerdict::Result::Accurate)
+            continue;
+        if (tracks[n].accurateRip == ImageLog::AccurateRip::Differs ||
+            other == CtdbVerdict::Result::Differs || !tracks[n].suspicious.empty())
+            return Status::Differs;
+    }
+    return Status::Fine;
 }
 
 bool DiscReport::notInDatabase(const std::vector<TrackResult>& tracks)

@@ -3,6 +3,7 @@
 #include "accuraterip/AccurateRipAnswer.h"
 #include "accuraterip/AccurateRipId.h"
 #include "core/Reason.h"
+#include "ctdb/CtdbVerdict.h"
 #include "discsave/TrackResult.h"
 
 #include <optional>
@@ -14,11 +15,13 @@
 struct DiscReport {
     /// As the program's exit statuses.
     enum class Status {
-        /// Every track accurate, or the disc not in the database (or not checked, for a saving).
+        /// Every track accurate in a database, or in none for want of its records (or not
+        /// checked, for a saving).
         Fine = 0,
         /// No disc, a folder that cannot be written, a bad image, cancelled: `why` says.
         NothingDone = 1,
-        /// A track differs, or had sectors whose reads never agreed.
+        /// A track that neither database finds accurate differs in one, or had sectors whose
+        /// reads never agreed.
         Differs = 2,
     };
 
@@ -28,13 +31,18 @@ struct DiscReport {
     /// A saving's folder, where it was kept.
     std::string folder;
     std::vector<TrackResult> tracks;
+    /// The CUETools database's answer on the disc and on each of `tracks`.
+    CtdbVerdict ctdb;
+    /// Why the CUETools database's answer could not be read; empty when it could, or none came.
+    Reason ctdbWhy;
 
     /// Fills in each track's answer from the database's records of `disc`; "not checked" for
     /// all without records (the database was not asked, or its answer made no sense).
     static void judge(std::vector<TrackResult>& tracks, const std::optional<AccurateRipId>& disc,
                       const std::optional<std::vector<AccurateRipAnswer::Record>>& records);
-    /// Differs when a track differs or has suspicious positions, Fine otherwise.
-    static Status statusOf(const std::vector<TrackResult>& tracks);
+    /// Differs when a track accurate in neither database differs in one or has suspicious
+    /// positions, Fine otherwise.
+    static Status statusOf(const std::vector<TrackResult>& tracks, const CtdbVerdict& ctdb);
     /// Whether the database knew none of the tracks.
     static bool notInDatabase(const std::vector<TrackResult>& tracks);
 };

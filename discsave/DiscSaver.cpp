@@ -149,6 +149,7 @@ public:
         track.frame450 = sums.frame450;
         return track;
     }
+    std::optional<CtdbDiscSums> takeCtdbSums() { return m_sums.takeCtdbSums(); }
     std::vector<TrackResult> tracks()
     {
         for (std::size_t n = 0; n < m_tracks.size(); ++n)
@@ -375,11 +376,13 @@ bool DiscSaver::read(const Request& request, Listener& listener, std::atomic<boo
         return fail(m_flac->reason());
     m_flac.reset();
     m_tracks = sink.tracks();
+    if (std::optional<CtdbDiscSums> ctdb = sink.takeCtdbSums())
+        m_ctdb = std::make_shared<const CtdbDiscSums>(std::move(*ctdb));
     return true;
 }
 
 bool DiscSaver::keep(const std::vector<TrackResult>& judged, const std::string& program,
-                     const std::string& saved)
+                     const std::string& saved, const std::vector<std::string>& afterSummary)
 {
     if (!m_read || !m_reason.empty() || judged.size() != m_tracks.size())
         return fail(Reason(QT_TRANSLATE_NOOP("Reason", "there is no image read to keep")));
@@ -398,6 +401,7 @@ bool DiscSaver::keep(const std::vector<TrackResult>& judged, const std::string& 
                       "between, and again until two reads in a row agree";
     log.tracks.assign(judged.begin(), judged.end());
     log.notes = m_notes;
+    log.afterSummary = afterSummary;
     if (!m_folder.writeFile(m_name + ".log", log.text()) || !m_folder.keep(m_name))
         return fail(m_folder.reason());
     return true;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+class CtdbDiscSums;
 class DiscReader;
 class FlacWriter;
 
@@ -64,12 +65,14 @@ public:
     /// Once read: writes the log of `judged` (the tracks with AccurateRip's answers) and gives
     /// the folder the disc's name. False with error() when it cannot; the folder goes then.
     bool keep(const std::vector<TrackResult>& judged, const std::string& program,
-              const std::string& saved);
+              const std::string& saved, const std::vector<std::string>& afterSummary = {});
     /// Lets the working folder go.
     void discard();
 
     /// The tracks read, in order.
     const std::vector<TrackResult>& tracks() const { return m_tracks; }
+    /// Once read: the CUETools database's sums of the audio; none when it cannot sum it.
+    std::shared_ptr<const CtdbDiscSums> ctdbSums() const { return m_ctdb; }
     /// The disc as AccurateRip files it; none for a disc it cannot name.
     const std::optional<AccurateRipId>& accurateRipId() const { return m_id; }
     /// Once kept: the folder's path.
@@ -106,6 +109,7 @@ private:
     /// What the log says beyond the reading, e.g. a cover left out.
     std::vector<std::string> m_notes;
     std::vector<TrackResult> m_tracks;
+    std::shared_ptr<const CtdbDiscSums> m_ctdb;
     Reason m_reason;
     bool m_cancelled = false;
     bool m_read = false;

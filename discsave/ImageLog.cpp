@@ -150,7 +150,10 @@ std::string ImageLog::text() const
             positions += (positions.empty() ? "" : ", ") + position(track, sector);
         trackField("Suspicious", positions.empty() ? "none" : positions);
     }
-    log.append("\n").append(summary(tracks)).append("\n");
+    log.append("\n").append(summary(tracks));
+    for (const std::string& line : afterSummary)
+        log.append(PlainText::oneLine(line)).append("\n");
+    log.append("\n");
     return log + std::string(ChecksumLabel) + sha256(log) + "\n";
 }
 

@@ -64,6 +64,8 @@ struct ImageLog {
     std::vector<Track> tracks;
     /// Lines the log says after the reading, e.g. what was left out of the image.
     std::vector<std::string> notes;
+    /// Lines after the summary: what other databases say, what was repaired.
+    std::vector<std::string> afterSummary;
 
     /// The log, its last line the checksum.
     std::string text() const;

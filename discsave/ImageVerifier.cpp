@@ -15,6 +15,7 @@ constexpr int ChunkSectors = 300;
 bool ImageVerifier::read(const Progress& progress, const std::atomic<bool>& cancel)
 {
     m_tracks.clear();
+    m_ctdb.reset();
     const DiscToc& disc = m_image.toc();
     std::vector<TrackSums::Stretch> stretches;
     for (const TrackInfo& track : disc.tracks)
@@ -69,5 +70,7 @@ bool ImageVerifier::read(const Progress& progress, const std::atomic<bool>& canc
         track.accurateRipV2 = summed.accurateRipV2;
         track.frame450 = summed.frame450;
     }
+    if (std::optional<CtdbDiscSums> ctdb = sums.takeCtdbSums())
+        m_ctdb = std::make_shared<const CtdbDiscSums>(std::move(*ctdb));
     return true;
 }

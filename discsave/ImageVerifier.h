@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/Reason.h"
+#include "ctdb/CtdbDiscSums.h"
 
 #include "discsave/TrackResult.h"
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,11 +27,14 @@ public:
 
     /// The tracks read, in order; their places in sectors of the image's disc.
     const std::vector<TrackResult>& tracks() const { return m_tracks; }
+    /// Once read: the CUETools database's sums of the audio; none when it cannot sum it.
+    std::shared_ptr<const CtdbDiscSums> ctdbSums() const { return m_ctdb; }
     std::string error() const { return m_reason.english(); }
     const Reason& reason() const { return m_reason; }
 
 private:
     DiscReader& m_image;
     std::vector<TrackResult> m_tracks;
+    std::shared_ptr<const CtdbDiscSums> m_ctdb;
     Reason m_reason;
 };

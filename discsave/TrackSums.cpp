@@ -1,6 +1,7 @@
 #include "discsave/TrackSums.h"
 
 #include <algorithm>
+#include <span>
 
 namespace {
 constexpr long long FramesPerSector = TrackChecksum::FramesPerSector;
@@ -20,6 +21,14 @@ TrackSums::TrackSums(const std::vector<Stretch>& tracks, int fedFrom)
                             {},
                             TrackChecksum(std::size_t(frames), n == 0, n + 1 == tracks.size())});
     }
+    if (!tracks.empty()) {
+        std::vector<int> bounds;
+        for (const Stretch& stretch : tracks)
+            bounds.push_back(stretch.firstSector - tracks.front().firstSector);
+        bounds.push_back(tracks.back().firstSector + tracks.back().sectors -
+                         tracks.front().firstSector);
+        m_ctdb = CtdbDiscSums::start(bounds);
+    }
 }
 
 void TrackSums::copied(const int16_t* samples, std::size_t frames)
@@ -35,6 +44,12 @@ void TrackSums::tested(const int16_t* samples, std::size_t frames)
 void TrackSums::feed(const int16_t* samples, std::size_t frames, long long& position, bool copy)
 {
     const long long end = position + (long long)frames;
+    if (copy && m_ctdb && !m_tracks.empty()) {
+        const long long from = std::max(m_tracks.front().begin, position);
+        const long long to = std::min(m_tracks.back().end, end);
+        if (from < to)
+            m_ctdb->add(std::span(samples + 2 * (from - position), std::size_t(2 * (to - from))));
+    }
     for (Track& track : m_tracks) {
         const long long from = std::max(track.begin, position);
         const long long to = std::min(track.end, end);
@@ -70,6 +85,15 @@ std::size_t TrackSums::trackOf(long long sector) const
         if (sector >= m_tracks[n].stretch.firstSector)
             found = n;
     return found;
+}
+
+std::optional<CtdbDiscSums> TrackSums::takeCtdbSums()
+{
+    std::optional<CtdbDiscSums> taken;
+    if (m_ctdb && m_ctdb->isComplete())
+        taken = std::move(m_ctdb);
+    m_ctdb.reset();
+    return taken;
 }
 
 TrackSums::Sums TrackSums::sums(std::size_t track) const

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "accuraterip/TrackChecksum.h"
+#include "ctdb/CtdbDiscSums.h"
 #include "discsave/Crc32.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <vector>
 
 /// The sums of a disc's audio tracks, each over the stretch AccurateRip sums (from its INDEX 01
@@ -42,6 +45,9 @@ public:
     /// sectors before it, the last for those after.
     std::size_t trackOf(long long sector) const;
     Sums sums(std::size_t track) const;
+    /// The CUETools database's sums of the copy, from the first track's start to the last's
+    /// end; nothing for audio the database cannot sum. Taken once the copy is complete.
+    std::optional<CtdbDiscSums> takeCtdbSums();
 
 private:
     struct Track {
@@ -56,6 +62,7 @@ private:
     void feed(const int16_t* samples, std::size_t frames, long long& position, bool copy);
 
     std::vector<Track> m_tracks;
+    std::optional<CtdbDiscSums> m_ctdb;
     long long m_copied = 0;
     long long m_tested = 0;
 };

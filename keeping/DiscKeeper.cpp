@@ -124,9 +124,14 @@ void DiscKeeper::verified(const DiscReport& report)
 void DiscKeeper::tell(const QString& headline, const QString& summary, const DiscReport& report)
 {
     m_panel.showTask({});
-    m_panel.showTaskResult(
-        (QStringList{headline + QStringLiteral(": ") + summary} + ReportWords::tracks(report))
-            .join(QLatin1Char('\n')));
+    QStringList lines{headline + QStringLiteral(": ") + summary};
+    QString body = summary;
+    // What the second database says of the disc, once something was read to ask it about.
+    if (!report.tracks.empty()) {
+        lines << ReportWords::ctdbSummary(report);
+        body += QLatin1Char('\n') + ReportWords::ctdbSummary(report);
+    }
+    m_panel.showTaskResult((lines + ReportWords::tracks(report)).join(QLatin1Char('\n')));
     if (m_notifier)
-        m_notifier->notify(headline, summary);
+        m_notifier->notify(headline, body);
 }

@@ -243,6 +243,8 @@ int saveImage(const CommandLine& line)
             //: The last line of a saving; %1 is the folder made, %2 what AccurateRip said.
             terminal.line(CommandLine::tr("Saved in %1: %2")
                               .arg(text(report.folder), ReportWords::summary(report)));
+            for (const QString& ctdb : ReportWords::ctdbLines(report))
+                terminal.line(ctdb);
         }
         QCoreApplication::quit();
     });
@@ -271,6 +273,8 @@ int verifyImage(const CommandLine& line)
                              QString last = ReportWords::summary(report);
                              last[0] = last[0].toUpper();
                              terminal.line(last);
+                             for (const QString& ctdb : ReportWords::ctdbLines(report))
+                                 terminal.line(ctdb);
                          }
                          terminal.end();
                          if (!report.why.empty())

@@ -35,7 +35,7 @@ waitfor() { # what expected
 # for a host outside.
 export XDG_CONFIG_HOME="$tmp/config" XDG_CACHE_HOME="$tmp/cache"
 mkdir -p "$tmp/config/Halcyra"
-printf '[MusicBrainz]\nlookup=false\n' >"$tmp/config/Halcyra/Spindella.conf"
+printf '[MusicBrainz]\nlookup=false\n[CTDB]\nlookup=false\n' >"$tmp/config/Halcyra/Spindella.conf"
 export QT_QPA_PLATFORM=offscreen
 (cd "$tmp" && exec "$program" first.cue) >"$tmp/app.log" 2>&1 &
 app=$!

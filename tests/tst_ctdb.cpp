@@ -3,8 +3,10 @@
 // database's own test vectors; and its answers and parity files read as untrusted bytes.
 #include "ctdb/CtdbAnswer.h"
 #include "ctdb/CtdbCrc.h"
+#include "ctdb/CtdbDiscSums.h"
 #include "ctdb/CtdbOffset.h"
 #include "ctdb/CtdbRepair.h"
+#include "ctdb/CtdbVerdict.h"
 #include "ctdb/ReedSolomon.h"
 #include "support/CtdbTestImage.h"
 #include "support/TextTable.h"
@@ -267,6 +269,142 @@ private slots:
             columns 0 to 3 at npar 8 | 8 | 4 | jvR9QJ1cSWpqbyP0I0tBrBkQRjCDTDDQkttZGj14ROvsXyg+AnnxVKxL7gwLZbrQmTw5ZPps1Q3744g94qaOOQ==
             columns 0 and 1 at npar 16 | 16 | 2 | gwln1GxlYWH/Jn74PreMLv4aFF2glkScSWVFlxMBx94v5D3/3wPx+2guRLquED0s9tOFikPLiSnAv0Xq8aIQ6Q==)");
     }
+
+    void streamedSums_data()
+    {
+        addTextRows("toc offset chunk", R"(
+            three tracks aligned | 0:1000:5000:9801 | 0 | 1177
+            three tracks 48 samples on | 0:1000:5000:9801 | 48 | 7
+            three tracks 48 samples back | 0:1000:5000:9801 | -48 | 100000
+            short tracks at the edges, furthest on | 0:3:12:9790:9801 | 5879 | 2351
+            short tracks at the edges, furthest back | 0:3:12:9790:9801 | -5879 | 588
+            one track | 0:9801 | -1 | 9801)");
+    }
+    void streamedSums()
+    {
+        // Streamed in pieces, the sums are those of the whole audio in memory at any offset,
+        // with or without mends.
+        const CtdbToc toc = *CtdbToc::parse(cell("toc").toStdString());
+        const int offset = cell("offset").toInt();
+        const std::vector<std::int16_t> audio = disc();
+        std::optional<CtdbDiscSums> sums = CtdbDiscSums::start(toc.audioBounds());
+        QVERIFY(sums);
+        const auto chunk = std::size_t(cell("chunk").toInt());
+        for (std::size_t at = 0; at < audio.size(); at += chunk) {
+            QVERIFY(!sums->isComplete());
+            sums->add(std::span(audio).subspan(at, std::min(chunk, audio.size() - at)));
+        }
+        QVERIFY(sums->isComplete());
+        const CtdbCrc whole = *CtdbCrc::of(toc, audio, offset);
+        const std::optional<CtdbCrc> streamed = sums->crcAt(offset);
+        QVERIFY(streamed);
+        QCOMPARE(streamed->tracks, whole.tracks);
+        QCOMPARE(streamed->disc, whole.disc);
+        const CtdbLayout layout = *CtdbLayout::of(9801);
+        const auto planes = [](const CtdbSyndromes& syndromes) {
+            return std::vector<std::uint16_t>(syndromes.planes().begin(), syndromes.planes().end());
+        };
+        QVERIFY(planes(*sums->syndromesAt(offset)) ==
+                planes(*CtdbSyndromes::of(layout, audio, offset)));
+
+        std::mt19937 random(unsigned(offset + 6000));
+        std::vector<CtdbRepair::Fix> fixes;
+        for (std::size_t word : {layout.bodyBegin(), layout.bodyBegin() + 1, std::size_t(500000),
+                                 1000 * SectorWords - 1, 1000 * SectorWords, layout.bodyEnd() - 1})
+            fixes.push_back({std::size_t(std::ptrdiff_t(word) + 2 * offset),
+                             std::uint16_t(random() % 65535 + 1)});
+        std::vector<std::int16_t> mended = audio;
+        CtdbRepair::apply(mended, fixes);
+        const CtdbCrc mendedWhole = *CtdbCrc::of(toc, mended, offset);
+        QCOMPARE(sums->crcAt(offset, fixes)->tracks, mendedWhole.tracks);
+        QCOMPARE(sums->crcAt(offset, fixes)->disc, mendedWhole.disc);
+        QVERIFY(!sums->crcAt(5880));
+        QVERIFY(!sums->syndromesAt(-5880));
+    }
+
+    void verdict_data()
+    {
+        addTextRows("start entries burst scattered said", R"(
+            the entry's own audio | 0 | full | 0 | 0 | accurate (confidence 5): accurate 5, accurate 5, accurate 5
+            two entries agree | 0 | full twice | 0 | 0 | accurate (confidence 10): accurate 10, accurate 10, accurate 10
+            read 48 samples early | -48 | full | 0 | 0 | accurate (confidence 5) at offset +48: accurate 5, accurate 5, accurate 5
+            read 48 samples late | 48 | full | 0 | 0 | accurate (confidence 5) at offset -48: accurate 5, accurate 5, accurate 5
+            a burst in track 2 | -48 | full | 7 | 0 | differs, repairable (82320 words in 71 sectors) at offset +48: accurate 5, differs, accurate 5
+            a word wrong in track 3 | 0 | full | 0 | 1 | differs, repairable (1 words in 1 sectors): accurate 5, accurate 5, differs
+            a burst too long | 0 | full | 9 | 0 | differs, not repairable: accurate 5, differs, accurate 5
+            an entry without parity | 0 | no parity | 7 | 0 | differs, not repairable: accurate 5, differs, accurate 5
+            an old entry without track sums | 0 | no track sums | 0 | 0 | accurate (confidence 5): accurate 5, accurate 5, accurate 5
+            an old entry without track sums that differs | 0 | no track sums | 7 | 0 | differs, repairable (82320 words in 71 sectors): not in database, not in database, not in database
+            no entry | 0 | none | 0 | 0 | not in database: not in database, not in database, not in database)");
+    }
+    void verdict()
+    {
+        const CtdbToc toc = *CtdbToc::parse("0:1000:5000:9801");
+        const std::vector<std::int16_t> clean = disc();
+        const CtdbLayout layout = *CtdbLayout::of(9801);
+        const CtdbSyndromes syndromes = *CtdbSyndromes::of(layout, clean, 0);
+        const CtdbCrc crc = *CtdbCrc::of(toc, clean, 0);
+        CtdbEntry entry{"7", crc.disc, 5, 16, syndromes.column(0), "/parity/7", crc.tracks, toc};
+        std::vector<CtdbEntry> entries{entry};
+        if (cell("entries") == "full twice")
+            entries.push_back(entry);
+        else if (cell("entries") == "no parity")
+            entries[0].parityUrl.clear();
+        else if (cell("entries") == "no track sums")
+            entries[0].trackCrcs.clear();
+        else if (cell("entries") == "none")
+            entries.clear();
+
+        std::vector<std::int16_t> audio = disc(DiscStart + cell("start").toInt());
+        spoil(audio, 2000 * SectorWords + 5, std::size_t(cell("burst").toInt()) * Stride, 1);
+        for (int n = 0; n < cell("scattered").toInt(); ++n)
+            spoil(audio, 8000 * SectorWords + 3, 1, 2);
+        std::optional<CtdbDiscSums> sums = CtdbDiscSums::start(toc.audioBounds());
+        sums->add(audio);
+        CtdbVerdict verdict = CtdbVerdict::judge(*sums, entries);
+        const auto planes = syndromes.planes();
+        const QByteArray file = bytes({planes.begin(), planes.end()});
+        std::optional<std::vector<CtdbRepair::Fix>> fixes;
+        if (verdict.repairFrom) {
+            QCOMPARE(verdict.repairFrom->id, std::string("7"));
+            fixes =
+                verdict.mend(*sums, std::string_view(file.constData(), std::size_t(file.size())));
+        }
+        QStringList tracks;
+        for (const CtdbVerdict::Track& track : verdict.tracks)
+            tracks << QString::fromStdString(CtdbVerdict::english(track))
+                          .replace(QRegularExpression(R"(\(confidence (\d+)\))"), "\\1");
+        QCOMPARE(QString::fromStdString(verdict.english()) + ": " + tracks.join(", "),
+                 cell("said"));
+        QCOMPARE(fixes.has_value(), verdict.repair == CtdbVerdict::Repair::Repairable);
+        if (fixes) {
+            // The mends make the entry's audio of the image's.
+            CtdbRepair::apply(audio, *fixes);
+            QVERIFY(audio == disc(DiscStart + cell("start").toInt()));
+        }
+    }
+
+    void verdictOnAParityFileThatIsNotTheEntrys()
+    {
+        const CtdbToc toc = *CtdbToc::parse("0:9801");
+        const std::vector<std::int16_t> clean = disc();
+        const CtdbLayout layout = *CtdbLayout::of(9801);
+        const CtdbSyndromes syndromes = *CtdbSyndromes::of(layout, clean, 0);
+        const CtdbCrc crc = *CtdbCrc::of(toc, clean, 0);
+        std::vector<std::int16_t> audio = clean;
+        spoil(audio, 300 * SectorWords, 100, 3);
+        std::optional<CtdbDiscSums> sums = CtdbDiscSums::start(toc.audioBounds());
+        sums->add(audio);
+        CtdbVerdict verdict = CtdbVerdict::judge(
+            *sums, {{"7", crc.disc, 5, 16, syndromes.column(0), "/parity/7", crc.tracks, toc}});
+        const auto planes = syndromes.planes();
+        QByteArray file = bytes({planes.begin(), planes.end()});
+        file[0] = char(file[0] ^ 1);
+        QVERIFY(!verdict.mend(*sums, std::string_view(file.constData(), std::size_t(file.size()))));
+        QCOMPARE(verdict.english(),
+                 std::string("differs, not repairable (the parity could not be used)"));
+    }
+
     void parity()
     {
         const std::vector<std::int16_t> audio = disc();

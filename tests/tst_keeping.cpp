@@ -33,6 +33,7 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         QSettings().setValue("AccurateRip/lookup", false);
         QSettings().setValue("MusicBrainz/lookup", false);
+        QSettings().setValue("CTDB/lookup", false);
         m_notifications.start("/usr/bin/python3",
                               {"-m", "dbusmock", "--session", "-l",
                                m_dir.filePath("notifications.log"), "-t", "notification_daemon"});
@@ -78,8 +79,9 @@ private slots:
         QVERIFY(rig.display()->text().startsWith("Rip "));
         QTRY_COMPARE_WITH_TIMEOUT(rig.display()->text(), QStringLiteral("01 00:00"), 20000);
         const QString folder = music.filePath("The Savers - Kept");
-        QCOMPARE(rig.display()->toolTip().section('\n', 0, 0),
-                 "The disc was saved: In " + folder + ": not checked against AccurateRip");
+        QCOMPARE(rig.display()->toolTip().section('\n', 0, 1),
+                 "The disc was saved: In " + folder +
+                     ": not checked against AccurateRip\nCTDB: not checked");
         QVERIFY(QFile::exists(folder + "/The Savers - Kept.flac"));
         QTRY_COMPARE(notified().size(), 1);
         QVERIFY(notified().last().contains("The disc was saved"));

@@ -5,6 +5,9 @@
 #include "accuraterip/AccurateRipClient.h"
 #include "accuraterip/AccurateRipId.h"
 #include "accuraterip/TrackChecksum.h"
+#include "ctdb/CtdbCrc.h"
+#include "ctdb/CtdbSyndromes.h"
+#include "ctdb/CtdbToc.h"
 #include "disc/DiscLayout.h"
 #include "discimage/ImageDiscReader.h"
 #include "discjobs/SaveDiscJob.h"
@@ -152,6 +155,8 @@ class SavingTest : public QObject {
     QTemporaryDir m_dir;
     QProcess m_server;
     QString m_routes;
+    QProcess m_ctdb;
+    QString m_ctdbRoutes;
 
     void route(const QString& scenario)
     {
@@ -167,6 +172,8 @@ class SavingTest : public QObject {
         file.setValue("AccurateRip/server",
                       "http://127.0.0.1:" + m_server.property("port").toString());
         file.setValue("AccurateRip/lookup", lookup);
+        file.setValue("CTDB/server", "http://127.0.0.1:" + m_ctdb.property("port").toString());
+        file.setValue("CTDB/lookup", false);
         if (offset != 0 && !inList)
             file.setValue("Drives/offset/libcdio CDRWIN", offset);
         QFile::remove(m_dir.filePath("cache/Halcyra/Spindella/DriveOffsets.bin"));
@@ -192,11 +199,22 @@ private slots:
                         m_dir.filePath("requests.log"), m_dir.filePath("DriveOffsets.bin")});
         QVERIFY(m_server.waitForReadyRead(5000));
         m_server.setProperty("port", m_server.readLine().trimmed());
+        m_ctdbRoutes = m_dir.filePath("ctdb-routes.json");
+        QFile ctdbRoutes(m_ctdbRoutes);
+        QVERIFY(ctdbRoutes.open(QIODevice::WriteOnly));
+        ctdbRoutes.write("{}");
+        ctdbRoutes.close();
+        m_ctdb.start("/usr/bin/python3", {QFINDTESTDATA("mocks/ctdb.py"), m_dir.path(),
+                                          m_ctdbRoutes, m_dir.filePath("ctdb-requests.log")});
+        QVERIFY(m_ctdb.waitForReadyRead(5000));
+        m_ctdb.setProperty("port", m_ctdb.readLine().trimmed());
     }
     void cleanupTestCase()
     {
-        m_server.kill();
-        m_server.waitForFinished();
+        for (QProcess* server : {&m_server, &m_ctdb}) {
+            server->kill();
+            server->waitForFinished();
+        }
     }
 
     void savedImageIsTheDiscAsTheDriveGivesIt_data()
@@ -407,6 +425,135 @@ private slots:
             QCOMPARE(*saved.tracks[n].testCrc, saved.tracks[n].copyCrc);
             QCOMPARE(verified.tracks[n].frame450, saved.tracks[n].frame450);
         }
+    }
+
+    void ctdbAnswersAreJudged_data()
+    {
+        QTest::addColumn<QString>("lookup");
+        QTest::addColumn<int>("shift");
+        QTest::addColumn<int>("spoiledRows");
+        QTest::addColumn<QString>("parity");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<int>("status");
+        QTest::newRow("the entry's own audio")
+            << "entry" << 0 << 0 << "range"
+            << "accurate (confidence 3) | accurate (confidence 3), "
+               "accurate (confidence 3), accurate (confidence 3)"
+            << 0;
+        QTest::newRow("an entry read 48 samples later")
+            << "entry" << 48 << 0 << "range"
+            << "accurate (confidence 3) at offset +48 | accurate "
+               "(confidence 3), accurate (confidence 3), accurate (confidence 3)"
+            << 0;
+        QTest::newRow("an entry read 1164 samples earlier")
+            << "entry" << -1164 << 0 << "range"
+            << "accurate (confidence 3) at offset -1164 | "
+               "accurate (confidence 3), accurate (confidence 3), accurate (confidence 3)"
+            << 0;
+        QTest::newRow("two rows differ")
+            << "entry" << 0 << 2 << "range"
+            << "differs, repairable (23520 words in 20 sectors) | "
+               "accurate (confidence 3), differs, accurate (confidence 3)"
+            << 2;
+        QTest::newRow("two rows differ at an offset, the parity whole for a range")
+            << "entry" << 667 << 2 << "whole"
+            << "differs, repairable (23520 words in 21 sectors) "
+               "at offset +667 | accurate (confidence 3), differs, accurate (confidence 3)"
+            << 2;
+        QTest::newRow("nine rows differ") << "entry" << 0 << 9 << "range"
+                                          << "differs, not repairable | accurate (confidence 3), "
+                                             "differs, accurate (confidence 3)"
+                                          << 2;
+        QTest::newRow("a parity file cut short")
+            << "entry" << 0 << 2 << "short"
+            << "differs, not repairable (the parity could not be "
+               "used) | accurate (confidence 3), differs, accurate (confidence 3)"
+            << 2;
+        QTest::newRow("the disc is not in the database")
+            << "absent" << 0 << 0 << "range"
+            << "not in database | not in database, not in database, not in database" << 0;
+        QTest::newRow("an answer that is not the database's")
+            << "garbage" << 0 << 0 << "range"
+            << "not in database | not in database, not in database, not in database" << 0;
+        QTest::newRow("lookups turned off")
+            << "off" << 0 << 0 << "range"
+            << "not checked | not checked, not checked, not checked" << 0;
+    }
+    void ctdbAnswersAreJudged()
+    {
+        QFETCH(QString, lookup);
+        QFETCH(int, shift);
+        QFETCH(int, spoiledRows);
+        QFETCH(QString, parity);
+        QFETCH(QString, said);
+        QFETCH(int, status);
+        settings(0);
+        QSettings().setValue("CTDB/lookup", lookup != "off");
+        route("absent");
+        QTemporaryDir dir;
+        DiscImage::Design noise = threeTracks();
+        for (DiscImage::Track& track : noise.tracks)
+            track.frequency = -1;
+        const DiscImage disc = DiscImage::write(dir.path().toStdString(), "disc", noise);
+        // The entry: the image's audio as a drive read it `shift` samples later, some rows of
+        // it other than the image's.
+        const CtdbToc toc = CtdbToc::of(DiscLayout::of(tocOf(disc)));
+        const CtdbLayout layout = *CtdbLayout::of(disc.sectors);
+        std::vector<std::int16_t> audio = disc.samples;
+        for (std::size_t at = 0; at < std::size_t(spoiledRows) * CtdbLayout::Stride; ++at)
+            audio[200 * CtdbLayout::WordsPerSector + std::size_t(2 * shift) + at] ^= 0x0101;
+        const CtdbCrc crc = *CtdbCrc::of(toc, audio, shift);
+        const CtdbSyndromes syndromes = *CtdbSyndromes::of(layout, audio, shift);
+        QByteArray column0;
+        for (const std::uint16_t word : syndromes.column(0))
+            column0.append(char(word & 0xff)).append(char(word >> 8));
+        QStringList trackCrcs;
+        for (const std::uint32_t track : crc.tracks)
+            trackCrcs << QString::number(track, 16).rightJustified(8, u'0');
+        QFile entry(m_dir.filePath("entry.xml"));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.write(QString("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                            "<ctdb xmlns=\"http://db.cuetools.net/ns/mmd-1.0#\">\n"
+                            " <entry id=\"7\" crc32=\"%1\" confidence=\"3\" npar=\"16\" "
+                            "stride=\"5880\" hasparity=\"/parity/7\" syndrome=\"%2\" "
+                            "trackcrcs=\"%3\" toc=\"%4\" />\n</ctdb>\n")
+                        .arg(QString::number(crc.disc, 16).rightJustified(8, u'0'),
+                             QString::fromLatin1(column0.toBase64()), trackCrcs.join(' '),
+                             QString::fromStdString(toc.toString()))
+                        .toUtf8());
+        entry.close();
+        QFile planes(m_dir.filePath("parity.bin"));
+        QVERIFY(planes.open(QIODevice::WriteOnly));
+        QByteArray file;
+        for (const std::uint16_t word : syndromes.planes())
+            file.append(char(word & 0xff)).append(char(word >> 8));
+        planes.write(file);
+        planes.close();
+        QFile routes(m_ctdbRoutes);
+        QVERIFY(routes.open(QIODevice::WriteOnly));
+        routes.write(QJsonDocument(
+                         QJsonObject{{"/lookup2.php", lookup == "entry" ? "xml:entry.xml" : lookup},
+                                     {"/parity/7", parity + ":parity.bin"}})
+                         .toJson());
+        routes.close();
+
+        const auto words = [](const DiscReport& report) {
+            QStringList tracks;
+            for (const CtdbVerdict::Track& track : report.ctdb.tracks)
+                tracks << QString::fromStdString(CtdbVerdict::english(track));
+            return QString::fromStdString(report.ctdb.english()) + " | " + tracks.join(", ");
+        };
+        const DiscReport verified = verify(QString::fromStdString(disc.cuePath));
+        QCOMPARE(words(verified), said);
+        QCOMPARE(int(verified.status), status);
+        QCOMPARE(verified.ctdbWhy.empty(), lookup != "garbage");
+        const DiscReport saved =
+            save(std::make_shared<CdioDiscSource>(std::vector{disc.cuePath}), dir.path());
+        QCOMPARE(words(saved), said);
+        QCOMPARE(int(saved.status), status);
+        QFile log(QDir(QString::fromStdString(saved.folder)).filePath("The Band - Songs.log"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains(("\nCTDB: " + said.section(" | ", 0, 0) + "\n").toUtf8()));
     }
 
     void driveListsAreFetchedAgainAsTheyAge_data()

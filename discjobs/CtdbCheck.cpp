@@ -1,0 +1,54 @@
+#include "discjobs/CtdbCheck.h"
+
+#include <QTimer>
+
+void CtdbCheck::check(const CtdbToc& toc, std::shared_ptr<const CtdbDiscSums> sums,
+                      std::size_t tracks, std::function<void(const Outcome&)> done)
+{
+    if (!sums) {
+        // Audio the database cannot sum is audio it cannot hold.
+        QTimer::singleShot(0, &m_client, [done = std::move(done), tracks] {
+            done({CtdbVerdict::all(CtdbVerdict::Result::NotInDatabase, tracks), {}, {}});
+        });
+        return;
+    }
+    m_client.lookUp(toc, [this, sums, tracks,
+                          done = std::move(done)](const CtdbClient::Lookup& lookup) {
+        Outcome outcome;
+        switch (lookup.result) {
+        case CtdbClient::Lookup::Result::NotChecked:
+            outcome.verdict = CtdbVerdict::all(CtdbVerdict::Result::NotChecked, tracks);
+            done(outcome);
+            return;
+        case CtdbClient::Lookup::Result::Unreadable:
+            outcome.why = Reason(
+                QT_TRANSLATE_NOOP("Reason", "the CUETools database's answer cannot be read: %1"),
+                {Reason::verbatim(lookup.reason)});
+            [[fallthrough]];
+        case CtdbClient::Lookup::Result::NotInDatabase:
+            outcome.verdict = CtdbVerdict::all(CtdbVerdict::Result::NotInDatabase, tracks);
+            done(outcome);
+            return;
+        case CtdbClient::Lookup::Result::Entries:
+            break;
+        }
+        outcome.verdict = CtdbVerdict::judge(*sums, lookup.entries);
+        if (!outcome.verdict.repairFrom) {
+            done(outcome);
+            return;
+        }
+        const CtdbEntry entry = *outcome.verdict.repairFrom;
+        m_client.fetchParity(entry, [sums, outcome, done](const CtdbClient::Parity& parity) {
+            Outcome mended = outcome;
+            if (parity.bytes.isEmpty()) {
+                mended.verdict.repair = CtdbVerdict::Repair::ParityUnusable;
+            } else if (auto fixes = mended.verdict.mend(
+                           *sums, std::string_view(parity.bytes.constData(),
+                                                   std::size_t(parity.bytes.size())))) {
+                mended.fixes =
+                    std::make_shared<const std::vector<CtdbRepair::Fix>>(std::move(*fixes));
+            }
+            done(mended);
+        });
+    });
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/Reason.h"
+#include "ctdb/CtdbClient.h"
+#include "ctdb/CtdbDiscSums.h"
+#include "ctdb/CtdbRepair.h"
+#include "ctdb/CtdbVerdict.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+/// Asks the CUETools database about a disc's summed audio, for a saving and a verifying alike:
+/// its entries first, then, for audio that differs, the parity that says whether and how it
+/// can be mended. Answers come on the thread that made it, as the client's do.
+class CtdbCheck {
+public:
+    struct Outcome {
+        CtdbVerdict verdict;
+        /// Why an answer came that could not be read; empty otherwise.
+        Reason why;
+        /// The mends of a repairable disc, at the verdict's offset; none otherwise.
+        std::shared_ptr<const std::vector<CtdbRepair::Fix>> fixes;
+    };
+
+    explicit CtdbCheck(QObject* parent) : m_client(parent) {}
+
+    /// The verdict on `tracks` audio tracks of the disc `toc` describes, whose audio `sums`
+    /// summed (none when it could not be); `done` is told once, never before this returns.
+    void check(const CtdbToc& toc, std::shared_ptr<const CtdbDiscSums> sums, std::size_t tracks,
+               std::function<void(const Outcome&)> done);
+
+private:
+    CtdbClient m_client;
+};
