@@ -51,7 +51,7 @@ private:
 
 } // namespace
 
-SaveDiscJob::SaveDiscJob(QObject* parent) : QObject(parent), m_accurateRip({}, this), m_ctdb(this)
+SaveDiscJob::SaveDiscJob(QObject* parent) : QObject(parent), m_accurateRip({}, this), m_questions(m_accurateRip, this)
 {
 }
 
@@ -151,7 +151,7 @@ void SaveDiscJob::read(const AccurateRipClient::Offset& offset)
             m_workingFolder = folder;
         });
         const bool ok = job->saver->read(request, relay, m_cancel);
-        Read read{job->saver->tracks(), job->saver->accurateRipId(),
+        DatabaseQuestions::Read read{job->saver->tracks(), job->saver->accurateRipId(),
                   CtdbToc::of(DiscLayout::of(job->reader->toc())), job->saver->ctdbSums()};
         m_work.answer(this, [this, run, ok, error = job->saver->reason(), read] {
             if (run == m_run)
@@ -160,7 +160,7 @@ void SaveDiscJob::read(const AccurateRipClient::Offset& offset)
     });
 }
 
-void SaveDiscJob::readDone(bool ok, const Reason& error, const Read& read)
+void SaveDiscJob::readDone(bool ok, const Reason& error, const DatabaseQuestions::Read& read)
 {
     if (!ok) {
         fail(error);
@@ -168,28 +168,22 @@ void SaveDiscJob::readDone(bool ok, const Reason& error, const Read& read)
     }
     m_step = Step::Asking;
     m_tracks = read.tracks;
-    m_ctdbVerdict = {};
-    m_ctdbWhy = {};
-    auto asked = std::make_shared<std::pair<bool, bool>>(false, false);
-    const auto keepWhenBoth = [this, asked, run = m_run] {
-        if (run != m_run || !asked->first || !asked->second)
+    m_questions.ask(read, [this, run = m_run](const DatabaseQuestions::Answers& answers) {
+        if (run != m_run)
             return;
         if (m_cancel) {
             fail(Reason(QT_TRANSLATE_NOOP("Reason", "saving was cancelled")));
             return;
         }
+        m_tracks = answers.tracks;
+        m_ctdb = answers.ctdb;
         m_step = Step::Keeping;
         const std::string program =
             std::string(VersionRecord::InternalName) + ' ' + VersionRecord::FileVersion;
         const std::string saved =
             QLocale().toString(QDateTime::currentDateTime(), QLocale::LongFormat).toStdString();
-        std::vector<int> numbers;
-        for (const TrackResult& track : m_tracks)
-            numbers.push_back(track.number);
-        std::vector<std::string> lines = m_ctdbVerdict.logLines(numbers);
-        if (!m_ctdbWhy.empty())
-            lines.push_back("CTDB: " + m_ctdbWhy.english());
-        m_work.post([this, job = m_job, tracks = m_tracks, program, saved, lines, run] {
+        m_work.post([this, job = m_job, tracks = m_tracks, program, saved,
+                     lines = logLines(m_tracks, m_ctdb), run] {
             const bool ok = job->saver->keep(tracks, program, saved, lines);
             m_work.answer(
                 this, [this, run, ok, error = job->saver->reason(), folder = job->saver->folder()] {
@@ -197,28 +191,19 @@ void SaveDiscJob::readDone(bool ok, const Reason& error, const Read& read)
                         kept(ok, error, folder);
                 });
         });
-    };
-    const auto judged = [this, asked, id = read.id, run = m_run,
-                         keepWhenBoth](const AccurateRipClient::Records& records) {
-        if (run != m_run)
-            return;
-        DiscReport::judge(m_tracks, id, records);
-        asked->first = true;
-        keepWhenBoth();
-    };
-    m_ctdb.check(read.toc, read.ctdbSums, read.tracks.size(),
-                 [this, asked, run = m_run, keepWhenBoth](const CtdbCheck::Outcome& outcome) {
-                     if (run != m_run)
-                         return;
-                     m_ctdbVerdict = outcome.verdict;
-                     m_ctdbWhy = outcome.why;
-                     asked->second = true;
-                     keepWhenBoth();
-                 });
-    if (read.id)
-        m_accurateRip.lookUp(*read.id, judged);
-    else
-        judged(std::nullopt);
+    });
+}
+
+std::vector<std::string> SaveDiscJob::logLines(const std::vector<TrackResult>& tracks,
+                                               const CtdbCheck::Outcome& ctdb)
+{
+    std::vector<int> numbers;
+    for (const TrackResult& track : tracks)
+        numbers.push_back(track.number);
+    std::vector<std::string> lines = ctdb.verdict.logLines(numbers);
+    if (!ctdb.why.empty())
+        lines.push_back("CTDB: " + ctdb.why.english());
+    return lines;
 }
 
 void SaveDiscJob::kept(bool ok, const Reason& error, const std::string& folder)
@@ -229,9 +214,10 @@ void SaveDiscJob::kept(bool ok, const Reason& error, const std::string& folder)
     }
     DiscReport report;
     report.tracks = m_tracks;
-    report.ctdb = m_ctdbVerdict;
-    report.ctdbWhy = m_ctdbWhy;
-    report.status = DiscReport::statusOf(m_tracks, m_ctdbVerdict);
+    report.ctdb = m_ctdb.verdict;
+    report.ctdbWhy = m_ctdb.why;
+    report.ctdbFixes = m_ctdb.fixes;
+    report.status = DiscReport::statusOf(m_tracks, m_ctdb.verdict);
     report.folder = folder;
     finish(report);
 }

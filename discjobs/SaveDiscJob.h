@@ -3,7 +3,7 @@
 #include "accuraterip/AccurateRipClient.h"
 #include "core/Reason.h"
 #include "disc/DiscToc.h"
-#include "discjobs/CtdbCheck.h"
+#include "discjobs/DatabaseQuestions.h"
 #include "discjobs/WorkThread.h"
 #include "discsave/DiscReport.h"
 #include "discsave/TrackResult.h"
@@ -50,6 +50,10 @@ public:
     /// Between open() and finished().
     bool isBusy() const { return m_step != Step::Idle; }
 
+    /// The log's lines on what the CUETools database said of `tracks`.
+    static std::vector<std::string> logLines(const std::vector<TrackResult>& tracks,
+                                             const CtdbCheck::Outcome& ctdb);
+
 Q_SIGNALS:
     /// The disc's table: CD-Text, ISRCs and gaps included; names are found for it by its disc ID.
     void opened(const DiscToc& toc);
@@ -66,21 +70,15 @@ private:
 
     void opening(const DiscToc& toc, const DiscReader::DriveModel& drive);
     void read(const AccurateRipClient::Offset& offset);
-    /// What the saving's thread read, for the databases.
-    struct Read {
-        std::vector<TrackResult> tracks;
-        std::optional<AccurateRipId> id;
-        CtdbToc toc;
-        std::shared_ptr<const CtdbDiscSums> ctdbSums;
-    };
-    void readDone(bool ok, const Reason& error, const Read& read);
+    void readDone(bool ok, const Reason& error, const DatabaseQuestions::Read& read);
+
     void kept(bool ok, const Reason& error, const std::string& folder);
     /// Lets the drive and the working folder go, on the saving's thread, then tells finished().
     void finish(const DiscReport& report);
     void fail(const Reason& why);
 
     AccurateRipClient m_accurateRip;
-    CtdbCheck m_ctdb;
+    DatabaseQuestions m_questions;
     Step m_step = Step::Idle;
     /// Counts the savings, so that answers for one that ended are dropped.
     int m_run = 0;
@@ -96,8 +94,7 @@ private:
     QString m_discId;
     QString m_folder;
     std::vector<TrackResult> m_tracks;
-    CtdbVerdict m_ctdbVerdict;
-    Reason m_ctdbWhy;
+    CtdbCheck::Outcome m_ctdb;
     // Last, so that its thread ends before anything it uses goes.
     WorkThread m_work;
 };

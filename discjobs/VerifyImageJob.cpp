@@ -5,7 +5,7 @@
 #include "discsave/ImageVerifier.h"
 
 VerifyImageJob::VerifyImageJob(QObject* parent)
-    : QObject(parent), m_accurateRip({}, this), m_ctdb(this)
+    : QObject(parent), m_accurateRip({}, this), m_questions(m_accurateRip, this)
 {
 }
 
@@ -24,7 +24,7 @@ void VerifyImageJob::start(const QString& path)
         Reason fault;
         std::unique_ptr<ImageDiscReader> image = ImageDiscReader::open(path, fault);
         Reason error;
-        Read read;
+        DatabaseQuestions::Read read;
         if (image) {
             ImageVerifier verifier(*image);
             const auto progress = [this](int percent, int track) {
@@ -57,53 +57,28 @@ void VerifyImageJob::start(const QString& path)
     });
 }
 
-void VerifyImageJob::ask(const Read& read)
+void VerifyImageJob::ask(const DatabaseQuestions::Read& read)
 {
-    struct Answers {
-        DiscReport report;
-        bool accurateRipDone = false;
-        bool ctdbDone = false;
-    };
-    auto answers = std::make_shared<Answers>();
-    answers->report.tracks = read.tracks;
-    const auto finishWhenBoth = [this, answers, run = m_run] {
-        if (run != m_run || !answers->accurateRipDone || !answers->ctdbDone)
+    m_questions.ask(read, [this, run = m_run](const DatabaseQuestions::Answers& answers) {
+        if (run != m_run)
             return;
-        DiscReport& report = answers->report;
-        report.status = DiscReport::statusOf(report.tracks, report.ctdb);
-        // Nothing verified: neither database said anything of the image.
-        if (!report.why.empty() && report.ctdb.result == CtdbVerdict::Result::NotChecked)
-            report.status = DiscReport::Status::NothingDone;
-        finish(report);
-    };
-    const auto judged = [answers, id = read.id,
-                         finishWhenBoth](const AccurateRipClient::Records& records) {
-        DiscReport& report = answers->report;
-        DiscReport::judge(report.tracks, id, records);
-        if (!id)
-            report.why = Reason(QT_TRANSLATE_NOOP(
-                "Reason", "the image's tracks name no disc AccurateRip could know"));
-        else if (!records)
-            report.why = Reason(
-                AccurateRipClient::Settings::read().lookup
-                    ? QT_TRANSLATE_NOOP("Reason",
-                                        "AccurateRip could not be asked, or answered nonsense")
-                    : QT_TRANSLATE_NOOP("Reason",
-                                        "AccurateRip is not asked: lookup is off in the settings"));
-        answers->accurateRipDone = true;
-        finishWhenBoth();
-    };
-    m_ctdb.check(read.toc, read.ctdbSums, read.tracks.size(),
-                 [answers, finishWhenBoth](const CtdbCheck::Outcome& outcome) {
-                     answers->report.ctdb = outcome.verdict;
-                     answers->report.ctdbWhy = outcome.why;
-                     answers->ctdbDone = true;
-                     finishWhenBoth();
-                 });
-    if (read.id)
-        m_accurateRip.lookUp(*read.id, judged);
-    else
-        judged(std::nullopt);
+        finish(reportOf(answers));
+    });
+}
+
+DiscReport VerifyImageJob::reportOf(const DatabaseQuestions::Answers& answers)
+{
+    DiscReport report;
+    report.tracks = answers.tracks;
+    report.why = answers.accurateRipSilent;
+    report.ctdb = answers.ctdb.verdict;
+    report.ctdbWhy = answers.ctdb.why;
+    report.ctdbFixes = answers.ctdb.fixes;
+    report.status = DiscReport::statusOf(report.tracks, report.ctdb);
+    // Nothing verified: neither database said anything of the image.
+    if (!report.why.empty() && report.ctdb.result == CtdbVerdict::Result::NotChecked)
+        report.status = DiscReport::Status::NothingDone;
+    return report;
 }
 
 void VerifyImageJob::cancel()

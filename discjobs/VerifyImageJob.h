@@ -1,7 +1,7 @@
 #pragma once
 
 #include "accuraterip/AccurateRipClient.h"
-#include "discjobs/CtdbCheck.h"
+#include "discjobs/DatabaseQuestions.h"
 #include "discjobs/WorkThread.h"
 #include "discsave/DiscReport.h"
 
@@ -30,6 +30,9 @@ public:
     void cancel();
     bool isBusy() const { return m_busy; }
 
+    /// What the databases' answers on an image make of it.
+    static DiscReport reportOf(const DatabaseQuestions::Answers& answers);
+
 Q_SIGNALS:
     /// How far the reading has come, and the track (by number) being read.
     void progress(int percent, int track);
@@ -38,18 +41,13 @@ Q_SIGNALS:
     void finished(const DiscReport& report);
 
 private:
-    struct Read {
-        std::vector<TrackResult> tracks;
-        std::optional<AccurateRipId> id;
-        CtdbToc toc;
-        std::shared_ptr<const CtdbDiscSums> ctdbSums;
-    };
     /// Asks both databases about what was read; finished() once both have answered.
-    void ask(const Read& read);
+    void ask(const DatabaseQuestions::Read& read);
+
     void finish(const DiscReport& report);
 
     AccurateRipClient m_accurateRip;
-    CtdbCheck m_ctdb;
+    DatabaseQuestions m_questions;
     bool m_busy = false;
     int m_run = 0;
     std::atomic<bool> m_cancel = false;

@@ -6,6 +6,7 @@
 #include "ctdb/CtdbVerdict.h"
 #include "discsave/TrackResult.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,8 @@ struct DiscReport {
     CtdbVerdict ctdb;
     /// Why the CUETools database's answer could not be read; empty when it could, or none came.
     Reason ctdbWhy;
+    /// For a disc the database's parity can mend: the mends, at the verdict's offset.
+    std::shared_ptr<const std::vector<CtdbRepair::Fix>> ctdbFixes;
 
     /// Fills in each track's answer from the database's records of `disc`; "not checked" for
     /// all without records (the database was not asked, or its answer made no sense).

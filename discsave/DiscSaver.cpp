@@ -316,9 +316,12 @@ bool DiscSaver::read(const Request& request, Listener& listener, std::atomic<boo
     m_performer = performerOf(request.names);
     m_title = titleOf(request.names, request.musicBrainzDiscId);
     m_name = ImageFolder::safeName(m_performer + " - " + m_title);
+    m_folderName = request.folderName.empty() ? m_name : ImageFolder::safeName(request.folderName);
+    if (!request.fileName.empty())
+        m_name = ImageFolder::safeName(request.fileName);
     m_readOffset = request.readOffset;
     m_readOffsetSource = request.readOffsetSource;
-    m_notes.clear();
+    m_notes = request.notes;
     if (!request.cover.empty() && m_image.cover.empty())
         m_notes.push_back(request.cover.size() > CoverPicture::MostBytes
                               ? "The cover was left out: it is larger than a FLAC file holds."
@@ -402,7 +405,7 @@ bool DiscSaver::keep(const std::vector<TrackResult>& judged, const std::string& 
     log.tracks.assign(judged.begin(), judged.end());
     log.notes = m_notes;
     log.afterSummary = afterSummary;
-    if (!m_folder.writeFile(m_name + ".log", log.text()) || !m_folder.keep(m_name))
+    if (!m_folder.writeFile(m_name + ".log", log.text()) || !m_folder.keep(m_folderName))
         return fail(m_folder.reason());
     return true;
 }

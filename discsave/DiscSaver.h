@@ -37,6 +37,11 @@ public:
         std::string readOffsetSource;
         /// The folder the image's own folder is made in.
         std::string parent;
+        /// The image's folder and its files named so, rather than after the disc's names.
+        std::string folderName;
+        std::string fileName;
+        /// What the log says of the image beyond its reading, e.g. where it was repaired from.
+        std::vector<std::string> notes;
     };
 
     class Listener {
@@ -102,8 +107,9 @@ private:
     ImageDescription m_image;
     std::string m_performer;
     std::string m_title;
-    /// Of the folder and the files in it.
+    /// Of the files in the folder.
     std::string m_name;
+    std::string m_folderName;
     int m_readOffset = 0;
     std::string m_readOffsetSource;
     /// What the log says beyond the reading, e.g. a cover left out.
