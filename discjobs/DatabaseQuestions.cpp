@@ -45,3 +45,14 @@ void DatabaseQuestions::ask(const Read& read, std::function<void(const Answers&)
     else
         judged(std::nullopt);
 }
+
+std::vector<std::string> DatabaseQuestions::Answers::ctdbLogLines() const
+{
+    std::vector<int> numbers;
+    for (const TrackResult& track : tracks)
+        numbers.push_back(track.number);
+    std::vector<std::string> lines = ctdb.verdict.logLines(numbers);
+    if (!ctdb.why.empty())
+        lines.push_back("CTDB: " + ctdb.why.english());
+    return lines;
+}

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 /// Asks AccurateRip and the CUETools database at once about a disc that was read, for a saving,
@@ -28,6 +29,9 @@ public:
         /// Why AccurateRip said nothing; empty when it answered.
         Reason accurateRipSilent;
         CtdbCheck::Outcome ctdb;
+
+        /// The log's lines on what the CUETools database said of the tracks and the disc.
+        std::vector<std::string> ctdbLogLines() const;
     };
 
     /// Asks through `accurateRip`, which must outlive it.

@@ -51,7 +51,8 @@ private:
 
 } // namespace
 
-SaveDiscJob::SaveDiscJob(QObject* parent) : QObject(parent), m_accurateRip({}, this), m_questions(m_accurateRip, this)
+SaveDiscJob::SaveDiscJob(QObject* parent)
+    : QObject(parent), m_accurateRip({}, this), m_questions(m_accurateRip, this)
 {
 }
 
@@ -152,7 +153,8 @@ void SaveDiscJob::read(const AccurateRipClient::Offset& offset)
         });
         const bool ok = job->saver->read(request, relay, m_cancel);
         DatabaseQuestions::Read read{job->saver->tracks(), job->saver->accurateRipId(),
-                  CtdbToc::of(DiscLayout::of(job->reader->toc())), job->saver->ctdbSums()};
+                                     CtdbToc::of(DiscLayout::of(job->reader->toc())),
+                                     job->saver->ctdbSums()};
         m_work.answer(this, [this, run, ok, error = job->saver->reason(), read] {
             if (run == m_run)
                 readDone(ok, error, read);
@@ -183,7 +185,7 @@ void SaveDiscJob::readDone(bool ok, const Reason& error, const DatabaseQuestions
         const std::string saved =
             QLocale().toString(QDateTime::currentDateTime(), QLocale::LongFormat).toStdString();
         m_work.post([this, job = m_job, tracks = m_tracks, program, saved,
-                     lines = logLines(m_tracks, m_ctdb), run] {
+                     lines = answers.ctdbLogLines(), run] {
             const bool ok = job->saver->keep(tracks, program, saved, lines);
             m_work.answer(
                 this, [this, run, ok, error = job->saver->reason(), folder = job->saver->folder()] {
@@ -192,18 +194,6 @@ void SaveDiscJob::readDone(bool ok, const Reason& error, const DatabaseQuestions
                 });
         });
     });
-}
-
-std::vector<std::string> SaveDiscJob::logLines(const std::vector<TrackResult>& tracks,
-                                               const CtdbCheck::Outcome& ctdb)
-{
-    std::vector<int> numbers;
-    for (const TrackResult& track : tracks)
-        numbers.push_back(track.number);
-    std::vector<std::string> lines = ctdb.verdict.logLines(numbers);
-    if (!ctdb.why.empty())
-        lines.push_back("CTDB: " + ctdb.why.english());
-    return lines;
 }
 
 void SaveDiscJob::kept(bool ok, const Reason& error, const std::string& folder)

@@ -50,10 +50,6 @@ public:
     /// Between open() and finished().
     bool isBusy() const { return m_step != Step::Idle; }
 
-    /// The log's lines on what the CUETools database said of `tracks`.
-    static std::vector<std::string> logLines(const std::vector<TrackResult>& tracks,
-                                             const CtdbCheck::Outcome& ctdb);
-
 Q_SIGNALS:
     /// The disc's table: CD-Text, ISRCs and gaps included; names are found for it by its disc ID.
     void opened(const DiscToc& toc);

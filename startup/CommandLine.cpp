@@ -16,6 +16,7 @@ QString usage()
     return CommandLine::tr("Usage: %1 [IMAGE|URL]\n"
                            "       %1 --save-image FOLDER [--drive DEVICE]\n"
                            "       %1 --verify IMAGE.cue\n"
+                           "       %1 --repair IMAGE.cue [--output FOLDER]\n"
                            "       %1 -root | -window-id ID\n")
         .arg(Program);
 }
@@ -41,8 +42,14 @@ QString helpText()
          QT_TRANSLATE_NOOP("CommandLine", "the drive --save-image reads, such as /dev/sr0\n"
                                           "(else the one Load would pick)")},
         {"--verify IMAGE.cue",
-         QT_TRANSLATE_NOOP("CommandLine",
-                           "check the image's tracks against AccurateRip,\nwith no window")},
+         QT_TRANSLATE_NOOP("CommandLine", "check the image's tracks against AccurateRip\n"
+                                          "and the CUETools database, with no window")},
+        {"--repair IMAGE.cue",
+         QT_TRANSLATE_NOOP("CommandLine", "mend the image from the CUETools database's\n"
+                                          "parity into a new folder, with no window")},
+        {"--output FOLDER",
+         QT_TRANSLATE_NOOP("CommandLine", "where --repair writes the repaired image\n"
+                                          "(else beside the image's folder)")},
         {"-root", QT_TRANSLATE_NOOP("CommandLine", "be XScreenSaver's screen saver on the whole\n"
                                                    "screen (or in $XSCREENSAVER_WINDOW)")},
         {"-window-id ID",
@@ -111,10 +118,12 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& work
                                        QStringLiteral("FOLDER"));
     const QCommandLineOption drive(QStringLiteral("drive"), QString(), QStringLiteral("DEVICE"));
     const QCommandLineOption verify(QStringLiteral("verify"), QString(), QStringLiteral("IMAGE"));
+    const QCommandLineOption repair(QStringLiteral("repair"), QString(), QStringLiteral("IMAGE"));
+    const QCommandLineOption output(QStringLiteral("output"), QString(), QStringLiteral("FOLDER"));
     QCommandLineParser parser;
     // As Qt's own options are written: -platform is one option, not eight letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({help, version, saveImage, drive, verify});
+    parser.addOptions({help, version, saveImage, drive, verify, repair, output});
     addQtOptions(parser);
     // The parser skips the first argument as the program's name.
     if (!parser.parse(arguments.isEmpty() ? QStringList{QString(Program)} : arguments))
@@ -135,13 +144,19 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& work
         return line;
     }
     const QStringList positional = parser.positionalArguments();
-    if (parser.isSet(saveImage) && parser.isSet(verify))
-        return misuse(tr("--save-image and --verify do not go together"));
+    const int tasks =
+        int(parser.isSet(saveImage)) + int(parser.isSet(verify)) + int(parser.isSet(repair));
+    if (tasks > 1)
+        return misuse(tr("--save-image, --verify and --repair do not go together"));
     if (parser.isSet(drive) && !parser.isSet(saveImage))
         return misuse(tr("--drive goes only with --save-image"));
-    if (parser.isSet(saveImage) || parser.isSet(verify)) {
-        const QString option =
-            parser.isSet(saveImage) ? saveImage.names().constFirst() : verify.names().constFirst();
+    if (parser.isSet(output) && !parser.isSet(repair))
+        return misuse(tr("--output goes only with --repair"));
+    if (tasks == 1) {
+        const QCommandLineOption& task = parser.isSet(saveImage) ? saveImage
+                                         : parser.isSet(verify)  ? verify
+                                                                 : repair;
+        const QString option = task.names().constFirst();
         const QString path = localPath(parser.value(option), workingFolder);
         if (!positional.isEmpty())
             //: %1 is an image or URL, %2 the option it was given with.
@@ -153,9 +168,18 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& work
             line.m_mode = Mode::SaveImage;
             line.m_folder = path;
             line.m_drive = parser.value(drive);
-        } else {
+        } else if (parser.isSet(verify)) {
             line.m_mode = Mode::VerifyImage;
             line.m_imagePath = path;
+        } else {
+            line.m_mode = Mode::RepairImage;
+            line.m_imagePath = path;
+            if (parser.isSet(output)) {
+                line.m_folder = localPath(parser.value(output), workingFolder);
+                if (line.m_folder.isEmpty())
+                    return misuse(
+                        tr("--%1 needs a path on this computer").arg(QStringLiteral("output")));
+            }
         }
         return line;
     }

@@ -11,7 +11,7 @@ class CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
 public:
-    enum class Mode { Player, SaveImage, VerifyImage, Help, Version, UsageError };
+    enum class Mode { Player, SaveImage, VerifyImage, RepairImage, Help, Version, UsageError };
     /// What the player opens at start.
     enum class Open { Nothing, Drive, Image };
     /// The program's exit statuses; a usage error and a track that differs share 2.
@@ -24,9 +24,10 @@ public:
     Mode mode() const { return m_mode; }
     /// Player: the image (a path or a file: URL), the drive (a cdda: URL) or nothing.
     Open open() const { return m_open; }
-    /// Player, an image to open; VerifyImage, the image to verify: an absolute path.
+    /// Player, an image to open; VerifyImage and RepairImage, the image: an absolute path.
     QString imagePath() const { return m_imagePath; }
-    /// SaveImage: the absolute path of the folder the image goes into.
+    /// SaveImage: the absolute path of the folder the image goes into; RepairImage: the one the
+    /// repaired image goes into, empty for the one holding the image's folder.
     QString folder() const { return m_folder; }
     /// SaveImage: the drive's device as named; empty for the drive the player's Load picks.
     QString drive() const { return m_drive; }

@@ -2,6 +2,7 @@
 
 #include "VersionRecord.h"
 #include "disc/CoverPicture.h"
+#include "discjobs/RepairImageJob.h"
 #include "discjobs/ReportWords.h"
 #include "discjobs/SaveDiscJob.h"
 #include "discjobs/VerifyImageJob.h"
@@ -183,6 +184,21 @@ bool isCueSheet(const QString& device)
            QFileInfo(device).isFile();
 }
 
+/// A verifying's lines: each track's answer from AccurateRip, its summary, then the CUETools
+/// database's.
+void sayVerified(Terminal& terminal, const DiscReport& report)
+{
+    for (const QString& track : ReportWords::tracks(report))
+        terminal.line(track);
+    if (report.tracks.empty())
+        return;
+    QString last = ReportWords::summary(report);
+    last[0] = last[0].toUpper();
+    terminal.line(last);
+    for (const QString& ctdb : ReportWords::ctdbLines(report))
+        terminal.line(ctdb);
+}
+
 } // namespace
 
 int saveImage(const CommandLine& line)
@@ -267,21 +283,62 @@ int verifyImage(const CommandLine& line)
     QObject::connect(&verifying, &VerifyImageJob::finished, &verifying,
                      [&](const DiscReport& report) {
                          status = int(report.status);
-                         for (const QString& track : ReportWords::tracks(report))
-                             terminal.line(track);
-                         if (!report.tracks.empty()) {
-                             QString last = ReportWords::summary(report);
-                             last[0] = last[0].toUpper();
-                             terminal.line(last);
-                             for (const QString& ctdb : ReportWords::ctdbLines(report))
-                                 terminal.line(ctdb);
-                         }
+                         sayVerified(terminal, report);
                          terminal.end();
                          if (!report.why.empty())
                              Terminal::problem(SaidWords::said(report.why));
                          QCoreApplication::quit();
                      });
     verifying.start(line.imagePath());
+    QCoreApplication::exec();
+    return status;
+}
+
+int repairImage(const CommandLine& line)
+{
+    Interruption interruption;
+    nameTheProgram();
+    RepairImageJob repairing;
+    Terminal terminal;
+    int status = CommandLine::NothingDone;
+    interruption.onSignal(
+        &repairing, [&repairing] { repairing.cancel(); }, [&terminal] { terminal.end(); });
+    QObject::connect(&repairing, &RepairImageJob::progress, &repairing,
+                     [&terminal](int percent, int track) { terminal.percent(percent, track); });
+    QObject::connect(
+        &repairing, &RepairImageJob::finished, &repairing, [&](const RepairReport& report) {
+            status = int(report.status());
+            sayVerified(terminal, report.found);
+            switch (report.outcome) {
+            case RepairReport::Outcome::Repaired: {
+                const CtdbVerdict& found = report.found.ctdb;
+                //: %1 counts the 16-bit words a repair changed, %2 the sectors holding them.
+                terminal.line(CommandLine::tr("Repaired %1 words in %2 sectors")
+                                  .arg(found.repairWords)
+                                  .arg(found.repairSectors));
+                for (const QString& track : ReportWords::tracks(report.repaired))
+                    terminal.line(track);
+                //: The line after a repair; %1 is the folder made, %2 what AccurateRip said.
+                terminal.line(
+                    CommandLine::tr("Saved in %1: %2")
+                        .arg(text(report.repaired.folder), ReportWords::summary(report.repaired)));
+                for (const QString& ctdb : ReportWords::ctdbLines(report.repaired))
+                    terminal.line(ctdb);
+                break;
+            }
+            case RepairReport::Outcome::AlreadyAccurate:
+                terminal.line(CommandLine::tr("The image is accurate: nothing to repair"));
+                break;
+            case RepairReport::Outcome::NotRepaired:
+            case RepairReport::Outcome::NothingDone:
+                break;
+            }
+            terminal.end();
+            if (!report.why.empty())
+                Terminal::problem(SaidWords::said(report.why));
+            QCoreApplication::quit();
+        });
+    repairing.start(line.imagePath(), line.folder());
     QCoreApplication::exec();
     return status;
 }

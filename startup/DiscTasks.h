@@ -8,5 +8,8 @@ class CommandLine;
 /// Saves the disc in the drive as an image in the command line's folder.
 int saveImage(const CommandLine& line);
 
-/// Verifies the command line's image against AccurateRip.
+/// Verifies the command line's image against AccurateRip and the CUETools database.
 int verifyImage(const CommandLine& line);
+
+/// Repairs the command line's image from the CUETools database's parity into a new image.
+int repairImage(const CommandLine& line);

@@ -100,6 +100,8 @@ int main(int argc, char* argv[])
         return saveImage(line);
     case CommandLine::Mode::VerifyImage:
         return verifyImage(line);
+    case CommandLine::Mode::RepairImage:
+        return repairImage(line);
     default:
         return line.status();
     }

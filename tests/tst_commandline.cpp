@@ -23,6 +23,8 @@ QString modeName(CommandLine::Mode mode)
         return "save";
     case CommandLine::Mode::VerifyImage:
         return "verify";
+    case CommandLine::Mode::RepairImage:
+        return "repair";
     case CommandLine::Mode::Help:
         return "help";
     case CommandLine::Mode::Version:
@@ -82,6 +84,8 @@ Qt's own options left to Qt | -platform x --style y -reverse a.cue | player | im
 saving into a folder | --save-image out | save | /w/out | 0 |
 saving from a named drive | --save-image=/x --drive /dev/sr1 | save | /x, /dev/sr1 | 0 |
 verifying an image | --verify ../a.cue | verify | /a.cue | 0 |
+repairing an image beside it | --repair a.cue | repair | /w/a.cue | 0 |
+repairing an image into a folder | --repair a.cue --output ../out | repair | /w/a.cue, /out | 0 |
 help, short | -h | help |  | 0 | Usage: spindella [IMAGE
 help wins over the rest | --verify a.cue --help | help |  | 0 | Usage: spindella [IMAGE
 version, short | -v | version |  | 0 | Spindella $VERSION
@@ -92,7 +96,10 @@ a missing value | --verify | usage |  | 2 | Spindella: Missing value after '--ve
 an empty folder | --save-image= | usage |  | 2 | Spindella: --save-image needs a path on
 a web address to verify | --verify http://h/a.cue | usage |  | 2 | Spindella: --verify needs a path
 a drive and nothing to save | --drive /dev/sr0 | usage |  | 2 | Spindella: --drive goes only with
-saving and verifying | --save-image out --verify a.cue | usage |  | 2 | Spindella: --save-image and
+saving and verifying | --save-image out --verify a.cue | usage |  | 2 | Spindella: --save-image, --verify and --repair do not
+verifying and repairing | --verify a.cue --repair a.cue | usage |  | 2 | Spindella: --save-image, --verify and --repair do not
+an output with nothing to repair | --verify a.cue --output out | usage |  | 2 | Spindella: --output goes only with --repair
+an empty output | --repair a.cue --output= | usage |  | 2 | Spindella: --output needs a path
 saving with an image | --save-image out a.cue | usage |  | 2 | Spindella: a.cue does not go with
 verifying with the drive | --verify a.cue cdda://sr0 | usage |  | 2 | Spindella: cdda://sr0 does
 )");

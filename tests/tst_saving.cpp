@@ -10,9 +10,11 @@
 #include "ctdb/CtdbToc.h"
 #include "disc/DiscLayout.h"
 #include "discimage/ImageDiscReader.h"
+#include "discjobs/RepairImageJob.h"
 #include "discjobs/SaveDiscJob.h"
 #include "discjobs/VerifyImageJob.h"
 #include "drive/CdioDiscSource.h"
+#include "player/SaidWords.h"
 #include "support/AccurateRipBytes.h"
 #include "support/DiscImage.h"
 
@@ -182,6 +184,48 @@ class SavingTest : public QObject {
         list.write(
             QByteArray::fromStdString(AccurateRipBytes::driveOffset(-3, "HL-DT-ST - BD") +
                                       AccurateRipBytes::driveOffset(offset, "LIBCDIO - CDRWIN")));
+    }
+
+    /// Has the stand-in database answer with an entry of `audio`, the disc's audio tracks read
+    /// `shift` samples later, and serve its parity as `parity` ("range", "whole", "short").
+    void serveEntry(const DiscImage& disc, const std::vector<std::int16_t>& audio, int shift,
+                    const QString& lookup, const QString& parity)
+    {
+        const CtdbToc toc = CtdbToc::of(DiscLayout::of(tocOf(disc)));
+        const CtdbLayout layout = *CtdbLayout::of(disc.sectors);
+        const CtdbCrc crc = *CtdbCrc::of(toc, audio, shift);
+        const CtdbSyndromes syndromes = *CtdbSyndromes::of(layout, audio, shift);
+        QByteArray column0;
+        for (const std::uint16_t word : syndromes.column(0))
+            column0.append(char(word & 0xff)).append(char(word >> 8));
+        QStringList trackCrcs;
+        for (const std::uint32_t track : crc.tracks)
+            trackCrcs << QString::number(track, 16).rightJustified(8, u'0');
+        QFile entry(m_dir.filePath("entry.xml"));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.write(QString("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                            "<ctdb xmlns=\"http://db.cuetools.net/ns/mmd-1.0#\">\n"
+                            " <entry id=\"7\" crc32=\"%1\" confidence=\"3\" npar=\"16\" "
+                            "stride=\"5880\" hasparity=\"/parity/7\" syndrome=\"%2\" "
+                            "trackcrcs=\"%3\" toc=\"%4\" />\n</ctdb>\n")
+                        .arg(QString::number(crc.disc, 16).rightJustified(8, u'0'),
+                             QString::fromLatin1(column0.toBase64()), trackCrcs.join(' '),
+                             QString::fromStdString(toc.toString()))
+                        .toUtf8());
+        entry.close();
+        QFile planes(m_dir.filePath("parity.bin"));
+        QVERIFY(planes.open(QIODevice::WriteOnly));
+        QByteArray file;
+        for (const std::uint16_t word : syndromes.planes())
+            file.append(char(word & 0xff)).append(char(word >> 8));
+        planes.write(file);
+        planes.close();
+        QFile routes(m_ctdbRoutes);
+        QVERIFY(routes.open(QIODevice::WriteOnly));
+        routes.write(QJsonDocument(QJsonObject{{"/lookup2.php", lookup},
+                                               {"/parity/7", parity + ":parity.bin"}})
+                         .toJson());
+        routes.close();
     }
 
 private slots:
@@ -497,45 +541,10 @@ private slots:
         const DiscImage disc = DiscImage::write(dir.path().toStdString(), "disc", noise);
         // The entry: the image's audio as a drive read it `shift` samples later, some rows of
         // it other than the image's.
-        const CtdbToc toc = CtdbToc::of(DiscLayout::of(tocOf(disc)));
-        const CtdbLayout layout = *CtdbLayout::of(disc.sectors);
         std::vector<std::int16_t> audio = disc.samples;
         for (std::size_t at = 0; at < std::size_t(spoiledRows) * CtdbLayout::Stride; ++at)
             audio[200 * CtdbLayout::WordsPerSector + std::size_t(2 * shift) + at] ^= 0x0101;
-        const CtdbCrc crc = *CtdbCrc::of(toc, audio, shift);
-        const CtdbSyndromes syndromes = *CtdbSyndromes::of(layout, audio, shift);
-        QByteArray column0;
-        for (const std::uint16_t word : syndromes.column(0))
-            column0.append(char(word & 0xff)).append(char(word >> 8));
-        QStringList trackCrcs;
-        for (const std::uint32_t track : crc.tracks)
-            trackCrcs << QString::number(track, 16).rightJustified(8, u'0');
-        QFile entry(m_dir.filePath("entry.xml"));
-        QVERIFY(entry.open(QIODevice::WriteOnly));
-        entry.write(QString("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                            "<ctdb xmlns=\"http://db.cuetools.net/ns/mmd-1.0#\">\n"
-                            " <entry id=\"7\" crc32=\"%1\" confidence=\"3\" npar=\"16\" "
-                            "stride=\"5880\" hasparity=\"/parity/7\" syndrome=\"%2\" "
-                            "trackcrcs=\"%3\" toc=\"%4\" />\n</ctdb>\n")
-                        .arg(QString::number(crc.disc, 16).rightJustified(8, u'0'),
-                             QString::fromLatin1(column0.toBase64()), trackCrcs.join(' '),
-                             QString::fromStdString(toc.toString()))
-                        .toUtf8());
-        entry.close();
-        QFile planes(m_dir.filePath("parity.bin"));
-        QVERIFY(planes.open(QIODevice::WriteOnly));
-        QByteArray file;
-        for (const std::uint16_t word : syndromes.planes())
-            file.append(char(word & 0xff)).append(char(word >> 8));
-        planes.write(file);
-        planes.close();
-        QFile routes(m_ctdbRoutes);
-        QVERIFY(routes.open(QIODevice::WriteOnly));
-        routes.write(QJsonDocument(
-                         QJsonObject{{"/lookup2.php", lookup == "entry" ? "xml:entry.xml" : lookup},
-                                     {"/parity/7", parity + ":parity.bin"}})
-                         .toJson());
-        routes.close();
+        serveEntry(disc, audio, shift, lookup == "entry" ? "xml:entry.xml" : lookup, parity);
 
         const auto words = [](const DiscReport& report) {
             QStringList tracks;
@@ -554,6 +563,109 @@ private slots:
         QFile log(QDir(QString::fromStdString(saved.folder)).filePath("The Band - Songs.log"));
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(log.readAll().contains(("\nCTDB: " + said.section(" | ", 0, 0) + "\n").toUtf8()));
+    }
+
+    void repairsWriteAMendedCopy_data()
+    {
+        QTest::addColumn<QString>("lookup");
+        QTest::addColumn<int>("shift");
+        QTest::addColumn<int>("damagedRows");
+        QTest::addColumn<QString>("parity");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<int>("status");
+        QTest::newRow("a burst mended") << "xml:entry.xml" << 0 << 2 << "range"
+                                        << "repaired 23520 words in 20 sectors" << 0;
+        QTest::newRow("a burst mended, the entry read 667 samples later")
+            << "xml:entry.xml" << 667 << 3 << "range"
+            << "repaired 35280 words in 30 sectors" << 0;
+        QTest::newRow("already accurate") << "xml:entry.xml" << 0 << 0 << "range"
+                                          << "accurate" << 0;
+        QTest::newRow("beyond repair") << "xml:entry.xml" << 0 << 9 << "range"
+                                       << "the image differs from the CUETools database's beyond "
+                                          "what its parity mends"
+                                       << 2;
+        QTest::newRow("a parity file cut short")
+            << "xml:entry.xml" << 0 << 2 << "short"
+            << "the CUETools database's parity could not be used" << 2;
+        QTest::newRow("not in the database") << "absent" << 0 << 2 << "range"
+                                             << "the disc is not in the CUETools database" << 2;
+        QTest::newRow("no answer") << "error" << 0 << 2 << "range"
+                                   << "the CUETools database could not be asked" << 1;
+    }
+    void repairsWriteAMendedCopy()
+    {
+        QFETCH(QString, lookup);
+        QFETCH(int, shift);
+        QFETCH(int, damagedRows);
+        QFETCH(QString, parity);
+        QFETCH(QString, outcome);
+        QFETCH(int, status);
+        settings(0);
+        QSettings().setValue("CTDB/lookup", true);
+        route("absent");
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("Band - Songs"));
+        DiscImage::Design noise = threeTracks();
+        for (DiscImage::Track& track : noise.tracks)
+            track.frequency = -1;
+        const DiscImage disc =
+            DiscImage::write(dir.filePath("Band - Songs").toStdString(), "Songs", noise);
+        // The entry is the disc as a drive read it `shift` samples later; the image is damaged in
+        // a burst of rows.
+        serveEntry(disc, disc.samples, shift, lookup, parity);
+        QFile bin(QString::fromStdString(disc.cuePath).replace(".cue", ".bin"));
+        QVERIFY(bin.open(QIODevice::ReadWrite));
+        QByteArray bytes = bin.readAll();
+        for (qsizetype at = 0; at < qsizetype(damagedRows) * 11760 * 2; ++at)
+            bytes[150 * 2352 + at] = char(bytes[150 * 2352 + at] ^ 0x5a);
+        QVERIFY(bin.seek(0) && bin.write(bytes) == bytes.size());
+        bin.close();
+
+        RepairImageJob repairing;
+        QSignalSpy finished(&repairing, &RepairImageJob::finished);
+        const QString output = dir.filePath("out");
+        QVERIFY(QDir().mkdir(output));
+        repairing.start(QString::fromStdString(disc.cuePath), output);
+        QVERIFY(finished.wait(60000));
+        const RepairReport report = finished.at(0).at(0).value<RepairReport>();
+        QCOMPARE(int(report.status()), status);
+        QString said = SaidWords::said(report.why);
+        if (report.outcome == RepairReport::Outcome::Repaired)
+            said = QString("repaired %1 words in %2 sectors")
+                       .arg(report.found.ctdb.repairWords)
+                       .arg(report.found.ctdb.repairSectors);
+        else if (report.outcome == RepairReport::Outcome::AlreadyAccurate)
+            said = "accurate";
+        QCOMPARE(said, outcome);
+        // The image given is never changed; nothing is written but a repaired image.
+        QFile kept(bin.fileName());
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == bytes);
+        if (report.outcome != RepairReport::Outcome::Repaired) {
+            QCOMPARE(entries(output), QStringList());
+            return;
+        }
+        QCOMPARE(entries(output), QStringList{"Band - Songs (repaired)"});
+        const QString folder = output + "/Band - Songs (repaired)";
+        QCOMPARE(QString::fromStdString(report.repaired.folder), folder);
+        QCOMPARE(entries(folder), (QStringList{"Songs.cue", "Songs.flac", "Songs.log"}));
+        QCOMPARE(QString::fromStdString(report.repaired.ctdb.english()),
+                 shift == 0 ? "accurate (confidence 3)"
+                            : "accurate (confidence 3) at offset +" + QString::number(shift));
+        // Played back, the repaired image is the disc's audio sample for sample.
+        Reason fault;
+        const auto repaired = ImageDiscReader::open((folder + "/Songs.cue").toStdString(), fault);
+        QVERIFY(repaired);
+        std::vector<std::int16_t> samples(disc.samples.size());
+        QVERIFY(repaired->read(0, disc.sectors, samples.data()));
+        QVERIFY(samples == disc.samples);
+        QFile log(folder + "/Songs.log");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(log.readAll());
+        QVERIFY(ImageLog::isIntact(text.toStdString()));
+        QVERIFY2(text.contains(QRegularExpression("\\nRepaired from CTDB: track 2 at 00:00:00, "
+                                                  "(20|30) sectors, (23520|35280) words\\n")),
+                 qPrintable(text));
+        QVERIFY(text.contains("\nCTDB: accurate (confidence 3)"));
     }
 
     void driveListsAreFetchedAgainAsTheyAge_data()
