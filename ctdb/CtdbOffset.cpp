@@ -42,7 +42,9 @@ std::optional<CtdbOffset> CtdbOffset::find(const CtdbSyndromes& own, const CtdbL
                                          GaloisField::power(std::int64_t(i) * (rows - 1)));
                 difference[std::size_t(i)] = s ^ entry[std::size_t(i)];
             }
-            const auto fixes = ReedSolomon::decode(difference, rows, (npar - 1) / 2);
+            // As many wrong words as a repair mends: a burst of 75 sectors may put 8 in column 0.
+            // A wrong offset that passes is caught by the disc's sum, which decides the verdict.
+            const auto fixes = ReedSolomon::decode(difference, rows, npar / 2);
             if (!fixes)
                 continue;
             if (!best || int(fixes->size()) < best->errors)

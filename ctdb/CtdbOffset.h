@@ -9,7 +9,7 @@
 #include <span>
 
 /// Where an entry's audio lies in an image: the read offset at which column 0 of the image's
-/// own audio makes the entry's syndromes, or comes closest with fewer than npar/2 wrong words.
+/// own audio makes the entry's syndromes, or comes closest with at most npar/2 wrong words.
 struct CtdbOffset {
     /// +N when the entry's audio is found N samples further into the image.
     int samples = 0;

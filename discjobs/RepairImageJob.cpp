@@ -161,6 +161,7 @@ void RepairImageJob::verified(const DiscReport& report)
     request.folderName = folderName.toStdString();
     request.fileName = image.completeBaseName().toStdString();
     request.readOffsetSource = "none: an image is read as it was saved";
+    request.reading = "the image read twice, the CUETools database's mends made as it was read";
     const CtdbVerdict& ctdb = report.ctdb;
     request.notes.push_back("Repaired from " + m_path.toStdString() +
                             " with the parity of the CUETools database's entry " +

@@ -322,6 +322,10 @@ bool DiscSaver::read(const Request& request, Listener& listener, std::atomic<boo
     m_readOffset = request.readOffset;
     m_readOffsetSource = request.readOffsetSource;
     m_notes = request.notes;
+    m_reading = request.reading.empty()
+                    ? "secure: every sector read twice with the drive's cache pushed out "
+                      "between, and again until two reads in a row agree"
+                    : request.reading;
     if (!request.cover.empty() && m_image.cover.empty())
         m_notes.push_back(request.cover.size() > CoverPicture::MostBytes
                               ? "The cover was left out: it is larger than a FLAC file holds."
@@ -400,8 +404,7 @@ bool DiscSaver::keep(const std::vector<TrackResult>& judged, const std::string& 
     log.readOffset = m_readOffset;
     log.readOffsetSource = m_readOffsetSource;
     log.byteOrder = m_disc.byteOrder();
-    log.readingMode = "secure: every sector read twice with the drive's cache pushed out "
-                      "between, and again until two reads in a row agree";
+    log.readingMode = m_reading;
     log.tracks.assign(judged.begin(), judged.end());
     log.notes = m_notes;
     log.afterSummary = afterSummary;

@@ -42,6 +42,8 @@ public:
         std::string fileName;
         /// What the log says of the image beyond its reading, e.g. where it was repaired from.
         std::vector<std::string> notes;
+        /// How the log says the audio was read; empty for a drive read securely.
+        std::string reading;
     };
 
     class Listener {
@@ -112,6 +114,7 @@ private:
     std::string m_folderName;
     int m_readOffset = 0;
     std::string m_readOffsetSource;
+    std::string m_reading;
     /// What the log says beyond the reading, e.g. a cover left out.
     std::vector<std::string> m_notes;
     std::vector<TrackResult> m_tracks;

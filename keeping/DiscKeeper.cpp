@@ -23,6 +23,7 @@ DiscKeeper::DiscKeeper(CdPlayerPanel& panel, Drives drives, FolderChooser choose
 {
     connect(&m_panel, &CdPlayerPanel::saveDiscRequested, this, &DiscKeeper::save);
     connect(&m_panel, &CdPlayerPanel::verifyRequested, this, &DiscKeeper::verify);
+    connect(&m_panel, &CdPlayerPanel::repairRequested, this, &DiscKeeper::repair);
     connect(&m_panel, &CdPlayerPanel::taskStopRequested, this, &DiscKeeper::stop);
     connect(&m_saving, &SaveDiscJob::opened, this, &DiscKeeper::name);
     connect(&m_saving, &SaveDiscJob::progress, this, [this](int percent) {
@@ -35,6 +36,11 @@ DiscKeeper::DiscKeeper(CdPlayerPanel& panel, Drives drives, FolderChooser choose
         m_panel.showTask(tr("Check %1").arg(percent));
     });
     connect(&m_verifying, &VerifyImageJob::finished, this, &DiscKeeper::verified);
+    connect(&m_repairing, &RepairImageJob::progress, this, [this](int percent) {
+        //: On the panel's small display while an image is repaired; %1 is a percentage.
+        m_panel.showTask(tr("Fix %1").arg(percent));
+    });
+    connect(&m_repairing, &RepairImageJob::finished, this, &DiscKeeper::repaired);
 }
 
 QString DiscKeeper::musicFolder()
@@ -90,6 +96,7 @@ void DiscKeeper::verify()
     if (m_panel.hasTask() || image.isEmpty())
         return;
     m_panel.showTask(tr("Check %1").arg(0));
+    m_verifyingImage = image;
     m_verifying.start(image);
 }
 
@@ -97,6 +104,16 @@ void DiscKeeper::stop()
 {
     m_saving.cancel();
     m_verifying.cancel();
+    m_repairing.cancel();
+}
+
+void DiscKeeper::repair()
+{
+    const QString image = m_panel.player().imagePath();
+    if (m_panel.hasTask() || image.isEmpty())
+        return;
+    m_panel.showTask(tr("Fix %1").arg(0));
+    m_repairing.start(image);
 }
 
 void DiscKeeper::saved(const DiscReport& report)
@@ -112,6 +129,9 @@ void DiscKeeper::saved(const DiscReport& report)
 
 void DiscKeeper::verified(const DiscReport& report)
 {
+    m_panel.setRepairableImage(report.ctdb.repair == CtdbVerdict::Repair::Repairable
+                                   ? m_verifyingImage
+                                   : QString());
     // A database that was not asked, or did not answer, verified nothing.
     if (report.status == DiscReport::Status::NothingDone)
         tell(tr("The image was not verified"),
@@ -119,6 +139,29 @@ void DiscKeeper::verified(const DiscReport& report)
              report);
     else
         tell(tr("The image was verified"), ReportWords::summary(report), report);
+}
+
+void DiscKeeper::repaired(const RepairReport& report)
+{
+    switch (report.outcome) {
+    case RepairReport::Outcome::Repaired:
+        m_panel.setRepairableImage({});
+        tell(tr("The image was repaired"),
+             tr("In %1: %2")
+                 .arg(QString::fromStdString(report.repaired.folder),
+                      ReportWords::summary(report.repaired)),
+             report.repaired);
+        return;
+    case RepairReport::Outcome::AlreadyAccurate:
+        m_panel.setRepairableImage({});
+        tell(tr("The image was not repaired"), tr("it is accurate: nothing to repair"),
+             report.found);
+        return;
+    case RepairReport::Outcome::NotRepaired:
+    case RepairReport::Outcome::NothingDone:
+        break;
+    }
+    tell(tr("The image was not repaired"), SaidWords::said(report.why), report.found);
 }
 
 void DiscKeeper::tell(const QString& headline, const QString& summary, const DiscReport& report)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "discjobs/SaveDiscJob.h"
+#include "discjobs/RepairImageJob.h"
 #include "discjobs/VerifyImageJob.h"
 
 #include <QObject>
@@ -13,7 +14,8 @@ class DesktopNotifier;
 class DiscSource;
 
 /// Keeping a disc from the panel's menu: saving the disc in the drive as a verified image in a
-/// folder the listener chooses, and verifying the image that plays against AccurateRip. Playing
+/// folder the listener chooses, verifying the image that plays against AccurateRip and the
+/// CUETools database, and repairing it from the database's parity where it can. Playing
 /// stops while the drive is read (the animation goes on); the panel shows the progress, its
 /// Stop and Eject cancel; the end is told on the display's tooltip and by the desktop.
 class DiscKeeper : public QObject {
@@ -34,11 +36,13 @@ public:
 private:
     void save();
     void verify();
+    void repair();
     void stop();
     /// The disc as the saving opened it, with the names and cover the player shows for it.
     void name(const DiscToc& disc);
     void saved(const DiscReport& report);
     void verified(const DiscReport& report);
+    void repaired(const RepairReport& report);
     void tell(const QString& headline, const QString& summary, const DiscReport& report);
 
     CdPlayerPanel& m_panel;
@@ -48,4 +52,7 @@ private:
     QString m_folder;
     SaveDiscJob m_saving;
     VerifyImageJob m_verifying;
+    /// The image being verified, which a repairable verdict is about.
+    QString m_verifyingImage;
+    RepairImageJob m_repairing;
 };

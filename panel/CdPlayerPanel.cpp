@@ -138,6 +138,7 @@ void CdPlayerPanel::setupMenuAndKeys()
     connect(m_menu, &PlayerMenu::driveChosen, &m_player, &CdPlayer::openDrive);
     connect(m_menu, &PlayerMenu::saveDiscChosen, this, &CdPlayerPanel::saveDiscRequested);
     connect(m_menu, &PlayerMenu::verifyChosen, this, &CdPlayerPanel::verifyRequested);
+    connect(m_menu, &PlayerMenu::repairChosen, this, &CdPlayerPanel::repairRequested);
 
     // Anywhere in the window, as a desktop's keyboard users expect.
     for (const QKeySequence& keys :
@@ -160,7 +161,8 @@ void CdPlayerPanel::showMenu(QPoint at)
 {
     if (at.isNull())
         at = m_display->mapToGlobal(QPoint(0, m_display->height()));
-    m_menu->open(at, m_player, m_names, hasTask());
+    m_menu->open(at, m_player, m_names, hasTask(),
+                 !m_repairableImage.isEmpty() && m_repairableImage == m_player.imagePath());
 }
 
 void CdPlayerPanel::showTask(const QString& progress)

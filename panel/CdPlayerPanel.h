@@ -60,12 +60,16 @@ public:
     bool hasTask() const { return !m_task.isEmpty(); }
     /// What the task found, on the display's tooltip until the next button.
     void showTaskResult(const QString& result);
+    /// The image the CUETools database can mend, which the menu offers to repair while it
+    /// plays; empty for none.
+    void setRepairableImage(const QString& path) { m_repairableImage = path; }
 
 Q_SIGNALS:
     void startNotification(int argument);
     void stopNotification(int argument);
     void saveDiscRequested();
     void verifyRequested();
+    void repairRequested();
     void taskStopRequested();
 
 private:
@@ -85,5 +89,6 @@ private:
     TrackNumberEntry m_entry;
     QTimer m_typingPause;
     QString m_task;
+    QString m_repairableImage;
     QString m_taskResult;
 };

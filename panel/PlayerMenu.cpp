@@ -49,7 +49,8 @@ QString PlayerMenu::spokenTrack(const TrackInfo& track)
                                           QString::fromStdString(track.title), length);
 }
 
-void PlayerMenu::open(const QPoint& at, const CdPlayer& player, const NameSources* names, bool busy)
+void PlayerMenu::open(const QPoint& at, const CdPlayer& player, const NameSources* names, bool busy,
+                      bool repairable)
 {
     m_menu.clear();
     const Transport& transport = player.transport();
@@ -68,6 +69,10 @@ void PlayerMenu::open(const QPoint& at, const CdPlayer& player, const NameSource
         m_menu.addAction(tr("&Verify with AccurateRip"), this, &PlayerMenu::verifyChosen);
     verify->setObjectName(QStringLiteral("verify"));
     verify->setEnabled(!player.imagePath().isEmpty() && !busy);
+    //: CTDB is the CUETools database, which holds what mends a damaged image.
+    QAction* repair = m_menu.addAction(tr("Repair with &CTDB…"), this, &PlayerMenu::repairChosen);
+    repair->setObjectName(QStringLiteral("repair"));
+    repair->setEnabled(repairable && !player.imagePath().isEmpty() && !busy);
     m_menu.popup(at);
 }
 

@@ -18,8 +18,10 @@ public:
     explicit PlayerMenu(QWidget* parent);
 
     /// Opens the menu at `at`, on the screen, for the player as it is now; a disc saved or an
-    /// image verified (`busy`) greys what would start another.
-    void open(const QPoint& at, const CdPlayer& player, const NameSources* names, bool busy);
+    /// image verified (`busy`) greys what would start another. Repair is offered for an image
+    /// found `repairable`.
+    void open(const QPoint& at, const CdPlayer& player, const NameSources* names, bool busy,
+              bool repairable);
     QMenu* menu() { return &m_menu; }
 
     /// What a screen reader says for a track: its number, name and length in words.
@@ -33,6 +35,7 @@ Q_SIGNALS:
     void driveChosen(const QString& device);
     void saveDiscChosen();
     void verifyChosen();
+    void repairChosen();
 
 private:
     void addTracks(const CdPlayer& player);

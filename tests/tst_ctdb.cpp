@@ -324,17 +324,18 @@ private slots:
 
     void verdict_data()
     {
-        addTextRows("start entries burst scattered said", R"(
+        addTextRows("start entries sectors scattered said", R"(
             the entry's own audio | 0 | full | 0 | 0 | accurate (confidence 5): accurate 5, accurate 5, accurate 5
             two entries agree | 0 | full twice | 0 | 0 | accurate (confidence 10): accurate 10, accurate 10, accurate 10
             read 48 samples early | -48 | full | 0 | 0 | accurate (confidence 5) at offset +48: accurate 5, accurate 5, accurate 5
             read 48 samples late | 48 | full | 0 | 0 | accurate (confidence 5) at offset -48: accurate 5, accurate 5, accurate 5
-            a burst in track 2 | -48 | full | 7 | 0 | differs, repairable (82320 words in 71 sectors) at offset +48: accurate 5, differs, accurate 5
+            a burst in track 2 | -48 | full | 70 | 0 | differs, repairable (82320 words in 70 sectors) at offset +48: accurate 5, differs, accurate 5
+            a burst of 75 sectors, 8 wrong words in column 0 | 0 | full | 75 | 0 | differs, repairable (88200 words in 75 sectors): accurate 5, differs, accurate 5
             a word wrong in track 3 | 0 | full | 0 | 1 | differs, repairable (1 words in 1 sectors): accurate 5, accurate 5, differs
-            a burst too long | 0 | full | 9 | 0 | differs, not repairable: accurate 5, differs, accurate 5
-            an entry without parity | 0 | no parity | 7 | 0 | differs, not repairable: accurate 5, differs, accurate 5
+            a burst too long | 0 | full | 81 | 0 | differs, not repairable: accurate 5, differs, accurate 5
+            an entry without parity | 0 | no parity | 70 | 0 | differs, not repairable: accurate 5, differs, accurate 5
             an old entry without track sums | 0 | no track sums | 0 | 0 | accurate (confidence 5): accurate 5, accurate 5, accurate 5
-            an old entry without track sums that differs | 0 | no track sums | 7 | 0 | differs, repairable (82320 words in 71 sectors): not in database, not in database, not in database
+            an old entry without track sums that differs | 0 | no track sums | 70 | 0 | differs, repairable (82320 words in 70 sectors): not in database, not in database, not in database
             no entry | 0 | none | 0 | 0 | not in database: not in database, not in database, not in database)");
     }
     void verdict()
@@ -356,7 +357,7 @@ private slots:
             entries.clear();
 
         std::vector<std::int16_t> audio = disc(DiscStart + cell("start").toInt());
-        spoil(audio, 2000 * SectorWords + 5, std::size_t(cell("burst").toInt()) * Stride, 1);
+        spoil(audio, 2000 * SectorWords, std::size_t(cell("sectors").toInt()) * SectorWords, 1);
         for (int n = 0; n < cell("scattered").toInt(); ++n)
             spoil(audio, 8000 * SectorWords + 3, 1, 2);
         std::optional<CtdbDiscSums> sums = CtdbDiscSums::start(toc.audioBounds());
@@ -480,8 +481,8 @@ private slots:
             aligned | %1 | 0 | 0 | 0
             found 48 samples further | %2 | 0 | 48 | 0
             found 48 samples earlier | %3 | 0 | -48 | 0
-            aligned with 7 wrong words | %1 | 7 | 0 | 7
-            aligned with 8 wrong words | %1 | 8 | |
+            aligned with 8 wrong words | %1 | 8 | 0 | 8
+            aligned with 9 wrong words | %1 | 9 | |
             another disc | %4 | 0 | |)")
                         .arg(Syndromes0, SyndromesPlus48, SyndromesMinus48, Syndromes75000)
                         .toLatin1());

@@ -1,12 +1,17 @@
 // Keeping a disc from the window: saved from the panel's menu into the folder chosen, the panel
 // showing the progress and stopping it, the image then verified, and each end told on the
-// tooltip and by a stand-in notification service on a private session bus.
+// tooltip and by a stand-in notification service on a private session bus; a damaged image
+// repaired from the menu against a stand-in CUETools database.
 #include "desktop/DesktopNotifier.h"
+#include "disc/DiscLayout.h"
 #include "keeping/DiscKeeper.h"
+#include "support/CtdbEntryFiles.h"
 #include "support/DiscImage.h"
 #include "support/PlayerWindow.h"
 
 #include <QDBusConnectionInterface>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QProcess>
 #include <QSettings>
@@ -105,6 +110,70 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             rig.display()->toolTip().startsWith("The image was not verified: AccurateRip"), 10000);
         QTRY_COMPARE(notified().size(), 3);
+    }
+
+    void aDamagedImageRepairedFromTheMenu()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("Worn"));
+        DiscImage::Design design;
+        design.tracks = {{-1, 6, 0.5}, {-1, 6, 0.5}};
+        const DiscImage disc =
+            DiscImage::write(dir.filePath("Worn").toStdString(), "worn", design);
+        const CtdbToc toc =
+            CtdbToc::of(DiscLayout::of(CdioDiscSource({disc.cuePath}).open(disc.cuePath)->toc()));
+        QVERIFY(writeCtdbEntry(dir.path(), toc, disc.samples, 0));
+        QFile routes(dir.filePath("routes.json"));
+        QVERIFY(routes.open(QIODevice::WriteOnly));
+        routes.write(QJsonDocument(QJsonObject{{"/lookup2.php", "xml:entry.xml"},
+                                               {"/parity/7", "range:parity.bin"}})
+                         .toJson());
+        routes.close();
+        QProcess database;
+        database.start("/usr/bin/python3", {QFINDTESTDATA("mocks/ctdb.py"), dir.path(),
+                                            routes.fileName(), dir.filePath("requests.log")});
+        QVERIFY(database.waitForReadyRead(5000));
+        QSettings().setValue("CTDB/server", "http://127.0.0.1:" + database.readLine().trimmed());
+        QSettings().setValue("CTDB/lookup", true);
+        QFile bin(dir.filePath("Worn/worn.bin"));
+        QVERIFY(bin.open(QIODevice::ReadWrite));
+        QByteArray bytes = bin.readAll();
+        for (qsizetype at = 300 * 2352; at < 320 * 2352; ++at)
+            bytes[at] = char(bytes[at] ^ 0x3c);
+        QVERIFY(bin.seek(0) && bin.write(bytes) == bytes.size());
+        bin.close();
+
+        PlayerWindow rig({disc.cuePath});
+        DesktopNotifier notifier(QDBusConnection::sessionBus());
+        DiscKeeper keeper(
+            *rig.panel, [&] { return std::make_shared<CdioDiscSource>(std::vector{disc.cuePath}); },
+            [&](const QString&) { return QString(); }, &notifier);
+        const int told = notified().size();
+        rig.panel->openImage(QString::fromStdString(disc.cuePath));
+        QTRY_COMPARE(rig.transport().state(), Transport::State::Playing);
+        const auto action = [&](const char* name) {
+            rig.panel->showMenu();
+            return rig.panel->findChild<QMenu*>("playerMenu")->findChild<QAction*>(name);
+        };
+        // Offered only once a verifying found the image repairable.
+        QVERIFY(!action("repair")->isEnabled());
+        action("verify")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.display()->toolTip().startsWith("The image was verified"),
+                                 20000);
+        QCOMPARE(rig.display()->toolTip().section('\n', 1, 1),
+                 "CTDB: differs, repairable (23520 words in 20 sectors)");
+        QVERIFY(action("repair")->isEnabled());
+        action("repair")->trigger();
+        QVERIFY(rig.display()->text().startsWith("Fix "));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.display()->toolTip().startsWith("The image was repaired"),
+                                 30000);
+        QCOMPARE(rig.display()->toolTip().section('\n', 1, 1), "CTDB: accurate (confidence 3)");
+        QVERIFY(QFile::exists(dir.filePath("Worn (repaired)/worn.flac")));
+        QVERIFY(!action("repair")->isEnabled());
+        QTRY_COMPARE(notified().size(), told + 2);
+        QVERIFY(notified().last().contains("The image was repaired"));
+        database.kill();
+        database.waitForFinished();
     }
 };
 

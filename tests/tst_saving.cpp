@@ -16,6 +16,7 @@
 #include "drive/CdioDiscSource.h"
 #include "player/SaidWords.h"
 #include "support/AccurateRipBytes.h"
+#include "support/CtdbEntryFiles.h"
 #include "support/DiscImage.h"
 
 #include <QJsonDocument>
@@ -191,35 +192,8 @@ class SavingTest : public QObject {
     void serveEntry(const DiscImage& disc, const std::vector<std::int16_t>& audio, int shift,
                     const QString& lookup, const QString& parity)
     {
-        const CtdbToc toc = CtdbToc::of(DiscLayout::of(tocOf(disc)));
-        const CtdbLayout layout = *CtdbLayout::of(disc.sectors);
-        const CtdbCrc crc = *CtdbCrc::of(toc, audio, shift);
-        const CtdbSyndromes syndromes = *CtdbSyndromes::of(layout, audio, shift);
-        QByteArray column0;
-        for (const std::uint16_t word : syndromes.column(0))
-            column0.append(char(word & 0xff)).append(char(word >> 8));
-        QStringList trackCrcs;
-        for (const std::uint32_t track : crc.tracks)
-            trackCrcs << QString::number(track, 16).rightJustified(8, u'0');
-        QFile entry(m_dir.filePath("entry.xml"));
-        QVERIFY(entry.open(QIODevice::WriteOnly));
-        entry.write(QString("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                            "<ctdb xmlns=\"http://db.cuetools.net/ns/mmd-1.0#\">\n"
-                            " <entry id=\"7\" crc32=\"%1\" confidence=\"3\" npar=\"16\" "
-                            "stride=\"5880\" hasparity=\"/parity/7\" syndrome=\"%2\" "
-                            "trackcrcs=\"%3\" toc=\"%4\" />\n</ctdb>\n")
-                        .arg(QString::number(crc.disc, 16).rightJustified(8, u'0'),
-                             QString::fromLatin1(column0.toBase64()), trackCrcs.join(' '),
-                             QString::fromStdString(toc.toString()))
-                        .toUtf8());
-        entry.close();
-        QFile planes(m_dir.filePath("parity.bin"));
-        QVERIFY(planes.open(QIODevice::WriteOnly));
-        QByteArray file;
-        for (const std::uint16_t word : syndromes.planes())
-            file.append(char(word & 0xff)).append(char(word >> 8));
-        planes.write(file);
-        planes.close();
+        QVERIFY(writeCtdbEntry(m_dir.path(), CtdbToc::of(DiscLayout::of(tocOf(disc))), audio,
+                               shift));
         QFile routes(m_ctdbRoutes);
         QVERIFY(routes.open(QIODevice::WriteOnly));
         routes.write(QJsonDocument(QJsonObject{{"/lookup2.php", lookup},
