@@ -5,7 +5,9 @@
 #include "disc/DiscPick.h"
 #include "disc/DiscReader.h"
 #include "disc/DiscSource.h"
+#include "discimage/ImageDiscReader.h"
 #include "discsave/DiscSaver.h"
+#include "discsave/RepairedStretches.h"
 #include "player/DiscWorker.h"
 
 #include <QDateTime>
@@ -170,28 +172,76 @@ void SaveDiscJob::readDone(bool ok, const Reason& error, const DatabaseQuestions
     }
     m_step = Step::Asking;
     m_tracks = read.tracks;
+    m_repairLines.clear();
+    m_repaired = {};
     m_questions.ask(read, [this, run = m_run](const DatabaseQuestions::Answers& answers) {
-        if (run != m_run)
-            return;
-        if (m_cancel) {
-            fail(Reason(QT_TRANSLATE_NOOP("Reason", "saving was cancelled")));
-            return;
+        if (run == m_run)
+            asked(answers);
+    });
+}
+
+void SaveDiscJob::asked(const DatabaseQuestions::Answers& answers)
+{
+    if (m_cancel) {
+        fail(Reason(QT_TRANSLATE_NOOP("Reason", "saving was cancelled")));
+        return;
+    }
+    // What the drive gave wrong, the database's parity mends before the folder takes its name.
+    if (m_repairLines.empty() && answers.ctdb.verdict.repair == CtdbVerdict::Repair::Repairable &&
+        answers.ctdb.fixes) {
+        repair(answers.ctdb);
+        return;
+    }
+    m_tracks = answers.tracks;
+    m_ctdb = answers.ctdb;
+    m_step = Step::Keeping;
+    const std::string program =
+        std::string(VersionRecord::InternalName) + ' ' + VersionRecord::FileVersion;
+    const std::string saved =
+        QLocale().toString(QDateTime::currentDateTime(), QLocale::LongFormat).toStdString();
+    std::vector<std::string> lines = m_repairLines;
+    for (std::string& line : answers.ctdbLogLines())
+        lines.push_back(std::move(line));
+    m_work.post([this, job = m_job, tracks = m_tracks, program, saved, lines, run = m_run] {
+        const bool ok = job->saver->keep(tracks, program, saved, lines);
+        m_work.answer(this,
+                      [this, run, ok, error = job->saver->reason(), folder = job->saver->folder()] {
+                          if (run == m_run)
+                              kept(ok, error, folder);
+                      });
+    });
+}
+
+void SaveDiscJob::repair(const CtdbCheck::Outcome& ctdb)
+{
+    m_step = Step::Repairing;
+    m_repaired = {ctdb.verdict.repairWords, ctdb.verdict.repairSectors};
+    m_work.post([this, job = m_job, fixes = ctdb.fixes, run = m_run] {
+        Reason fault;
+        const std::unique_ptr<ImageDiscReader> written =
+            ImageDiscReader::open(job->saver->workingCueSheet(), fault);
+        bool ok = written && job->saver->repair(*written, *fixes, m_cancel);
+        std::vector<std::string> lines;
+        DatabaseQuestions::Read read;
+        if (ok) {
+            lines = RepairedStretches::logLines(RepairedStretches::of(written->toc(), *fixes));
+            read = {job->saver->tracks(), job->saver->accurateRipId(),
+                    CtdbToc::of(DiscLayout::of(job->reader->toc())), job->saver->ctdbSums()};
         }
-        m_tracks = answers.tracks;
-        m_ctdb = answers.ctdb;
-        m_step = Step::Keeping;
-        const std::string program =
-            std::string(VersionRecord::InternalName) + ' ' + VersionRecord::FileVersion;
-        const std::string saved =
-            QLocale().toString(QDateTime::currentDateTime(), QLocale::LongFormat).toStdString();
-        m_work.post([this, job = m_job, tracks = m_tracks, program, saved,
-                     lines = answers.ctdbLogLines(), run] {
-            const bool ok = job->saver->keep(tracks, program, saved, lines);
-            m_work.answer(
-                this, [this, run, ok, error = job->saver->reason(), folder = job->saver->folder()] {
-                    if (run == m_run)
-                        kept(ok, error, folder);
-                });
+        const Reason error = written ? job->saver->reason() : fault;
+        m_work.answer(this, [this, run, ok, error, lines, read] {
+            if (run != m_run)
+                return;
+            if (!ok) {
+                fail(error);
+                return;
+            }
+            m_repairLines = lines;
+            m_step = Step::Asking;
+            m_questions.ask(read, [this, run](const DatabaseQuestions::Answers& answers) {
+                if (run == m_run)
+                    asked(answers);
+            });
         });
     });
 }
@@ -209,6 +259,8 @@ void SaveDiscJob::kept(bool ok, const Reason& error, const std::string& folder)
     report.ctdbFixes = m_ctdb.fixes;
     report.status = DiscReport::statusOf(m_tracks, m_ctdb.verdict);
     report.folder = folder;
+    report.repairedWords = m_repaired.first;
+    report.repairedSectors = m_repaired.second;
     finish(report);
 }
 

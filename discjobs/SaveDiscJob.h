@@ -61,12 +61,16 @@ Q_SIGNALS:
     void finished(const DiscReport& report);
 
 private:
-    enum class Step { Idle, Opening, Opened, FindingOffset, Reading, Asking, Keeping };
+    enum class Step { Idle, Opening, Opened, FindingOffset, Reading, Asking, Repairing, Keeping };
     struct Job;
 
     void opening(const DiscToc& toc, const DiscReader::DriveModel& drive);
     void read(const AccurateRipClient::Offset& offset);
     void readDone(bool ok, const Reason& error, const DatabaseQuestions::Read& read);
+    /// What both databases said of what was read, or of it repaired.
+    void asked(const DatabaseQuestions::Answers& answers);
+    /// Mends the image in the working folder, then asks again.
+    void repair(const CtdbCheck::Outcome& ctdb);
 
     void kept(bool ok, const Reason& error, const std::string& folder);
     /// Lets the drive and the working folder go, on the saving's thread, then tells finished().
@@ -91,6 +95,10 @@ private:
     QString m_folder;
     std::vector<TrackResult> m_tracks;
     CtdbCheck::Outcome m_ctdb;
+    /// The log's lines on the stretches repaired, once they are.
+    std::vector<std::string> m_repairLines;
+    /// The words and sectors repaired.
+    std::pair<int, int> m_repaired;
     // Last, so that its thread ends before anything it uses goes.
     WorkThread m_work;
 };

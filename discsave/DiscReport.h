@@ -38,6 +38,10 @@ struct DiscReport {
     Reason ctdbWhy;
     /// For a disc the database's parity can mend: the mends, at the verdict's offset.
     std::shared_ptr<const std::vector<CtdbRepair::Fix>> ctdbFixes;
+    /// For a saving that mended what it read from the database's parity: the words and the
+    /// sectors holding them; 0 for none.
+    int repairedWords = 0;
+    int repairedSectors = 0;
 
     /// Fills in each track's answer from the database's records of `disc`; "not checked" for
     /// all without records (the database was not asked, or its answer made no sense).

@@ -7,6 +7,7 @@
 #include "discsave/CueSheetWriter.h"
 #include "discsave/FlacWriter.h"
 #include "discsave/ImageLog.h"
+#include "discsave/RepairingReader.h"
 #include "discsave/SecureReader.h"
 #include "discsave/TrackSums.h"
 
@@ -15,6 +16,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <span>
 
 namespace {
 
@@ -384,6 +387,61 @@ bool DiscSaver::read(const Request& request, Listener& listener, std::atomic<boo
     m_flac.reset();
     m_tracks = sink.tracks();
     if (std::optional<CtdbDiscSums> ctdb = sink.takeCtdbSums())
+        m_ctdb = std::make_shared<const CtdbDiscSums>(std::move(*ctdb));
+    return true;
+}
+
+bool DiscSaver::repair(DiscReader& written, const std::vector<CtdbRepair::Fix>& fixes,
+                       const std::atomic<bool>& stop)
+{
+    if (!m_read || !m_reason.empty())
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "there is no image read to keep")));
+    const std::vector<const TrackInfo*> audio = audioTracks(written.toc());
+    if (audio.size() != m_tracks.size())
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "the saved image cannot be read back")));
+    // The file as it was written: from its first sector to the audio's end.
+    const int end = audio.back()->endSector();
+    const int fileStart = end - m_image.sectors;
+    std::vector<TrackSums::Stretch> stretches;
+    for (std::size_t n = 0; n < audio.size(); ++n)
+        stretches.push_back(
+            {audio[n]->number, audio[n]->firstSector,
+             (n + 1 < audio.size() ? audio[n + 1]->firstSector : end) - audio[n]->firstSector});
+    TrackSums sums(stretches, fileStart);
+    RepairingReader mended(written, audio.front()->firstSector, fixes);
+    const std::string path = m_folder.path() + "/" + m_name + ".flac";
+    const std::string repaired = path + ".repaired";
+    FlacWriter flac;
+    if (!flac.open(repaired, m_image, (long long)m_image.sectors * Frames))
+        return fail(flac.reason());
+    std::vector<int16_t> samples(std::size_t(SecureReader::SectorsPerRead) * 2 * Frames);
+    for (int sector = fileStart; sector < end; sector += SecureReader::SectorsPerRead) {
+        if (stop)
+            return fail(Reason(QT_TRANSLATE_NOOP("Reason", "saving was cancelled")));
+        const int count = std::min(SecureReader::SectorsPerRead, end - sector);
+        if (!mended.read(sector, count, samples.data()))
+            return fail(Reason(QT_TRANSLATE_NOOP("Reason", "the saved image cannot be read back")));
+        const std::size_t frames = std::size_t(count) * Frames;
+        sums.copied(samples.data(), frames);
+        if (!flac.write(std::span(samples.data(), 2 * frames)))
+            return fail(flac.reason());
+    }
+    if (!flac.finish())
+        return fail(flac.reason());
+    std::error_code failed;
+    std::filesystem::rename(repaired, path, failed);
+    if (failed)
+        return fail(Reason(QT_TRANSLATE_NOOP("Reason", "cannot write %1: %2"),
+                           {Reason::verbatim(path), Reason::verbatim(failed.message())}));
+    for (std::size_t n = 0; n < m_tracks.size(); ++n) {
+        const TrackSums::Sums summed = sums.sums(n);
+        m_tracks[n].copyCrc = summed.copyCrc;
+        m_tracks[n].accurateRipV1 = summed.accurateRipV1;
+        m_tracks[n].accurateRipV2 = summed.accurateRipV2;
+        m_tracks[n].frame450 = summed.frame450;
+    }
+    m_ctdb.reset();
+    if (std::optional<CtdbDiscSums> ctdb = sums.takeCtdbSums())
         m_ctdb = std::make_shared<const CtdbDiscSums>(std::move(*ctdb));
     return true;
 }

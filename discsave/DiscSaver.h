@@ -1,6 +1,7 @@
 #pragma once
 
 #include "accuraterip/AccurateRipId.h"
+#include "ctdb/CtdbRepair.h"
 #include "disc/DiscToc.h"
 #include "discsave/ImageDescription.h"
 #include "discsave/ImageFolder.h"
@@ -69,6 +70,14 @@ public:
     /// working folder is gone. `stop` is looked at before every read of the disc; the saver sets
     /// it itself when writing fails, so that reading ends at once.
     bool read(const Request& request, Listener& listener, std::atomic<bool>& stop);
+    /// Once read: the cue sheet in the working folder, for reading the image back.
+    std::string workingCueSheet() const { return m_folder.path() + "/" + m_name + ".cue"; }
+    /// Once read: writes the image's audio again with the CUETools database's `fixes` made,
+    /// read back from `written`, the image in the working folder as the caller opened it. The
+    /// tracks' copy sums and the database's sums are then the mended audio's; what the drive's
+    /// reads said stays. False with error() when it cannot; the working folder goes then.
+    bool repair(DiscReader& written, const std::vector<CtdbRepair::Fix>& fixes,
+                const std::atomic<bool>& stop);
     /// Once read: writes the log of `judged` (the tracks with AccurateRip's answers) and gives
     /// the folder the disc's name. False with error() when it cannot; the folder goes then.
     bool keep(const std::vector<TrackResult>& judged, const std::string& program,

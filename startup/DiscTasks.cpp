@@ -254,6 +254,10 @@ int saveImage(const CommandLine& line)
             terminal.end();
             Terminal::problem(SaidWords::said(report.why));
         } else {
+            if (report.repairedWords > 0)
+                terminal.line(CommandLine::tr("Repaired %1 words in %2 sectors")
+                                  .arg(report.repairedWords)
+                                  .arg(report.repairedSectors));
             for (const QString& track : ReportWords::tracks(report))
                 terminal.line(track);
             //: The last line of a saving; %1 is the folder made, %2 what AccurateRip said.

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Verifying against the CUETools database and repairing from its parity through the real
 # program with no display, against a stand-in database: an image that is the entry's is
-# accurate (at an offset too); one damaged in a burst differs and is repairable, and --repair
-# writes a mended copy that verifies as accurate, leaving the image as it was; damage beyond the
+# accurate (at an offset too); one damaged in a burst differs and is repairable, --repair
+# writes a mended copy that verifies as accurate, leaving the image as it was, and saving it as
+# a disc mends it before it is kept; damage beyond the
 # parity is refused with 2 and writes nothing; a database that cannot answer ends with 1.
 # Usage: check-repair.sh PROGRAM CTDB_ENTRY CTDB_MOCK
 set -eu
@@ -97,6 +98,14 @@ run 0 --verify "$repaired/short.cue"
 # Beside the image's folder when no folder is named.
 run 0 --repair "$disc/short.cue"
 [ -s "$tmp/Band - short (repaired)/short.flac" ] || fail "repairing beside the image"
+
+# A disc read wrong is mended as it is saved.
+mkdir "$tmp/saved"
+run 0 --save-image "$tmp/saved" --drive "$disc/short.cue"
+grep -qx 'Repaired 23520 words in 20 sectors' "$tmp/out" &&
+    [ "$(last)" = "CTDB: accurate (confidence 3)" ] &&
+    grep -q '^Repaired from CTDB: track 2 at 00:02:00, 20 sectors, 23520 words$' \
+        "$tmp/saved/Band - short/Band - short.log" || fail "saving a disc read wrong"
 
 damage 1500 9
 run 2 --verify "$disc/short.cue"
