@@ -110,8 +110,10 @@ void AccurateRipClient::findOffset(const DiscReader::DriveModel& drive,
     const auto offsetIn = [drive](const DriveOffsets& list) -> Offset {
         if (const std::optional<int> offset = list.offsetFor(drive.vendor, drive.model))
             return {*offset, "AccurateRip's drive list"};
-        return {0, list.size() > 0 ? "not known: the drive is not in AccurateRip's drive list"
-                                   : "not known: AccurateRip's drive list could not be had"};
+        return {0,
+                list.size() > 0 ? "not known: the drive is not in AccurateRip's drive list"
+                                : "not known: AccurateRip's drive list could not be had",
+                false};
     };
     const DriveOffsets list = driveList(cached);
     const QDateTime written = QFileInfo(cached).lastModified();

@@ -38,6 +38,8 @@ public:
         int samples = 0;
         /// Where it came from, for the log.
         std::string source;
+        /// False for a drive whose offset neither the settings nor the drive list know.
+        bool known = true;
     };
 
     /// Farther than any drive reads off; a setting beyond is a slip.

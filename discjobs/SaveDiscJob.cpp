@@ -1,6 +1,7 @@
 #include "discjobs/SaveDiscJob.h"
 
 #include "VersionRecord.h"
+#include "accuraterip/OffsetFinder.h"
 #include "disc/DiscLayout.h"
 #include "disc/DiscPick.h"
 #include "disc/DiscReader.h"
@@ -12,6 +13,7 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <QSettings>
 
 #include <filesystem>
 #include <functional>
@@ -114,6 +116,7 @@ void SaveDiscJob::opening(const DiscToc& toc, const DiscReader::DriveModel& driv
     }
     m_step = Step::Opened;
     m_drive = drive;
+    m_disc = toc;
     Q_EMIT opened(toc);
 }
 
@@ -127,10 +130,80 @@ void SaveDiscJob::save(const DiscToc& names, const QByteArray& cover,
     m_cover = cover;
     m_discId = musicBrainzDiscId;
     m_folder = folder;
+    m_offsetNotes.clear();
+    m_offsetLines.clear();
+    m_ctdbMayFindOffset = false;
     m_accurateRip.findOffset(m_drive, [this, run = m_run](const AccurateRipClient::Offset& offset) {
-        if (run == m_run)
+        if (run != m_run)
+            return;
+        if (offset.known)
             read(offset);
+        else
+            findOffsetOnDisc(offset);
     });
+}
+
+void SaveDiscJob::findOffsetOnDisc(const AccurateRipClient::Offset& unknown)
+{
+    const std::optional<AccurateRipId> id = AccurateRipId::of(m_disc);
+    const auto notFound = [this, unknown] {
+        // The CUETools database may still find it, from the audio read.
+        m_ctdbMayFindOffset = true;
+        read(unknown);
+    };
+    if (!id) {
+        notFound();
+        return;
+    }
+    m_accurateRip.lookUp(*id, [this, run = m_run,
+                               notFound](const AccurateRipClient::Records& records) {
+        if (run != m_run)
+            return;
+        if (!records || records->empty() || m_cancel) {
+            notFound();
+            return;
+        }
+        m_work.post([this, job = m_job, records = *records, run, notFound] {
+            // Each audio track's sectors around its sector 450, as the drive gives them.
+            const DiscToc& disc = job->reader->toc();
+            std::vector<std::vector<std::int16_t>> regions;
+            for (const TrackInfo& track : disc.tracks) {
+                if (!track.audio || track.number < 1 || track.sectorCount <= 0)
+                    continue;
+                std::vector<std::int16_t>& region = regions.emplace_back();
+                const int first = track.firstSector + OffsetFinder::FirstSectorRead;
+                if (track.sectorCount < OffsetFinder::FirstSectorRead + OffsetFinder::SectorsRead ||
+                    first + OffsetFinder::SectorsRead > disc.leadOut)
+                    continue;
+                region.resize(std::size_t(OffsetFinder::SectorsRead) * 2 * 588);
+                if (!job->reader->read(first, OffsetFinder::SectorsRead, region.data()))
+                    region.clear();
+            }
+            const std::optional<int> found = OffsetFinder::find(regions, records);
+            m_work.answer(this, [this, run, found, notFound] {
+                if (run != m_run)
+                    return;
+                if (found)
+                    offsetFound(*found, "AccurateRip");
+                else
+                    notFound();
+            });
+        });
+    });
+}
+
+void SaveDiscJob::offsetFound(int samples, const std::string& by)
+{
+    keepOffset(samples, by);
+    read({samples, "found from this disc (" + by + ")", true});
+}
+
+void SaveDiscJob::keepOffset(int samples, const std::string& by)
+{
+    QSettings().setValue(QStringLiteral("Drives/offset/") + QString::fromStdString(m_drive.name()),
+                         samples);
+    m_offsetNotes = {"Read offset " + std::string(samples > 0 ? "+" : "") +
+                     std::to_string(samples) + " found from this disc (" + by + ")"};
 }
 
 void SaveDiscJob::read(const AccurateRipClient::Offset& offset)
@@ -147,6 +220,7 @@ void SaveDiscJob::read(const AccurateRipClient::Offset& offset)
     request.readOffset = offset.samples;
     request.readOffsetSource = offset.source;
     request.parent = m_folder.toStdString();
+    request.notes = m_offsetNotes;
     m_work.post([this, job = m_job, request, run = m_run] {
         job->saver = std::make_unique<DiscSaver>(*job->reader, DiscWorker::ReadSpeed);
         Relay relay(this, m_work, [this](const std::string& folder) {
@@ -186,6 +260,30 @@ void SaveDiscJob::asked(const DatabaseQuestions::Answers& answers)
         fail(Reason(QT_TRANSLATE_NOOP("Reason", "saving was cancelled")));
         return;
     }
+    if (m_ctdbMayFindOffset) {
+        m_ctdbMayFindOffset = false;
+        const CtdbVerdict& ctdb = answers.ctdb.verdict;
+        // Only a sum that matches proves where the entry's audio lies.
+        if (ctdb.result == CtdbVerdict::Result::Accurate ||
+            ctdb.repair == CtdbVerdict::Repair::Repairable) {
+            if (ctdb.offset != 0) {
+                // Read again where the drive's audio lies; the first reading's folder goes.
+                m_step = Step::FindingOffset;
+                m_work.post([this, job = m_job, samples = ctdb.offset, run = m_run] {
+                    job->saver.reset();
+                    m_work.answer(this, [this, run, samples] {
+                        if (run == m_run)
+                            offsetFound(samples, "CTDB");
+                    });
+                });
+                return;
+            }
+            keepOffset(0, "CTDB");
+            m_offsetLines = m_offsetNotes;
+        } else {
+            m_offsetLines = {"No read offset could be found from this disc: 0 was used"};
+        }
+    }
     // What the drive gave wrong, the database's parity mends before the folder takes its name.
     if (m_repairLines.empty() && answers.ctdb.verdict.repair == CtdbVerdict::Repair::Repairable &&
         answers.ctdb.fixes) {
@@ -199,7 +297,8 @@ void SaveDiscJob::asked(const DatabaseQuestions::Answers& answers)
         std::string(VersionRecord::InternalName) + ' ' + VersionRecord::FileVersion;
     const std::string saved =
         QLocale().toString(QDateTime::currentDateTime(), QLocale::LongFormat).toStdString();
-    std::vector<std::string> lines = m_repairLines;
+    std::vector<std::string> lines = m_offsetLines;
+    lines.insert(lines.end(), m_repairLines.begin(), m_repairLines.end());
     for (std::string& line : answers.ctdbLogLines())
         lines.push_back(std::move(line));
     m_work.post([this, job = m_job, tracks = m_tracks, program, saved, lines, run = m_run] {

@@ -65,6 +65,14 @@ private:
     struct Job;
 
     void opening(const DiscToc& toc, const DiscReader::DriveModel& drive);
+    /// For a drive whose offset nobody knows: AccurateRip's sums of the disc's tracks around
+    /// their sector 450, at every offset within reach; else the CUETools database's verdict on
+    /// the audio read, which reads it again where that lies.
+    void findOffsetOnDisc(const AccurateRipClient::Offset& unknown);
+    /// Keeps the offset found for the drive, and reads with it.
+    void offsetFound(int samples, const std::string& by);
+    /// Writes the drive's offset into the settings, for the next disc, and says so in the log.
+    void keepOffset(int samples, const std::string& by);
     void read(const AccurateRipClient::Offset& offset);
     void readDone(bool ok, const Reason& error, const DatabaseQuestions::Read& read);
     /// What both databases said of what was read, or of it repaired.
@@ -89,6 +97,12 @@ private:
     std::mutex m_workingFolderMutex;
     std::string m_workingFolder;
     DiscReader::DriveModel m_drive;
+    DiscToc m_disc;
+    /// What the log says of an offset found from the disc.
+    std::vector<std::string> m_offsetNotes;
+    std::vector<std::string> m_offsetLines;
+    /// Whether the CUETools database's verdict on what is read decides the drive's offset.
+    bool m_ctdbMayFindOffset = false;
     DiscToc m_names;
     QByteArray m_cover;
     QString m_discId;

@@ -669,6 +669,82 @@ private slots:
         QVERIFY(text.contains("\nCTDB: accurate (confidence 3)"));
     }
 
+    void anUnknownDrivesOffsetIsFoundFromTheDisc_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("by");
+        QTest::newRow("+667 by AccurateRip") << 667 << "AccurateRip";
+        QTest::newRow("-1164 by AccurateRip") << -1164 << "AccurateRip";
+        QTest::newRow("+667 by CTDB") << 667 << "CTDB";
+        QTest::newRow("-1164 by CTDB") << -1164 << "CTDB";
+        QTest::newRow("by neither") << 30 << "";
+    }
+    void anUnknownDrivesOffsetIsFoundFromTheDisc()
+    {
+        QFETCH(int, offset);
+        QFETCH(QString, by);
+        settings(0);
+        QSettings().setValue("CTDB/lookup", by == "CTDB");
+        QFile list(m_dir.filePath("DriveOffsets.bin"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(QByteArray::fromStdString(AccurateRipBytes::driveOffset(-3, "HL-DT-ST - BD")));
+        list.close();
+        QTemporaryDir dir;
+        DiscImage::Design design = threeTracks();
+        design.tracks = {{-1, 8.0}, {-1, 8.0}, {-1, 8.0}};
+        // What the drive gives: the disc's audio `offset` samples late.
+        const DiscImage drive = DiscImage::write(dir.path().toStdString(), "disc", design);
+        std::vector<std::int16_t> disc(drive.samples.size());
+        for (std::size_t n = 0; n + 2 * std::size_t(std::max(offset, 0)) < disc.size(); ++n) {
+            const long long from = (long long)n + 2LL * offset;
+            if (from >= 0 && from < (long long)disc.size())
+                disc[n] = drive.samples[std::size_t(from)];
+        }
+        const DiscToc toc = tocOf(drive);
+        const AccurateRipId id = *AccurateRipId::of(toc);
+        AccurateRipAnswer::Record record{id.id1, id.id2, id.cddb, {}};
+        for (std::size_t n = 0; n < toc.tracks.size(); ++n) {
+            const TrackInfo& track = toc.tracks[n];
+            TrackChecksum sum(std::size_t(track.sectorCount) * Frames, n == 0,
+                              n + 1 == toc.tracks.size());
+            sum.add(disc.data() + 2LL * track.firstSector * Frames,
+                    std::size_t(track.sectorCount) * Frames);
+            record.tracks.push_back({1, sum.v1(), sum.frame450()});
+        }
+        QFile records(m_dir.filePath("offset.bin"));
+        QVERIFY(records.open(QIODevice::WriteOnly));
+        records.write(QByteArray::fromStdString(AccurateRipBytes::record(record)));
+        records.close();
+        route(by == "AccurateRip" ? "file:offset.bin" : "absent");
+        serveEntry(drive, disc, 0, "xml:entry.xml", "range");
+
+        const DiscReport saved =
+            save(std::make_shared<CdioDiscSource>(std::vector{drive.cuePath}), dir.path());
+        QCOMPARE(int(saved.status), 0);
+        QFile log(QDir(QString::fromStdString(saved.folder)).filePath("The Band - Songs.log"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(log.readAll());
+        const QVariant kept = QSettings().value("Drives/offset/libcdio CDRWIN");
+        if (by.isEmpty()) {
+            QVERIFY(text.contains("\nNo read offset could be found from this disc: 0 was used\n"));
+            QVERIFY(!kept.isValid());
+            return;
+        }
+        const QString found = QString("Read offset %1%2 found from this disc (%3)")
+                                  .arg(offset > 0 ? "+" : "")
+                                  .arg(offset)
+                                  .arg(by);
+        QVERIFY2(text.contains(found), qPrintable(text));
+        QCOMPARE(kept.toInt(), offset);
+        // Read where the disc's audio lies, the image is the disc's.
+        if (by == "AccurateRip")
+            QCOMPARE(saved.tracks[1].accurateRip, ImageLog::AccurateRip::Accurate);
+        QCOMPARE(saved.ctdb.result,
+                 by == "CTDB" ? CtdbVerdict::Result::Accurate : CtdbVerdict::Result::NotChecked);
+        QCOMPARE(saved.ctdb.offset, 0);
+        QCOMPARE(entries(dir.path()).filter("Songs").size(), 1);
+    }
+
     void driveListsAreFetchedAgainAsTheyAge_data()
     {
         QTest::addColumn<int>("kept");
