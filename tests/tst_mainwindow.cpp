@@ -319,7 +319,8 @@ private slots:
                                  "No audio", "No sound", "Read error"})
             said << QCoreApplication::translate("Transport", text);
         said << QCoreApplication::translate("DiscKeeper", "Rip %1").arg(100)
-             << QCoreApplication::translate("DiscKeeper", "Check %1").arg(100) << "99 99:59";
+             << QCoreApplication::translate("DiscKeeper", "Check %1").arg(100)
+             << QCoreApplication::translate("DiscKeeper", "Fix %1").arg(100) << "99 99:59";
         for (const QString& text : said)
             QVERIFY2(display.horizontalAdvance(text) <= room,
                      qPrintable(QString("%1: %2 of %3 px")

@@ -74,19 +74,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: %1 [IMAGE|URL]
-       %1 --save-image FOLDER [--drive DEVICE]
-       %1 --verify IMAGE.cue
-       %1 -root | -window-id ID
-</source>
-        <extracomment>The forms of the command line; %1 is the program&apos;s name. Keep the options as they are.</extracomment>
-        <translation>Aufruf: %1 [IMAGE|URL]
-        %1 --save-image FOLDER [--drive DEVICE]
-        %1 --verify IMAGE.cue
-        %1 -root | -window-id ID
-</translation>
-    </message>
-    <message>
         <source>a disc image to play: its cue sheet (or the FLAC, WAV,
 AIFF or BIN beside it) as a path or a file: URL;
 cdda: plays the drive</source>
@@ -113,12 +100,6 @@ ohne Fenster</translation>
 (else the one Load would pick)</source>
         <translation>das Laufwerk, das --save-image liest, etwa /dev/sr0
 (sonst das, welches Laden wählen würde)</translation>
-    </message>
-    <message>
-        <source>check the image&apos;s tracks against AccurateRip,
-with no window</source>
-        <translation>die Titel des Abbilds mit AccurateRip überprüfen,
-ohne Fenster</translation>
     </message>
     <message>
         <source>be XScreenSaver&apos;s screen saver on the whole
@@ -151,10 +132,6 @@ Exit-Status: 0 erledigt, 1 nichts ließ sich tun, 2 ein Titel weicht ab
 oder falscher Aufruf.
 Mehr dazu in %1(1).
 </translation>
-    </message>
-    <message>
-        <source>--save-image and --verify do not go together</source>
-        <translation>--save-image und --verify passen nicht zusammen</translation>
     </message>
     <message>
         <source>--drive goes only with --save-image</source>
@@ -215,7 +192,9 @@ Mehr dazu in %1(1).
     </message>
     <message>
         <source>Saved in %1: %2</source>
-        <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
+        <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.
+----------
+The line after a repair; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Gespeichert in %1: %2</translation>
     </message>
     <message>
@@ -234,6 +213,56 @@ Mehr dazu in %1(1).
             <numerusform> (%n Lesewiederholung)</numerusform>
             <numerusform> (%n Lesewiederholungen)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: %1 [IMAGE|URL]
+       %1 --save-image FOLDER [--drive DEVICE]
+       %1 --verify IMAGE.cue
+       %1 --repair IMAGE.cue [--output FOLDER]
+       %1 -root | -window-id ID
+</source>
+        <extracomment>The forms of the command line; %1 is the program&apos;s name. Keep the options as they are.</extracomment>
+        <translation>Aufruf: %1 [IMAGE|URL]
+        %1 --save-image FOLDER [--drive DEVICE]
+        %1 --verify IMAGE.cue
+        %1 --repair IMAGE.cue [--output FOLDER]
+        %1 -root | -window-id ID
+</translation>
+    </message>
+    <message>
+        <source>check the image&apos;s tracks against AccurateRip
+and the CUETools database, with no window</source>
+        <translation>die Titel des Abbilds mit AccurateRip und der
+CUETools-Datenbank überprüfen, ohne Fenster</translation>
+    </message>
+    <message>
+        <source>mend the image from the CUETools database&apos;s
+parity into a new folder, with no window</source>
+        <translation>das Abbild mit der Parität der CUETools-Datenbank
+in einem neuen Ordner reparieren, ohne Fenster</translation>
+    </message>
+    <message>
+        <source>where --repair writes the repaired image
+(else beside the image&apos;s folder)</source>
+        <translation>wohin --repair das reparierte Abbild schreibt
+(sonst neben den Ordner des Abbilds)</translation>
+    </message>
+    <message>
+        <source>--save-image, --verify and --repair do not go together</source>
+        <translation>--save-image, --verify und --repair passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>--output goes only with --repair</source>
+        <translation>--output geht nur zusammen mit --repair</translation>
+    </message>
+    <message>
+        <source>Repaired %1 words in %2 sectors</source>
+        <extracomment>%1 counts the 16-bit words a repair changed, %2 the sectors holding them.</extracomment>
+        <translation>%1 Wörter in %2 Sektoren repariert</translation>
+    </message>
+    <message>
+        <source>The image is accurate: nothing to repair</source>
+        <translation>Das Abbild ist fehlerfrei: nichts zu reparieren</translation>
     </message>
 </context>
 <context>
@@ -282,6 +311,23 @@ Mehr dazu in %1(1).
     <message>
         <source>Save the disc as an image in</source>
         <translation>CD als Abbild speichern in</translation>
+    </message>
+    <message>
+        <source>Fix %1</source>
+        <extracomment>On the panel&apos;s small display while an image is repaired; %1 is a percentage.</extracomment>
+        <translation>Reparatur %1</translation>
+    </message>
+    <message>
+        <source>The image was repaired</source>
+        <translation>Das Abbild wurde repariert</translation>
+    </message>
+    <message>
+        <source>The image was not repaired</source>
+        <translation>Das Abbild wurde nicht repariert</translation>
+    </message>
+    <message>
+        <source>it is accurate: nothing to repair</source>
+        <translation>es ist fehlerfrei: nichts zu reparieren</translation>
     </message>
 </context>
 <context>
@@ -420,6 +466,11 @@ Mehr dazu in %1(1).
             <numerusform>%n Minute</numerusform>
             <numerusform>%n Minuten</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Repair with &amp;CTDB…</source>
+        <extracomment>CTDB is the CUETools database, which holds what mends a damaged image.</extracomment>
+        <translation>Mit CTDB &amp;reparieren…</translation>
     </message>
 </context>
 <context>
@@ -812,6 +863,50 @@ Mehr dazu in %1(1).
         <source>the ISRC of track %1 is not 12 capitals and digits</source>
         <translation>der ISRC von Titel %1 besteht nicht aus 12 Großbuchstaben und Ziffern</translation>
     </message>
+    <message>
+        <source>the CUETools database&apos;s answer cannot be read: %1</source>
+        <translation>die Antwort der CUETools-Datenbank ist unlesbar: %1</translation>
+    </message>
+    <message>
+        <source>repairing was cancelled</source>
+        <translation>die Reparatur wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the CUETools database could not be asked</source>
+        <translation>die CUETools-Datenbank konnte nicht gefragt werden</translation>
+    </message>
+    <message>
+        <source>the CUETools database is not asked: lookup is off in the settings</source>
+        <translation>die CUETools-Datenbank wird nicht gefragt: die Abfrage ist in den Einstellungen aus</translation>
+    </message>
+    <message>
+        <source>the disc is not in the CUETools database</source>
+        <translation>die CD ist nicht in der CUETools-Datenbank</translation>
+    </message>
+    <message>
+        <source>the CUETools database&apos;s parity could not be used</source>
+        <translation>die Parität der CUETools-Datenbank war nicht zu gebrauchen</translation>
+    </message>
+    <message>
+        <source>the image differs from the CUETools database&apos;s beyond what its parity mends</source>
+        <translation>das Abbild weicht stärker von der CUETools-Datenbank ab, als ihre Parität reparieren kann</translation>
+    </message>
+    <message>
+        <source>%1 cannot be repaired: %2</source>
+        <translation>%1 kann nicht repariert werden: %2</translation>
+    </message>
+    <message>
+        <source>the repaired image&apos;s sums are not the CUETools database&apos;s</source>
+        <translation>die Prüfsummen des reparierten Abbilds sind nicht die der CUETools-Datenbank</translation>
+    </message>
+    <message>
+        <source>the saved image cannot be read back</source>
+        <translation>das gespeicherte Abbild lässt sich nicht zurücklesen</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>
@@ -864,6 +959,34 @@ Mehr dazu in %1(1).
             <numerusform>%1 von %n Titel korrekt</numerusform>
             <numerusform>%1 von %n Titeln korrekt</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>differs, repairable (%1 words in %2 sectors)</source>
+        <extracomment>The CUETools database&apos;s answer on a disc; %1 counts 16-bit words, %2 sectors.</extracomment>
+        <translation>weicht ab, reparierbar (%1 Wörter in %2 Sektoren)</translation>
+    </message>
+    <message>
+        <source>differs, not repairable</source>
+        <translation>weicht ab, nicht reparierbar</translation>
+    </message>
+    <message>
+        <source>differs, not repairable (the parity could not be used)</source>
+        <translation>weicht ab, nicht reparierbar (die Parität war nicht zu gebrauchen)</translation>
+    </message>
+    <message>
+        <source>%1 at offset %2</source>
+        <extracomment>%1 is a verdict, %2 a signed number of samples such as +48 or -48.</extracomment>
+        <translation>%1 bei Versatz %2</translation>
+    </message>
+    <message>
+        <source>CTDB: %1</source>
+        <extracomment>CTDB is the CUETools database; %1 is its answer on the disc.</extracomment>
+        <translation>CTDB: %1</translation>
+    </message>
+    <message>
+        <source>CTDB track %1: %2</source>
+        <extracomment>CTDB is the CUETools database; %1 is a track number, %2 its answer on the track.</extracomment>
+        <translation>CTDB Titel %1: %2</translation>
     </message>
 </context>
 <context>

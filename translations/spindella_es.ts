@@ -74,19 +74,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: %1 [IMAGE|URL]
-       %1 --save-image FOLDER [--drive DEVICE]
-       %1 --verify IMAGE.cue
-       %1 -root | -window-id ID
-</source>
-        <extracomment>The forms of the command line; %1 is the program&apos;s name. Keep the options as they are.</extracomment>
-        <translation>Uso: %1 [IMAGE|URL]
-     %1 --save-image FOLDER [--drive DEVICE]
-     %1 --verify IMAGE.cue
-     %1 -root | -window-id ID
-</translation>
-    </message>
-    <message>
         <source>a disc image to play: its cue sheet (or the FLAC, WAV,
 AIFF or BIN beside it) as a path or a file: URL;
 cdda: plays the drive</source>
@@ -113,12 +100,6 @@ sin ventana</translation>
 (else the one Load would pick)</source>
         <translation>la unidad que lee --save-image, como /dev/sr0
 (si no, la que elegiría Cargar)</translation>
-    </message>
-    <message>
-        <source>check the image&apos;s tracks against AccurateRip,
-with no window</source>
-        <translation>comprobar las pistas de la imagen con AccurateRip,
-sin ventana</translation>
     </message>
     <message>
         <source>be XScreenSaver&apos;s screen saver on the whole
@@ -152,10 +133,6 @@ Estado de salida: 0 hecho, 1 no se pudo hacer nada, 2 una pista difiere
 o error de uso.
 Consulte %1(1) para más información.
 </translation>
-    </message>
-    <message>
-        <source>--save-image and --verify do not go together</source>
-        <translation>--save-image y --verify no van juntas</translation>
     </message>
     <message>
         <source>--drive goes only with --save-image</source>
@@ -216,7 +193,9 @@ Consulte %1(1) para más información.
     </message>
     <message>
         <source>Saved in %1: %2</source>
-        <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
+        <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.
+----------
+The line after a repair; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Guardado en %1: %2</translation>
     </message>
     <message>
@@ -235,6 +214,56 @@ Consulte %1(1) para más información.
             <numerusform> (%n relectura)</numerusform>
             <numerusform> (%n relecturas)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: %1 [IMAGE|URL]
+       %1 --save-image FOLDER [--drive DEVICE]
+       %1 --verify IMAGE.cue
+       %1 --repair IMAGE.cue [--output FOLDER]
+       %1 -root | -window-id ID
+</source>
+        <extracomment>The forms of the command line; %1 is the program&apos;s name. Keep the options as they are.</extracomment>
+        <translation>Uso: %1 [IMAGE|URL]
+     %1 --save-image FOLDER [--drive DEVICE]
+     %1 --verify IMAGE.cue
+     %1 --repair IMAGE.cue [--output FOLDER]
+     %1 -root | -window-id ID
+</translation>
+    </message>
+    <message>
+        <source>check the image&apos;s tracks against AccurateRip
+and the CUETools database, with no window</source>
+        <translation>comprobar las pistas de la imagen con AccurateRip
+y la base de datos de CUETools, sin ventana</translation>
+    </message>
+    <message>
+        <source>mend the image from the CUETools database&apos;s
+parity into a new folder, with no window</source>
+        <translation>reparar la imagen con la paridad de la base de datos
+de CUETools en una carpeta nueva, sin ventana</translation>
+    </message>
+    <message>
+        <source>where --repair writes the repaired image
+(else beside the image&apos;s folder)</source>
+        <translation>dónde escribe --repair la imagen reparada
+(si no, junto a la carpeta de la imagen)</translation>
+    </message>
+    <message>
+        <source>--save-image, --verify and --repair do not go together</source>
+        <translation>--save-image, --verify y --repair no van juntas</translation>
+    </message>
+    <message>
+        <source>--output goes only with --repair</source>
+        <translation>--output solo va con --repair</translation>
+    </message>
+    <message>
+        <source>Repaired %1 words in %2 sectors</source>
+        <extracomment>%1 counts the 16-bit words a repair changed, %2 the sectors holding them.</extracomment>
+        <translation>Reparadas %1 palabras en %2 sectores</translation>
+    </message>
+    <message>
+        <source>The image is accurate: nothing to repair</source>
+        <translation>La imagen es exacta: no hay nada que reparar</translation>
     </message>
 </context>
 <context>
@@ -283,6 +312,23 @@ Consulte %1(1) para más información.
     <message>
         <source>Save the disc as an image in</source>
         <translation>Guardar el disco como imagen en</translation>
+    </message>
+    <message>
+        <source>Fix %1</source>
+        <extracomment>On the panel&apos;s small display while an image is repaired; %1 is a percentage.</extracomment>
+        <translation>Reparando %1</translation>
+    </message>
+    <message>
+        <source>The image was repaired</source>
+        <translation>La imagen se ha reparado</translation>
+    </message>
+    <message>
+        <source>The image was not repaired</source>
+        <translation>La imagen no se ha reparado</translation>
+    </message>
+    <message>
+        <source>it is accurate: nothing to repair</source>
+        <translation>es exacta: no hay nada que reparar</translation>
     </message>
 </context>
 <context>
@@ -421,6 +467,11 @@ Consulte %1(1) para más información.
             <numerusform>%n minuto</numerusform>
             <numerusform>%n minutos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Repair with &amp;CTDB…</source>
+        <extracomment>CTDB is the CUETools database, which holds what mends a damaged image.</extracomment>
+        <translation>R&amp;eparar con CTDB…</translation>
     </message>
 </context>
 <context>
@@ -813,6 +864,50 @@ Consulte %1(1) para más información.
         <source>the ISRC of track %1 is not 12 capitals and digits</source>
         <translation>el ISRC de la pista %1 no son 12 mayúsculas y dígitos</translation>
     </message>
+    <message>
+        <source>the CUETools database&apos;s answer cannot be read: %1</source>
+        <translation>la respuesta de la base de datos de CUETools no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>repairing was cancelled</source>
+        <translation>se ha cancelado la reparación</translation>
+    </message>
+    <message>
+        <source>the CUETools database could not be asked</source>
+        <translation>no se ha podido consultar la base de datos de CUETools</translation>
+    </message>
+    <message>
+        <source>the CUETools database is not asked: lookup is off in the settings</source>
+        <translation>no se consulta la base de datos de CUETools: la consulta está desactivada en los ajustes</translation>
+    </message>
+    <message>
+        <source>the disc is not in the CUETools database</source>
+        <translation>el disco no está en la base de datos de CUETools</translation>
+    </message>
+    <message>
+        <source>the CUETools database&apos;s parity could not be used</source>
+        <translation>no se ha podido usar la paridad de la base de datos de CUETools</translation>
+    </message>
+    <message>
+        <source>the image differs from the CUETools database&apos;s beyond what its parity mends</source>
+        <translation>la imagen difiere de la de la base de datos de CUETools más de lo que su paridad repara</translation>
+    </message>
+    <message>
+        <source>%1 cannot be repaired: %2</source>
+        <translation>%1 no se puede reparar: %2</translation>
+    </message>
+    <message>
+        <source>the repaired image&apos;s sums are not the CUETools database&apos;s</source>
+        <translation>las sumas de la imagen reparada no son las de la base de datos de CUETools</translation>
+    </message>
+    <message>
+        <source>the saved image cannot be read back</source>
+        <translation>la imagen guardada no se puede volver a leer</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>
@@ -865,6 +960,34 @@ Consulte %1(1) para más información.
             <numerusform>%1 de %n pista exacta</numerusform>
             <numerusform>%1 de %n pistas exactas</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>differs, repairable (%1 words in %2 sectors)</source>
+        <extracomment>The CUETools database&apos;s answer on a disc; %1 counts 16-bit words, %2 sectors.</extracomment>
+        <translation>difiere, reparable (%1 palabras en %2 sectores)</translation>
+    </message>
+    <message>
+        <source>differs, not repairable</source>
+        <translation>difiere, no reparable</translation>
+    </message>
+    <message>
+        <source>differs, not repairable (the parity could not be used)</source>
+        <translation>difiere, no reparable (no se ha podido usar la paridad)</translation>
+    </message>
+    <message>
+        <source>%1 at offset %2</source>
+        <extracomment>%1 is a verdict, %2 a signed number of samples such as +48 or -48.</extracomment>
+        <translation>%1 con desplazamiento %2</translation>
+    </message>
+    <message>
+        <source>CTDB: %1</source>
+        <extracomment>CTDB is the CUETools database; %1 is its answer on the disc.</extracomment>
+        <translation>CTDB: %1</translation>
+    </message>
+    <message>
+        <source>CTDB track %1: %2</source>
+        <extracomment>CTDB is the CUETools database; %1 is a track number, %2 its answer on the track.</extracomment>
+        <translation>CTDB pista %1: %2</translation>
     </message>
 </context>
 <context>

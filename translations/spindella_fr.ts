@@ -74,19 +74,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: %1 [IMAGE|URL]
-       %1 --save-image FOLDER [--drive DEVICE]
-       %1 --verify IMAGE.cue
-       %1 -root | -window-id ID
-</source>
-        <extracomment>The forms of the command line; %1 is the program&apos;s name. Keep the options as they are.</extracomment>
-        <translation>Utilisation : %1 [IMAGE|URL]
-              %1 --save-image FOLDER [--drive DEVICE]
-              %1 --verify IMAGE.cue
-              %1 -root | -window-id ID
-</translation>
-    </message>
-    <message>
         <source>a disc image to play: its cue sheet (or the FLAC, WAV,
 AIFF or BIN beside it) as a path or a file: URL;
 cdda: plays the drive</source>
@@ -113,12 +100,6 @@ FOLDER, sans fenêtre</translation>
 (else the one Load would pick)</source>
         <translation>le lecteur que lit --save-image, par exemple /dev/sr0
 (sinon celui que choisirait Charger)</translation>
-    </message>
-    <message>
-        <source>check the image&apos;s tracks against AccurateRip,
-with no window</source>
-        <translation>vérifier les pistes de l&apos;image auprès d&apos;AccurateRip,
-sans fenêtre</translation>
     </message>
     <message>
         <source>be XScreenSaver&apos;s screen saver on the whole
@@ -152,10 +133,6 @@ Code de sortie : 0 terminé, 1 rien n&apos;a pu être fait, 2 une piste diffère
 ou erreur d&apos;utilisation.
 Pour en savoir plus, voir %1(1).
 </translation>
-    </message>
-    <message>
-        <source>--save-image and --verify do not go together</source>
-        <translation>--save-image et --verify ne vont pas ensemble</translation>
     </message>
     <message>
         <source>--drive goes only with --save-image</source>
@@ -216,7 +193,9 @@ Pour en savoir plus, voir %1(1).
     </message>
     <message>
         <source>Saved in %1: %2</source>
-        <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
+        <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.
+----------
+The line after a repair; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Enregistré dans %1 : %2</translation>
     </message>
     <message>
@@ -235,6 +214,56 @@ Pour en savoir plus, voir %1(1).
             <numerusform> (%n relecture)</numerusform>
             <numerusform> (%n relectures)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: %1 [IMAGE|URL]
+       %1 --save-image FOLDER [--drive DEVICE]
+       %1 --verify IMAGE.cue
+       %1 --repair IMAGE.cue [--output FOLDER]
+       %1 -root | -window-id ID
+</source>
+        <extracomment>The forms of the command line; %1 is the program&apos;s name. Keep the options as they are.</extracomment>
+        <translation>Utilisation : %1 [IMAGE|URL]
+              %1 --save-image FOLDER [--drive DEVICE]
+              %1 --verify IMAGE.cue
+              %1 --repair IMAGE.cue [--output FOLDER]
+              %1 -root | -window-id ID
+</translation>
+    </message>
+    <message>
+        <source>check the image&apos;s tracks against AccurateRip
+and the CUETools database, with no window</source>
+        <translation>vérifier les pistes de l'image auprès d'AccurateRip
+et de la base de données CUETools, sans fenêtre</translation>
+    </message>
+    <message>
+        <source>mend the image from the CUETools database&apos;s
+parity into a new folder, with no window</source>
+        <translation>réparer l'image grâce à la parité de la base CUETools
+dans un nouveau dossier, sans fenêtre</translation>
+    </message>
+    <message>
+        <source>where --repair writes the repaired image
+(else beside the image&apos;s folder)</source>
+        <translation>où --repair écrit l'image réparée
+(sinon à côté du dossier de l'image)</translation>
+    </message>
+    <message>
+        <source>--save-image, --verify and --repair do not go together</source>
+        <translation>--save-image, --verify et --repair ne vont pas ensemble</translation>
+    </message>
+    <message>
+        <source>--output goes only with --repair</source>
+        <translation>--output ne va qu'avec --repair</translation>
+    </message>
+    <message>
+        <source>Repaired %1 words in %2 sectors</source>
+        <extracomment>%1 counts the 16-bit words a repair changed, %2 the sectors holding them.</extracomment>
+        <translation>%1 mots réparés dans %2 secteurs</translation>
+    </message>
+    <message>
+        <source>The image is accurate: nothing to repair</source>
+        <translation>L'image est exacte : rien à réparer</translation>
     </message>
 </context>
 <context>
@@ -283,6 +312,23 @@ Pour en savoir plus, voir %1(1).
     <message>
         <source>Save the disc as an image in</source>
         <translation>Enregistrer le disque en image dans</translation>
+    </message>
+    <message>
+        <source>Fix %1</source>
+        <extracomment>On the panel&apos;s small display while an image is repaired; %1 is a percentage.</extracomment>
+        <translation>Réparation %1</translation>
+    </message>
+    <message>
+        <source>The image was repaired</source>
+        <translation>L'image a été réparée</translation>
+    </message>
+    <message>
+        <source>The image was not repaired</source>
+        <translation>L'image n'a pas été réparée</translation>
+    </message>
+    <message>
+        <source>it is accurate: nothing to repair</source>
+        <translation>elle est exacte : rien à réparer</translation>
     </message>
 </context>
 <context>
@@ -421,6 +467,11 @@ Pour en savoir plus, voir %1(1).
             <numerusform>%n minute</numerusform>
             <numerusform>%n minutes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Repair with &amp;CTDB…</source>
+        <extracomment>CTDB is the CUETools database, which holds what mends a damaged image.</extracomment>
+        <translation>Réparer avec &amp;CTDB…</translation>
     </message>
 </context>
 <context>
@@ -813,6 +864,50 @@ Pour en savoir plus, voir %1(1).
         <source>the ISRC of track %1 is not 12 capitals and digits</source>
         <translation>l’ISRC de la piste %1 n’est pas fait de 12 majuscules et chiffres</translation>
     </message>
+    <message>
+        <source>the CUETools database&apos;s answer cannot be read: %1</source>
+        <translation>la réponse de la base CUETools est illisible : %1</translation>
+    </message>
+    <message>
+        <source>repairing was cancelled</source>
+        <translation>la réparation a été annulée</translation>
+    </message>
+    <message>
+        <source>the CUETools database could not be asked</source>
+        <translation>la base CUETools n'a pas pu être interrogée</translation>
+    </message>
+    <message>
+        <source>the CUETools database is not asked: lookup is off in the settings</source>
+        <translation>la base CUETools n'est pas interrogée : la recherche est désactivée dans les réglages</translation>
+    </message>
+    <message>
+        <source>the disc is not in the CUETools database</source>
+        <translation>le disque n'est pas dans la base CUETools</translation>
+    </message>
+    <message>
+        <source>the CUETools database&apos;s parity could not be used</source>
+        <translation>la parité de la base CUETools n'a pas pu servir</translation>
+    </message>
+    <message>
+        <source>the image differs from the CUETools database&apos;s beyond what its parity mends</source>
+        <translation>l'image diffère de celle de la base CUETools au-delà de ce que sa parité répare</translation>
+    </message>
+    <message>
+        <source>%1 cannot be repaired: %2</source>
+        <translation>%1 ne peut pas être réparé : %2</translation>
+    </message>
+    <message>
+        <source>the repaired image&apos;s sums are not the CUETools database&apos;s</source>
+        <translation>les sommes de l'image réparée ne sont pas celles de la base CUETools</translation>
+    </message>
+    <message>
+        <source>the saved image cannot be read back</source>
+        <translation>l'image enregistrée ne peut pas être relue</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d'écrire %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>
@@ -865,6 +960,34 @@ Pour en savoir plus, voir %1(1).
             <numerusform>%1 sur %n piste exacte</numerusform>
             <numerusform>%1 sur %n pistes exactes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>differs, repairable (%1 words in %2 sectors)</source>
+        <extracomment>The CUETools database&apos;s answer on a disc; %1 counts 16-bit words, %2 sectors.</extracomment>
+        <translation>diffère, réparable (%1 mots dans %2 secteurs)</translation>
+    </message>
+    <message>
+        <source>differs, not repairable</source>
+        <translation>diffère, non réparable</translation>
+    </message>
+    <message>
+        <source>differs, not repairable (the parity could not be used)</source>
+        <translation>diffère, non réparable (la parité n'a pas pu servir)</translation>
+    </message>
+    <message>
+        <source>%1 at offset %2</source>
+        <extracomment>%1 is a verdict, %2 a signed number of samples such as +48 or -48.</extracomment>
+        <translation>%1 au décalage %2</translation>
+    </message>
+    <message>
+        <source>CTDB: %1</source>
+        <extracomment>CTDB is the CUETools database; %1 is its answer on the disc.</extracomment>
+        <translation>CTDB : %1</translation>
+    </message>
+    <message>
+        <source>CTDB track %1: %2</source>
+        <extracomment>CTDB is the CUETools database; %1 is a track number, %2 its answer on the track.</extracomment>
+        <translation>CTDB piste %1 : %2</translation>
     </message>
 </context>
 <context>

@@ -74,19 +74,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: %1 [IMAGE|URL]
-       %1 --save-image FOLDER [--drive DEVICE]
-       %1 --verify IMAGE.cue
-       %1 -root | -window-id ID
-</source>
-        <extracomment>The forms of the command line; %1 is the program&apos;s name. Keep the options as they are.</extracomment>
-        <translation>Uso: %1 [IMAGE|URL]
-     %1 --save-image FOLDER [--drive DEVICE]
-     %1 --verify IMAGE.cue
-     %1 -root | -window-id ID
-</translation>
-    </message>
-    <message>
         <source>a disc image to play: its cue sheet (or the FLAC, WAV,
 AIFF or BIN beside it) as a path or a file: URL;
 cdda: plays the drive</source>
@@ -113,12 +100,6 @@ senza finestra</translation>
 (else the one Load would pick)</source>
         <translation>l&apos;unità letta da --save-image, ad esempio /dev/sr0
 (altrimenti quella che sceglierebbe Carica)</translation>
-    </message>
-    <message>
-        <source>check the image&apos;s tracks against AccurateRip,
-with no window</source>
-        <translation>controlla le tracce dell&apos;immagine con AccurateRip,
-senza finestra</translation>
     </message>
     <message>
         <source>be XScreenSaver&apos;s screen saver on the whole
@@ -152,10 +133,6 @@ Stato d&apos;uscita: 0 fatto, 1 non è stato possibile fare nulla, 2 una traccia
 differisce o errore d&apos;uso.
 Vedere %1(1) per saperne di più.
 </translation>
-    </message>
-    <message>
-        <source>--save-image and --verify do not go together</source>
-        <translation>--save-image e --verify non vanno insieme</translation>
     </message>
     <message>
         <source>--drive goes only with --save-image</source>
@@ -216,7 +193,9 @@ Vedere %1(1) per saperne di più.
     </message>
     <message>
         <source>Saved in %1: %2</source>
-        <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
+        <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.
+----------
+The line after a repair; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Salvato in %1: %2</translation>
     </message>
     <message>
@@ -235,6 +214,56 @@ Vedere %1(1) per saperne di più.
             <numerusform> (%n rilettura)</numerusform>
             <numerusform> (%n riletture)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: %1 [IMAGE|URL]
+       %1 --save-image FOLDER [--drive DEVICE]
+       %1 --verify IMAGE.cue
+       %1 --repair IMAGE.cue [--output FOLDER]
+       %1 -root | -window-id ID
+</source>
+        <extracomment>The forms of the command line; %1 is the program&apos;s name. Keep the options as they are.</extracomment>
+        <translation>Uso: %1 [IMAGE|URL]
+     %1 --save-image FOLDER [--drive DEVICE]
+     %1 --verify IMAGE.cue
+     %1 --repair IMAGE.cue [--output FOLDER]
+     %1 -root | -window-id ID
+</translation>
+    </message>
+    <message>
+        <source>check the image&apos;s tracks against AccurateRip
+and the CUETools database, with no window</source>
+        <translation>controlla le tracce dell'immagine con AccurateRip
+e con il database di CUETools, senza finestra</translation>
+    </message>
+    <message>
+        <source>mend the image from the CUETools database&apos;s
+parity into a new folder, with no window</source>
+        <translation>ripara l'immagine con la parità del database di
+CUETools in una nuova cartella, senza finestra</translation>
+    </message>
+    <message>
+        <source>where --repair writes the repaired image
+(else beside the image&apos;s folder)</source>
+        <translation>dove --repair scrive l'immagine riparata
+(altrimenti accanto alla cartella dell'immagine)</translation>
+    </message>
+    <message>
+        <source>--save-image, --verify and --repair do not go together</source>
+        <translation>--save-image, --verify e --repair non vanno insieme</translation>
+    </message>
+    <message>
+        <source>--output goes only with --repair</source>
+        <translation>--output va solo con --repair</translation>
+    </message>
+    <message>
+        <source>Repaired %1 words in %2 sectors</source>
+        <extracomment>%1 counts the 16-bit words a repair changed, %2 the sectors holding them.</extracomment>
+        <translation>Riparate %1 parole in %2 settori</translation>
+    </message>
+    <message>
+        <source>The image is accurate: nothing to repair</source>
+        <translation>L'immagine è esatta: niente da riparare</translation>
     </message>
 </context>
 <context>
@@ -283,6 +312,23 @@ Vedere %1(1) per saperne di più.
     <message>
         <source>Save the disc as an image in</source>
         <translation>Salva il disco come immagine in</translation>
+    </message>
+    <message>
+        <source>Fix %1</source>
+        <extracomment>On the panel&apos;s small display while an image is repaired; %1 is a percentage.</extracomment>
+        <translation>Ripara %1</translation>
+    </message>
+    <message>
+        <source>The image was repaired</source>
+        <translation>L'immagine è stata riparata</translation>
+    </message>
+    <message>
+        <source>The image was not repaired</source>
+        <translation>L'immagine non è stata riparata</translation>
+    </message>
+    <message>
+        <source>it is accurate: nothing to repair</source>
+        <translation>è esatta: niente da riparare</translation>
     </message>
 </context>
 <context>
@@ -421,6 +467,11 @@ Vedere %1(1) per saperne di più.
             <numerusform>%n minuto</numerusform>
             <numerusform>%n minuti</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Repair with &amp;CTDB…</source>
+        <extracomment>CTDB is the CUETools database, which holds what mends a damaged image.</extracomment>
+        <translation>Ri&amp;para con CTDB…</translation>
     </message>
 </context>
 <context>
@@ -813,6 +864,50 @@ Vedere %1(1) per saperne di più.
         <source>the ISRC of track %1 is not 12 capitals and digits</source>
         <translation>l’ISRC della traccia %1 non è di 12 maiuscole e cifre</translation>
     </message>
+    <message>
+        <source>the CUETools database&apos;s answer cannot be read: %1</source>
+        <translation>la risposta del database di CUETools non è leggibile: %1</translation>
+    </message>
+    <message>
+        <source>repairing was cancelled</source>
+        <translation>la riparazione è stata annullata</translation>
+    </message>
+    <message>
+        <source>the CUETools database could not be asked</source>
+        <translation>non è stato possibile interrogare il database di CUETools</translation>
+    </message>
+    <message>
+        <source>the CUETools database is not asked: lookup is off in the settings</source>
+        <translation>il database di CUETools non viene interrogato: la ricerca è disattivata nelle impostazioni</translation>
+    </message>
+    <message>
+        <source>the disc is not in the CUETools database</source>
+        <translation>il disco non è nel database di CUETools</translation>
+    </message>
+    <message>
+        <source>the CUETools database&apos;s parity could not be used</source>
+        <translation>non è stato possibile usare la parità del database di CUETools</translation>
+    </message>
+    <message>
+        <source>the image differs from the CUETools database&apos;s beyond what its parity mends</source>
+        <translation>l'immagine differisce da quella del database di CUETools oltre ciò che la sua parità ripara</translation>
+    </message>
+    <message>
+        <source>%1 cannot be repaired: %2</source>
+        <translation>%1 non può essere riparato: %2</translation>
+    </message>
+    <message>
+        <source>the repaired image&apos;s sums are not the CUETools database&apos;s</source>
+        <translation>le somme dell'immagine riparata non sono quelle del database di CUETools</translation>
+    </message>
+    <message>
+        <source>the saved image cannot be read back</source>
+        <translation>l'immagine salvata non può essere riletta</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>
@@ -865,6 +960,34 @@ Vedere %1(1) per saperne di più.
             <numerusform>%1 su %n traccia accurata</numerusform>
             <numerusform>%1 su %n tracce accurate</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>differs, repairable (%1 words in %2 sectors)</source>
+        <extracomment>The CUETools database&apos;s answer on a disc; %1 counts 16-bit words, %2 sectors.</extracomment>
+        <translation>differisce, riparabile (%1 parole in %2 settori)</translation>
+    </message>
+    <message>
+        <source>differs, not repairable</source>
+        <translation>differisce, non riparabile</translation>
+    </message>
+    <message>
+        <source>differs, not repairable (the parity could not be used)</source>
+        <translation>differisce, non riparabile (non è stato possibile usare la parità)</translation>
+    </message>
+    <message>
+        <source>%1 at offset %2</source>
+        <extracomment>%1 is a verdict, %2 a signed number of samples such as +48 or -48.</extracomment>
+        <translation>%1 con scostamento %2</translation>
+    </message>
+    <message>
+        <source>CTDB: %1</source>
+        <extracomment>CTDB is the CUETools database; %1 is its answer on the disc.</extracomment>
+        <translation>CTDB: %1</translation>
+    </message>
+    <message>
+        <source>CTDB track %1: %2</source>
+        <extracomment>CTDB is the CUETools database; %1 is a track number, %2 its answer on the track.</extracomment>
+        <translation>CTDB traccia %1: %2</translation>
     </message>
 </context>
 <context>

@@ -74,19 +74,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: %1 [IMAGE|URL]
-       %1 --save-image FOLDER [--drive DEVICE]
-       %1 --verify IMAGE.cue
-       %1 -root | -window-id ID
-</source>
-        <extracomment>The forms of the command line; %1 is the program&apos;s name. Keep the options as they are.</extracomment>
-        <translation>Gebruik: %1 [IMAGE|URL]
-         %1 --save-image FOLDER [--drive DEVICE]
-         %1 --verify IMAGE.cue
-         %1 -root | -window-id ID
-</translation>
-    </message>
-    <message>
         <source>a disc image to play: its cue sheet (or the FLAC, WAV,
 AIFF or BIN beside it) as a path or a file: URL;
 cdda: plays the drive</source>
@@ -113,12 +100,6 @@ opslaan, zonder venster</translation>
 (else the one Load would pick)</source>
         <translation>het station dat --save-image leest, zoals /dev/sr0
 (anders het station dat Laden zou kiezen)</translation>
-    </message>
-    <message>
-        <source>check the image&apos;s tracks against AccurateRip,
-with no window</source>
-        <translation>de nummers van de schijfkopie met AccurateRip
-controleren, zonder venster</translation>
     </message>
     <message>
         <source>be XScreenSaver&apos;s screen saver on the whole
@@ -151,10 +132,6 @@ Afsluitstatus: 0 klaar, 1 er kon niets worden gedaan, 2 een nummer wijkt af
 of een gebruiksfout.
 Zie %1(1) voor meer.
 </translation>
-    </message>
-    <message>
-        <source>--save-image and --verify do not go together</source>
-        <translation>--save-image en --verify gaan niet samen</translation>
     </message>
     <message>
         <source>--drive goes only with --save-image</source>
@@ -215,7 +192,9 @@ Zie %1(1) voor meer.
     </message>
     <message>
         <source>Saved in %1: %2</source>
-        <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
+        <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.
+----------
+The line after a repair; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Opgeslagen in %1: %2</translation>
     </message>
     <message>
@@ -234,6 +213,56 @@ Zie %1(1) voor meer.
             <numerusform> (%n leesherhaling)</numerusform>
             <numerusform> (%n leesherhalingen)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: %1 [IMAGE|URL]
+       %1 --save-image FOLDER [--drive DEVICE]
+       %1 --verify IMAGE.cue
+       %1 --repair IMAGE.cue [--output FOLDER]
+       %1 -root | -window-id ID
+</source>
+        <extracomment>The forms of the command line; %1 is the program&apos;s name. Keep the options as they are.</extracomment>
+        <translation>Gebruik: %1 [IMAGE|URL]
+         %1 --save-image FOLDER [--drive DEVICE]
+         %1 --verify IMAGE.cue
+         %1 --repair IMAGE.cue [--output FOLDER]
+         %1 -root | -window-id ID
+</translation>
+    </message>
+    <message>
+        <source>check the image&apos;s tracks against AccurateRip
+and the CUETools database, with no window</source>
+        <translation>de nummers van de schijfkopie met AccurateRip en de
+CUETools-database controleren, zonder venster</translation>
+    </message>
+    <message>
+        <source>mend the image from the CUETools database&apos;s
+parity into a new folder, with no window</source>
+        <translation>de schijfkopie herstellen met de pariteit van de
+CUETools-database in een nieuwe map, zonder venster</translation>
+    </message>
+    <message>
+        <source>where --repair writes the repaired image
+(else beside the image&apos;s folder)</source>
+        <translation>waar --repair de herstelde schijfkopie schrijft
+(anders naast de map van de schijfkopie)</translation>
+    </message>
+    <message>
+        <source>--save-image, --verify and --repair do not go together</source>
+        <translation>--save-image, --verify en --repair gaan niet samen</translation>
+    </message>
+    <message>
+        <source>--output goes only with --repair</source>
+        <translation>--output gaat alleen samen met --repair</translation>
+    </message>
+    <message>
+        <source>Repaired %1 words in %2 sectors</source>
+        <extracomment>%1 counts the 16-bit words a repair changed, %2 the sectors holding them.</extracomment>
+        <translation>%1 woorden in %2 sectoren hersteld</translation>
+    </message>
+    <message>
+        <source>The image is accurate: nothing to repair</source>
+        <translation>De schijfkopie is foutloos: niets te herstellen</translation>
     </message>
 </context>
 <context>
@@ -282,6 +311,23 @@ Zie %1(1) voor meer.
     <message>
         <source>Save the disc as an image in</source>
         <translation>Cd als schijfkopie opslaan in</translation>
+    </message>
+    <message>
+        <source>Fix %1</source>
+        <extracomment>On the panel&apos;s small display while an image is repaired; %1 is a percentage.</extracomment>
+        <translation>Herstel %1</translation>
+    </message>
+    <message>
+        <source>The image was repaired</source>
+        <translation>De schijfkopie is hersteld</translation>
+    </message>
+    <message>
+        <source>The image was not repaired</source>
+        <translation>De schijfkopie is niet hersteld</translation>
+    </message>
+    <message>
+        <source>it is accurate: nothing to repair</source>
+        <translation>ze is foutloos: niets te herstellen</translation>
     </message>
 </context>
 <context>
@@ -420,6 +466,11 @@ Zie %1(1) voor meer.
             <numerusform>%n minuut</numerusform>
             <numerusform>%n minuten</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Repair with &amp;CTDB…</source>
+        <extracomment>CTDB is the CUETools database, which holds what mends a damaged image.</extracomment>
+        <translation>H&amp;erstellen met CTDB…</translation>
     </message>
 </context>
 <context>
@@ -812,6 +863,50 @@ Zie %1(1) voor meer.
         <source>the ISRC of track %1 is not 12 capitals and digits</source>
         <translation>de ISRC van nummer %1 bestaat niet uit 12 hoofdletters en cijfers</translation>
     </message>
+    <message>
+        <source>the CUETools database&apos;s answer cannot be read: %1</source>
+        <translation>het antwoord van de CUETools-database is onleesbaar: %1</translation>
+    </message>
+    <message>
+        <source>repairing was cancelled</source>
+        <translation>het herstellen is afgebroken</translation>
+    </message>
+    <message>
+        <source>the CUETools database could not be asked</source>
+        <translation>de CUETools-database kon niet worden geraadpleegd</translation>
+    </message>
+    <message>
+        <source>the CUETools database is not asked: lookup is off in the settings</source>
+        <translation>de CUETools-database wordt niet geraadpleegd: opzoeken staat uit in de instellingen</translation>
+    </message>
+    <message>
+        <source>the disc is not in the CUETools database</source>
+        <translation>de cd staat niet in de CUETools-database</translation>
+    </message>
+    <message>
+        <source>the CUETools database&apos;s parity could not be used</source>
+        <translation>de pariteit van de CUETools-database was niet te gebruiken</translation>
+    </message>
+    <message>
+        <source>the image differs from the CUETools database&apos;s beyond what its parity mends</source>
+        <translation>de schijfkopie wijkt meer af van die in de CUETools-database dan de pariteit kan herstellen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be repaired: %2</source>
+        <translation>%1 kan niet worden hersteld: %2</translation>
+    </message>
+    <message>
+        <source>the repaired image&apos;s sums are not the CUETools database&apos;s</source>
+        <translation>de controlesommen van de herstelde schijfkopie zijn niet die van de CUETools-database</translation>
+    </message>
+    <message>
+        <source>the saved image cannot be read back</source>
+        <translation>de opgeslagen schijfkopie kan niet worden teruggelezen</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>kan %1 niet schrijven: %2</translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>
@@ -864,6 +959,34 @@ Zie %1(1) voor meer.
             <numerusform>%1 van %n nummer accuraat</numerusform>
             <numerusform>%1 van %n nummers accuraat</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>differs, repairable (%1 words in %2 sectors)</source>
+        <extracomment>The CUETools database&apos;s answer on a disc; %1 counts 16-bit words, %2 sectors.</extracomment>
+        <translation>wijkt af, herstelbaar (%1 woorden in %2 sectoren)</translation>
+    </message>
+    <message>
+        <source>differs, not repairable</source>
+        <translation>wijkt af, niet herstelbaar</translation>
+    </message>
+    <message>
+        <source>differs, not repairable (the parity could not be used)</source>
+        <translation>wijkt af, niet herstelbaar (de pariteit was niet te gebruiken)</translation>
+    </message>
+    <message>
+        <source>%1 at offset %2</source>
+        <extracomment>%1 is a verdict, %2 a signed number of samples such as +48 or -48.</extracomment>
+        <translation>%1 bij verschuiving %2</translation>
+    </message>
+    <message>
+        <source>CTDB: %1</source>
+        <extracomment>CTDB is the CUETools database; %1 is its answer on the disc.</extracomment>
+        <translation>CTDB: %1</translation>
+    </message>
+    <message>
+        <source>CTDB track %1: %2</source>
+        <extracomment>CTDB is the CUETools database; %1 is a track number, %2 its answer on the track.</extracomment>
+        <translation>CTDB nummer %1: %2</translation>
     </message>
 </context>
 <context>

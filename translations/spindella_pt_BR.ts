@@ -74,19 +74,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: %1 [IMAGE|URL]
-       %1 --save-image FOLDER [--drive DEVICE]
-       %1 --verify IMAGE.cue
-       %1 -root | -window-id ID
-</source>
-        <extracomment>The forms of the command line; %1 is the program&apos;s name. Keep the options as they are.</extracomment>
-        <translation>Uso: %1 [IMAGE|URL]
-     %1 --save-image FOLDER [--drive DEVICE]
-     %1 --verify IMAGE.cue
-     %1 -root | -window-id ID
-</translation>
-    </message>
-    <message>
         <source>a disc image to play: its cue sheet (or the FLAC, WAV,
 AIFF or BIN beside it) as a path or a file: URL;
 cdda: plays the drive</source>
@@ -113,12 +100,6 @@ sem janela</translation>
 (else the one Load would pick)</source>
         <translation>a unidade que --save-image lê, como /dev/sr0
 (senão, a que Abrir escolheria)</translation>
-    </message>
-    <message>
-        <source>check the image&apos;s tracks against AccurateRip,
-with no window</source>
-        <translation>confere as faixas da imagem com o AccurateRip,
-sem janela</translation>
     </message>
     <message>
         <source>be XScreenSaver&apos;s screen saver on the whole
@@ -152,10 +133,6 @@ Status de saída: 0 feito, 1 nada pôde ser feito, 2 uma faixa difere
 ou erro de uso.
 Veja %1(1) para mais informações.
 </translation>
-    </message>
-    <message>
-        <source>--save-image and --verify do not go together</source>
-        <translation>--save-image e --verify não podem ser usados juntos</translation>
     </message>
     <message>
         <source>--drive goes only with --save-image</source>
@@ -216,7 +193,9 @@ Veja %1(1) para mais informações.
     </message>
     <message>
         <source>Saved in %1: %2</source>
-        <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.</extracomment>
+        <extracomment>The last line of a saving; %1 is the folder made, %2 what AccurateRip said.
+----------
+The line after a repair; %1 is the folder made, %2 what AccurateRip said.</extracomment>
         <translation>Salvo em %1: %2</translation>
     </message>
     <message>
@@ -235,6 +214,56 @@ Veja %1(1) para mais informações.
             <numerusform> (%n releitura)</numerusform>
             <numerusform> (%n releituras)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Usage: %1 [IMAGE|URL]
+       %1 --save-image FOLDER [--drive DEVICE]
+       %1 --verify IMAGE.cue
+       %1 --repair IMAGE.cue [--output FOLDER]
+       %1 -root | -window-id ID
+</source>
+        <extracomment>The forms of the command line; %1 is the program&apos;s name. Keep the options as they are.</extracomment>
+        <translation>Uso: %1 [IMAGE|URL]
+     %1 --save-image FOLDER [--drive DEVICE]
+     %1 --verify IMAGE.cue
+     %1 --repair IMAGE.cue [--output FOLDER]
+     %1 -root | -window-id ID
+</translation>
+    </message>
+    <message>
+        <source>check the image&apos;s tracks against AccurateRip
+and the CUETools database, with no window</source>
+        <translation>confere as faixas da imagem com o AccurateRip
+e o banco de dados do CUETools, sem janela</translation>
+    </message>
+    <message>
+        <source>mend the image from the CUETools database&apos;s
+parity into a new folder, with no window</source>
+        <translation>repara a imagem com a paridade do banco de dados do
+CUETools numa pasta nova, sem janela</translation>
+    </message>
+    <message>
+        <source>where --repair writes the repaired image
+(else beside the image&apos;s folder)</source>
+        <translation>onde --repair grava a imagem reparada
+(senão, ao lado da pasta da imagem)</translation>
+    </message>
+    <message>
+        <source>--save-image, --verify and --repair do not go together</source>
+        <translation>--save-image, --verify e --repair não podem ser usados juntos</translation>
+    </message>
+    <message>
+        <source>--output goes only with --repair</source>
+        <translation>--output só pode ser usado com --repair</translation>
+    </message>
+    <message>
+        <source>Repaired %1 words in %2 sectors</source>
+        <extracomment>%1 counts the 16-bit words a repair changed, %2 the sectors holding them.</extracomment>
+        <translation>Reparadas %1 palavras em %2 setores</translation>
+    </message>
+    <message>
+        <source>The image is accurate: nothing to repair</source>
+        <translation>A imagem está exata: nada a reparar</translation>
     </message>
 </context>
 <context>
@@ -283,6 +312,23 @@ Veja %1(1) para mais informações.
     <message>
         <source>Save the disc as an image in</source>
         <translation>Salvar o disco como imagem em</translation>
+    </message>
+    <message>
+        <source>Fix %1</source>
+        <extracomment>On the panel&apos;s small display while an image is repaired; %1 is a percentage.</extracomment>
+        <translation>Reparando %1</translation>
+    </message>
+    <message>
+        <source>The image was repaired</source>
+        <translation>A imagem foi reparada</translation>
+    </message>
+    <message>
+        <source>The image was not repaired</source>
+        <translation>A imagem não foi reparada</translation>
+    </message>
+    <message>
+        <source>it is accurate: nothing to repair</source>
+        <translation>ela está exata: nada a reparar</translation>
     </message>
 </context>
 <context>
@@ -421,6 +467,11 @@ Veja %1(1) para mais informações.
             <numerusform>%n minuto</numerusform>
             <numerusform>%n minutos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Repair with &amp;CTDB…</source>
+        <extracomment>CTDB is the CUETools database, which holds what mends a damaged image.</extracomment>
+        <translation>Reparar com o &amp;CTDB…</translation>
     </message>
 </context>
 <context>
@@ -813,6 +864,50 @@ Veja %1(1) para mais informações.
         <source>the ISRC of track %1 is not 12 capitals and digits</source>
         <translation>o ISRC da faixa %1 não tem 12 maiúsculas e dígitos</translation>
     </message>
+    <message>
+        <source>the CUETools database&apos;s answer cannot be read: %1</source>
+        <translation>a resposta do banco de dados do CUETools não pode ser lida: %1</translation>
+    </message>
+    <message>
+        <source>repairing was cancelled</source>
+        <translation>o reparo foi cancelado</translation>
+    </message>
+    <message>
+        <source>the CUETools database could not be asked</source>
+        <translation>não foi possível consultar o banco de dados do CUETools</translation>
+    </message>
+    <message>
+        <source>the CUETools database is not asked: lookup is off in the settings</source>
+        <translation>o banco de dados do CUETools não é consultado: a consulta está desligada nas configurações</translation>
+    </message>
+    <message>
+        <source>the disc is not in the CUETools database</source>
+        <translation>o disco não está no banco de dados do CUETools</translation>
+    </message>
+    <message>
+        <source>the CUETools database&apos;s parity could not be used</source>
+        <translation>não foi possível usar a paridade do banco de dados do CUETools</translation>
+    </message>
+    <message>
+        <source>the image differs from the CUETools database&apos;s beyond what its parity mends</source>
+        <translation>a imagem difere da do banco de dados do CUETools além do que a paridade repara</translation>
+    </message>
+    <message>
+        <source>%1 cannot be repaired: %2</source>
+        <translation>%1 não pode ser reparado: %2</translation>
+    </message>
+    <message>
+        <source>the repaired image&apos;s sums are not the CUETools database&apos;s</source>
+        <translation>as somas da imagem reparada não são as do banco de dados do CUETools</translation>
+    </message>
+    <message>
+        <source>the saved image cannot be read back</source>
+        <translation>a imagem salva não pode ser lida de volta</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>não é possível gravar %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ReportWords</name>
@@ -865,6 +960,34 @@ Veja %1(1) para mais informações.
             <numerusform>%1 de %n faixa exata</numerusform>
             <numerusform>%1 de %n faixas exatas</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>differs, repairable (%1 words in %2 sectors)</source>
+        <extracomment>The CUETools database&apos;s answer on a disc; %1 counts 16-bit words, %2 sectors.</extracomment>
+        <translation>difere, reparável (%1 palavras em %2 setores)</translation>
+    </message>
+    <message>
+        <source>differs, not repairable</source>
+        <translation>difere, não reparável</translation>
+    </message>
+    <message>
+        <source>differs, not repairable (the parity could not be used)</source>
+        <translation>difere, não reparável (não foi possível usar a paridade)</translation>
+    </message>
+    <message>
+        <source>%1 at offset %2</source>
+        <extracomment>%1 is a verdict, %2 a signed number of samples such as +48 or -48.</extracomment>
+        <translation>%1 com deslocamento %2</translation>
+    </message>
+    <message>
+        <source>CTDB: %1</source>
+        <extracomment>CTDB is the CUETools database; %1 is its answer on the disc.</extracomment>
+        <translation>CTDB: %1</translation>
+    </message>
+    <message>
+        <source>CTDB track %1: %2</source>
+        <extracomment>CTDB is the CUETools database; %1 is a track number, %2 its answer on the track.</extracomment>
+        <translation>CTDB faixa %1: %2</translation>
     </message>
 </context>
 <context>
