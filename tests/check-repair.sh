@@ -63,9 +63,12 @@ echo '{"/lookup2.php": "xml:entry.xml", "/parity/7": "range:parity.bin"}' >"$tmp
 python3 "$mock" "$tmp" "$tmp/routes.json" "$tmp/requests.log" >"$tmp/port" &
 server=$!
 for _ in $(seq 50); do [ -s "$tmp/port" ] && break; sleep 0.1; done
-# AccurateRip is not asked: the CUETools database alone decides here.
-printf '[AccurateRip]\nlookup=false\n[MusicBrainz]\nlookup=false\n[CTDB]\nserver=http://127.0.0.1:%s\n' \
-    "$(head -n 1 "$tmp/port")" >"$tmp/config/Halcyra/Spindella.conf"
+# AccurateRip is not asked: the CUETools database alone decides here. No drive is known.
+settings() {
+    printf '[AccurateRip]\nlookup=false\n[MusicBrainz]\nlookup=false\n[CTDB]\nserver=http://127.0.0.1:%s\n' \
+        "$(head -n 1 "$tmp/port")" >"$tmp/config/Halcyra/Spindella.conf"
+}
+settings
 
 "$entry" "$disc/short.cue" 0 "$tmp" || fail "making the entry"
 run 0 --verify "$disc/short.cue"
@@ -78,7 +81,30 @@ run 0 --verify "$disc/short.cue"
 run 0 --verify "$disc/short.cue"
 [ "$(last)" = "CTDB: accurate (confidence 3) at offset -1164" ] || fail "the other way"
 
+# A drive nobody knows, reading 667 samples late and then 1164 early: its offset is found from
+# the disc by the database, the disc read again with it, and the offset kept for the drive.
 "$entry" "$disc/short.cue" 0 "$tmp"
+for offset in 667 -1164; do
+    rm -rf "$tmp/drive" "$tmp/saved-$offset" && mkdir -p "$tmp/drive" "$tmp/saved-$offset"
+    python3 - "$disc/short.bin" "$tmp/drive/shifted.bin" "$offset" <<'PY'
+import sys
+source, target, offset = sys.argv[1], sys.argv[2], int(sys.argv[3])
+disc = open(source, "rb").read()
+shift = 4 * abs(offset)
+shifted = bytes(shift) + disc[:-shift] if offset > 0 else disc[shift:] + bytes(shift)
+open(target, "wb").write(shifted)
+PY
+    sed 's/short\.bin/shifted.bin/' "$disc/short.cue" >"$tmp/drive/shifted.cue"
+    settings
+    run 0 --save-image "$tmp/saved-$offset" --drive "$tmp/drive/shifted.cue"
+    sign=$( [ "$offset" -gt 0 ] && echo + || true)
+    [ "$(last)" = "CTDB: accurate (confidence 3)" ] &&
+        grep -q "^Note *Read offset $sign$offset found from this disc (CTDB)$" \
+            "$tmp/saved-$offset/Band - short/Band - short.log" &&
+        grep -q "CDRWIN=$offset\$" "$tmp/config/Halcyra/Spindella.conf" ||
+        fail "finding the offset $offset"
+done
+
 damage 900 2
 run 2 --verify "$disc/short.cue"
 [ "$(last)" = "CTDB: differs, repairable (23520 words in 20 sectors)" ] &&
@@ -100,6 +126,7 @@ run 0 --repair "$disc/short.cue"
 [ -s "$tmp/Band - short (repaired)/short.flac" ] || fail "repairing beside the image"
 
 # A disc read wrong is mended as it is saved.
+settings
 mkdir "$tmp/saved"
 run 0 --save-image "$tmp/saved" --drive "$disc/short.cue"
 grep -qx 'Repaired 23520 words in 20 sectors' "$tmp/out" &&
