@@ -27,6 +27,7 @@ std::optional<CtdbDiscSums> CtdbDiscSums::start(const std::vector<int>& bounds)
     if (!layout)
         return std::nullopt;
     std::vector<std::size_t> trackBounds;
+    trackBounds.reserve(bounds.size());
     for (const int sector : bounds)
         trackBounds.push_back(std::clamp(std::size_t(sector) * CtdbLayout::WordsPerSector,
                                          layout->bodyBegin(), layout->bodyEnd()));
@@ -163,14 +164,16 @@ std::optional<CtdbSyndromes> CtdbDiscSums::syndromesAt(int offset) const
             std::uint16_t s = 0;
             if (from >= Columns) {
                 // A row later: the first row's word goes, the word after the last comes in.
-                const auto column = std::size_t(from - Columns);
+                const int wrapped = from - Columns;
+                const auto column = std::size_t(wrapped);
                 s = m_syndromes->at(i, int(column)) ^
                     GaloisField::mul(wordAt(first + column),
                                      GaloisField::power(std::int64_t(i) * (rows - 1)));
                 s = GaloisField::mul(s, GaloisField::power(i)) ^ wordAt(end + column);
             } else if (from < 0) {
                 // A row earlier: the last row's word goes, the word before the first comes in.
-                const auto column = std::size_t(from + Columns);
+                const int wrapped = from + Columns;
+                const auto column = std::size_t(wrapped);
                 s = GaloisField::mul(m_syndromes->at(i, int(column)) ^
                                          wordAt(end - std::size_t(Columns) + column),
                                      GaloisField::power(-i)) ^

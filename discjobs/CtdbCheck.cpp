@@ -2,7 +2,7 @@
 
 #include <QTimer>
 
-void CtdbCheck::check(const CtdbToc& toc, std::shared_ptr<const CtdbDiscSums> sums,
+void CtdbCheck::check(const CtdbToc& toc, const std::shared_ptr<const CtdbDiscSums>& sums,
                       std::size_t tracks, std::function<void(const Outcome&)> done)
 {
     if (!sums) {

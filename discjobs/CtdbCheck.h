@@ -29,8 +29,8 @@ public:
 
     /// The verdict on `tracks` audio tracks of the disc `toc` describes, whose audio `sums`
     /// summed (none when it could not be); `done` is told once, never before this returns.
-    void check(const CtdbToc& toc, std::shared_ptr<const CtdbDiscSums> sums, std::size_t tracks,
-               std::function<void(const Outcome&)> done);
+    void check(const CtdbToc& toc, const std::shared_ptr<const CtdbDiscSums>& sums,
+               std::size_t tracks, std::function<void(const Outcome&)> done);
 
 private:
     CtdbClient m_client;

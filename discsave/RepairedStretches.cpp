@@ -22,9 +22,9 @@ RepairedStretches::of(const DiscToc& disc, const std::vector<CtdbRepair::Fix>& f
     std::vector<Stretch> stretches;
     long long previous = -2;
     for (const auto& [sector, count] : words) {
-        const auto track = std::find_if(audio.rbegin(), audio.rend(), [&](const TrackInfo* t) {
-            return t->firstSector <= sector;
-        });
+        const long long at = sector;
+        const auto track = std::find_if(audio.rbegin(), audio.rend(),
+                                        [at](const TrackInfo* t) { return t->firstSector <= at; });
         const TrackInfo& in = **(track == audio.rend() ? audio.rend() - 1 : track);
         if (sector == previous + 1 && !stretches.empty() && stretches.back().track == in.number) {
             ++stretches.back().sectors;

@@ -23,6 +23,7 @@ TrackSums::TrackSums(const std::vector<Stretch>& tracks, int fedFrom)
     }
     if (!tracks.empty()) {
         std::vector<int> bounds;
+        bounds.reserve(tracks.size() + 1);
         for (const Stretch& stretch : tracks)
             bounds.push_back(stretch.firstSector - tracks.front().firstSector);
         bounds.push_back(tracks.back().firstSector + tracks.back().sectors -
