@@ -9,10 +9,13 @@
 #include "ctdb/CtdbSyndromes.h"
 #include "ctdb/CtdbToc.h"
 #include "disc/DiscLayout.h"
+#include "discimage/FlacCover.h"
 #include "discimage/ImageDiscReader.h"
 #include "discjobs/RepairImageJob.h"
 #include "discjobs/SaveDiscJob.h"
 #include "discjobs/VerifyImageJob.h"
+#include "discsave/DiscSaver.h"
+#include "discsave/FlacWriter.h"
 #include "drive/CdioDiscSource.h"
 #include "player/SaidWords.h"
 #include "support/AccurateRipBytes.h"
@@ -818,6 +821,67 @@ private slots:
         const QString text = log.readAll();
         QVERIFY2(text.contains("Note            The cover was left out: " + note),
                  qPrintable(text));
+    }
+
+    void aRepairedImageKeepsItsNamesAndCover()
+    {
+        // A saved image, damaged on the disk since, is repaired with its names and cover.
+        settings(0);
+        route("absent");
+        QTemporaryDir dir;
+        DiscImage::Design noise = threeTracks();
+        for (DiscImage::Track& track : noise.tracks)
+            track.frequency = -1;
+        const DiscImage disc = DiscImage::write(dir.path().toStdString(), "disc", noise);
+        const QByteArray cover = QByteArray::fromHex(
+            "89504e470d0a1a0a0000000d4948445200000001000000010806000000"
+            "1f15c4890000000a49444154789c63000100000500010d0a2db40000000049454e44ae426082");
+        const DiscReport saved = save(std::make_shared<CdioDiscSource>(std::vector{disc.cuePath}),
+                                      dir.path(), {}, cover);
+        QCOMPARE(int(saved.status), 0);
+        serveEntry(disc, disc.samples, 0, "xml:entry.xml", "range");
+        QSettings().setValue("CTDB/lookup", true);
+        const QString flac = QString::fromStdString(saved.folder) + "/The Band - Songs.flac";
+        // One wrong sample, written into the FLAC as a damaged copy would hold it.
+        {
+            Reason fault;
+            auto image = ImageDiscReader::open(
+                (QString::fromStdString(saved.folder) + "/The Band - Songs.cue").toStdString(),
+                fault);
+            QVERIFY(image);
+            std::vector<std::int16_t> samples(disc.samples.size());
+            QVERIFY(image->read(0, disc.sectors, samples.data()));
+            samples[300 * 1176 + 11] ^= 0x100;
+            QCOMPARE(samples.size(), disc.samples.size());
+            ImageDescription described =
+                DiscSaver::describe(tocOf(disc), DiscSaver::Request{}, false);
+            described.title = "Songs";
+            described.performer = "The Band";
+            described.cover.assign(cover.begin(), cover.end());
+            QVERIFY(QFile::remove(flac));
+            FlacWriter writer;
+            QVERIFY2(writer.open(flac.toStdString(), described, (long long)disc.sectors * Frames),
+                     writer.error().c_str());
+            QVERIFY(writer.write(samples) && writer.finish());
+        }
+        RepairImageJob repairing;
+        QSignalSpy finished(&repairing, &RepairImageJob::finished);
+        repairing.start(flac, dir.filePath("out"));
+        QVERIFY(QDir().mkdir(dir.filePath("out")));
+        QVERIFY(finished.wait(60000));
+        const RepairReport report = finished.at(0).at(0).value<RepairReport>();
+        QCOMPARE(int(report.outcome), int(RepairReport::Outcome::Repaired));
+        QCOMPARE(report.found.ctdb.repairWords, 1);
+        const QString repaired =
+            dir.filePath("out/The Band - Songs (repaired)/The Band - Songs.flac");
+        const std::vector<std::uint8_t> kept = FlacCover::front(repaired.toStdString());
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(kept.data()), qsizetype(kept.size())),
+                 cover);
+        Reason fault;
+        const auto image = ImageDiscReader::open(repaired.toStdString(), fault);
+        QVERIFY2(image, fault.english().c_str());
+        QCOMPARE(image->toc().title, std::string("Songs"));
+        QCOMPARE(image->toc().performer, std::string("The Band"));
     }
 
     void failedSavingsLeaveNothingBehind_data()
