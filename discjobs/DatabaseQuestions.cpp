@@ -2,6 +2,8 @@
 
 #include "discsave/DiscReport.h"
 
+#include <cctype>
+
 void DatabaseQuestions::ask(const Read& read, std::function<void(const Answers&)> done)
 {
     struct Asking {
@@ -52,7 +54,10 @@ std::vector<std::string> DatabaseQuestions::Answers::ctdbLogLines() const
     for (const TrackResult& track : tracks)
         numbers.push_back(track.number);
     std::vector<std::string> lines = ctdb.verdict.logLines(numbers);
-    if (!ctdb.why.empty())
-        lines.push_back("CTDB: " + ctdb.why.english());
+    if (!ctdb.why.empty()) {
+        std::string why = ctdb.why.english();
+        why[0] = char(std::toupper(static_cast<unsigned char>(why[0])));
+        lines.insert(lines.end() - 1, why);
+    }
     return lines;
 }

@@ -118,8 +118,12 @@ QStringList ReportWords::ctdbLines(const DiscReport& report)
                      .arg(report.tracks[n].number)
                      .arg(ctdbVerdict(n < report.ctdb.tracks.size() ? report.ctdb.tracks[n]
                                                                     : CtdbVerdict::Track{}));
+    // Why, before the disc's line, which stays the last.
+    if (!report.ctdbWhy.empty()) {
+        QString why = SaidWords::said(report.ctdbWhy);
+        why[0] = why[0].toUpper();
+        lines << why;
+    }
     lines << ctdbSummary(report);
-    if (!report.ctdbWhy.empty())
-        lines << tr("CTDB: %1").arg(SaidWords::said(report.ctdbWhy));
     return lines;
 }

@@ -23,7 +23,7 @@ public:
     static QString ctdbVerdict(const CtdbVerdict& disc);
     /// "CTDB: differs, not repairable": the database's answer on the disc in one line.
     static QString ctdbSummary(const DiscReport& report);
-    /// A line for each track, "CTDB track 3: differs", then the disc's line and, for an answer
-    /// that could not be read, a line saying why.
+    /// A line for each track, "CTDB track 3: differs", then, for an answer that could not be
+    /// read, a line saying why, and last the disc's line.
     static QStringList ctdbLines(const DiscReport& report);
 };

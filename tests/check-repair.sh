@@ -141,6 +141,12 @@ run 2 --repair "$disc/short.cue" --output "$tmp/out.d"
 [ "$(ls "$tmp/out.d")" = "Band - short (repaired)" ] &&
     grep -q "beyond what its parity mends" "$tmp/err" || fail "refusing damage beyond repair"
 
+echo '{"*": "garbage"}' >"$tmp/routes.json"
+run 0 --verify "$disc/short.cue"
+[ "$(last)" = "CTDB: not in database" ] &&
+    tail -n 2 "$tmp/out" | head -n 1 |
+    grep -q "^The CUETools database's answer cannot be read: the answer is not well-formed XML" ||
+    fail "an answer that is not the database's"
 echo '{"*": "error"}' >"$tmp/routes.json"
 run 1 --verify "$disc/short.cue"
 [ "$(last)" = "CTDB: not checked" ] || fail "a database that cannot answer"
