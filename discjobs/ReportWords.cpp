@@ -4,20 +4,30 @@
 
 #include <algorithm>
 
-QString ReportWords::verdict(const TrackResult& track)
+namespace {
+
+/// A database's answer on a track, in the same words for both.
+QString answerWords(ImageLog::AccurateRip answer, int confidence)
 {
-    switch (track.accurateRip) {
+    switch (answer) {
     case ImageLog::AccurateRip::Accurate:
-        //: AccurateRip's answer on a track; %1 is how many rips agree.
-        return tr("accurate (confidence %1)").arg(track.confidence);
+        //: A database's answer on a track; %1 is how many rips agree.
+        return ReportWords::tr("accurate (confidence %1)").arg(confidence);
     case ImageLog::AccurateRip::Differs:
-        return tr("differs");
+        return ReportWords::tr("differs");
     case ImageLog::AccurateRip::NotInDatabase:
-        return tr("not in database");
+        return ReportWords::tr("not in database");
     case ImageLog::AccurateRip::NotChecked:
         break;
     }
-    return tr("not checked");
+    return ReportWords::tr("not checked");
+}
+
+} // namespace
+
+QString ReportWords::verdict(const TrackResult& track)
+{
+    return answerWords(track.accurateRip, track.confidence);
 }
 
 QString ReportWords::summary(const DiscReport& report)
@@ -59,17 +69,12 @@ QStringList ReportWords::tracks(const DiscReport& report)
 
 QString ReportWords::ctdbVerdict(const CtdbVerdict::Track& track)
 {
-    switch (track.result) {
-    case CtdbVerdict::Result::Accurate:
-        return tr("accurate (confidence %1)").arg(track.confidence);
-    case CtdbVerdict::Result::Differs:
-        return tr("differs");
-    case CtdbVerdict::Result::NotInDatabase:
-        return tr("not in database");
-    case CtdbVerdict::Result::NotChecked:
-        break;
-    }
-    return tr("not checked");
+    // In the order of CtdbVerdict::Result.
+    static_assert(int(CtdbVerdict::Result::Differs) == 3);
+    static constexpr ImageLog::AccurateRip same[] = {
+        ImageLog::AccurateRip::NotChecked, ImageLog::AccurateRip::NotInDatabase,
+        ImageLog::AccurateRip::Accurate, ImageLog::AccurateRip::Differs};
+    return answerWords(same[int(track.result)], track.confidence);
 }
 
 QString ReportWords::ctdbVerdict(const CtdbVerdict& disc)

@@ -103,6 +103,15 @@ DiscImage::Design threeTracks()
     return design;
 }
 
+/// The same tracks of noise, which the database's sums tell apart at every offset.
+DiscImage::Design noisyTracks()
+{
+    DiscImage::Design noise = threeTracks();
+    for (DiscImage::Track& track : noise.tracks)
+        track.frequency = -1;
+    return noise;
+}
+
 /// The disc as libcdio gives it.
 DiscToc tocOf(const DiscImage& disc)
 {
@@ -265,9 +274,7 @@ private slots:
             << threeTracks() << 30 << "+30 samples (AccurateRip's drive list)"
             << "TRACK 03";
         // Noise looks alike in either byte order: only the sheet may say which it is.
-        DiscImage::Design noise = threeTracks();
-        for (DiscImage::Track& track : noise.tracks)
-            track.frequency = -1;
+        DiscImage::Design noise = noisyTracks();
         QTest::newRow("noise") << noise << 0 << "0 samples (AccurateRip's drive list)"
                                << "TRACK 03";
         noise.bigEndian = true;
@@ -512,9 +519,7 @@ private slots:
         QSettings().setValue("CTDB/lookup", lookup != "off");
         route("absent");
         QTemporaryDir dir;
-        DiscImage::Design noise = threeTracks();
-        for (DiscImage::Track& track : noise.tracks)
-            track.frequency = -1;
+        const DiscImage::Design noise = noisyTracks();
         const DiscImage disc = DiscImage::write(dir.path().toStdString(), "disc", noise);
         // The entry: the image's audio as a drive read it `shift` samples later, some rows of
         // it other than the image's.
@@ -609,9 +614,7 @@ private slots:
         route("absent");
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("Band - Songs"));
-        DiscImage::Design noise = threeTracks();
-        for (DiscImage::Track& track : noise.tracks)
-            track.frequency = -1;
+        const DiscImage::Design noise = noisyTracks();
         const DiscImage disc =
             DiscImage::write(dir.filePath("Band - Songs").toStdString(), "Songs", noise);
         // The entry is the disc as a drive read it `shift` samples later; the image is damaged in
@@ -829,9 +832,7 @@ private slots:
         settings(0);
         route("absent");
         QTemporaryDir dir;
-        DiscImage::Design noise = threeTracks();
-        for (DiscImage::Track& track : noise.tracks)
-            track.frequency = -1;
+        const DiscImage::Design noise = noisyTracks();
         const DiscImage disc = DiscImage::write(dir.path().toStdString(), "disc", noise);
         const QByteArray cover = QByteArray::fromHex(
             "89504e470d0a1a0a0000000d4948445200000001000000010806000000"

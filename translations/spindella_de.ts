@@ -912,7 +912,7 @@ in einem neuen Ordner reparieren, ohne Fenster</translation>
     <name>ReportWords</name>
     <message>
         <source>accurate (confidence %1)</source>
-        <extracomment>AccurateRip&apos;s answer on a track; %1 is how many rips agree.</extracomment>
+        <extracomment>A database&apos;s answer on a track; %1 is how many rips agree.</extracomment>
         <translation>korrekt (Konfidenz %1)</translation>
     </message>
     <message>

@@ -913,7 +913,7 @@ de CUETools en una carpeta nueva, sin ventana</translation>
     <name>ReportWords</name>
     <message>
         <source>accurate (confidence %1)</source>
-        <extracomment>AccurateRip&apos;s answer on a track; %1 is how many rips agree.</extracomment>
+        <extracomment>A database&apos;s answer on a track; %1 is how many rips agree.</extracomment>
         <translation>exacta (confianza %1)</translation>
     </message>
     <message>

@@ -233,20 +233,20 @@ The line after a repair; %1 is the folder made, %2 what AccurateRip said.</extra
     <message>
         <source>check the image&apos;s tracks against AccurateRip
 and the CUETools database, with no window</source>
-        <translation>vérifier les pistes de l'image auprès d'AccurateRip
+        <translation>vérifier les pistes de l&apos;image auprès d&apos;AccurateRip
 et de la base de données CUETools, sans fenêtre</translation>
     </message>
     <message>
         <source>mend the image from the CUETools database&apos;s
 parity into a new folder, with no window</source>
-        <translation>réparer l'image grâce à la parité de la base CUETools
+        <translation>réparer l&apos;image grâce à la parité de la base CUETools
 dans un nouveau dossier, sans fenêtre</translation>
     </message>
     <message>
         <source>where --repair writes the repaired image
 (else beside the image&apos;s folder)</source>
-        <translation>où --repair écrit l'image réparée
-(sinon à côté du dossier de l'image)</translation>
+        <translation>où --repair écrit l&apos;image réparée
+(sinon à côté du dossier de l&apos;image)</translation>
     </message>
     <message>
         <source>--save-image, --verify and --repair do not go together</source>
@@ -254,7 +254,7 @@ dans un nouveau dossier, sans fenêtre</translation>
     </message>
     <message>
         <source>--output goes only with --repair</source>
-        <translation>--output ne va qu'avec --repair</translation>
+        <translation>--output ne va qu&apos;avec --repair</translation>
     </message>
     <message>
         <source>Repaired %1 words in %2 sectors</source>
@@ -263,7 +263,7 @@ dans un nouveau dossier, sans fenêtre</translation>
     </message>
     <message>
         <source>The image is accurate: nothing to repair</source>
-        <translation>L'image est exacte : rien à réparer</translation>
+        <translation>L&apos;image est exacte : rien à réparer</translation>
     </message>
 </context>
 <context>
@@ -320,11 +320,11 @@ dans un nouveau dossier, sans fenêtre</translation>
     </message>
     <message>
         <source>The image was repaired</source>
-        <translation>L'image a été réparée</translation>
+        <translation>L&apos;image a été réparée</translation>
     </message>
     <message>
         <source>The image was not repaired</source>
-        <translation>L'image n'a pas été réparée</translation>
+        <translation>L&apos;image n&apos;a pas été réparée</translation>
     </message>
     <message>
         <source>it is accurate: nothing to repair</source>
@@ -874,23 +874,23 @@ dans un nouveau dossier, sans fenêtre</translation>
     </message>
     <message>
         <source>the CUETools database could not be asked</source>
-        <translation>la base CUETools n'a pas pu être interrogée</translation>
+        <translation>la base CUETools n&apos;a pas pu être interrogée</translation>
     </message>
     <message>
         <source>the CUETools database is not asked: lookup is off in the settings</source>
-        <translation>la base CUETools n'est pas interrogée : la recherche est désactivée dans les réglages</translation>
+        <translation>la base CUETools n&apos;est pas interrogée : la recherche est désactivée dans les réglages</translation>
     </message>
     <message>
         <source>the disc is not in the CUETools database</source>
-        <translation>le disque n'est pas dans la base CUETools</translation>
+        <translation>le disque n&apos;est pas dans la base CUETools</translation>
     </message>
     <message>
         <source>the CUETools database&apos;s parity could not be used</source>
-        <translation>la parité de la base CUETools n'a pas pu servir</translation>
+        <translation>la parité de la base CUETools n&apos;a pas pu servir</translation>
     </message>
     <message>
         <source>the image differs from the CUETools database&apos;s beyond what its parity mends</source>
-        <translation>l'image diffère de celle de la base CUETools au-delà de ce que sa parité répare</translation>
+        <translation>l&apos;image diffère de celle de la base CUETools au-delà de ce que sa parité répare</translation>
     </message>
     <message>
         <source>%1 cannot be repaired: %2</source>
@@ -898,22 +898,22 @@ dans un nouveau dossier, sans fenêtre</translation>
     </message>
     <message>
         <source>the repaired image&apos;s sums are not the CUETools database&apos;s</source>
-        <translation>les sommes de l'image réparée ne sont pas celles de la base CUETools</translation>
+        <translation>les sommes de l&apos;image réparée ne sont pas celles de la base CUETools</translation>
     </message>
     <message>
         <source>the saved image cannot be read back</source>
-        <translation>l'image enregistrée ne peut pas être relue</translation>
+        <translation>l&apos;image enregistrée ne peut pas être relue</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d'écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>ReportWords</name>
     <message>
         <source>accurate (confidence %1)</source>
-        <extracomment>AccurateRip&apos;s answer on a track; %1 is how many rips agree.</extracomment>
+        <extracomment>A database&apos;s answer on a track; %1 is how many rips agree.</extracomment>
         <translation>exacte (confiance %1)</translation>
     </message>
     <message>
@@ -972,7 +972,7 @@ dans un nouveau dossier, sans fenêtre</translation>
     </message>
     <message>
         <source>differs, not repairable (the parity could not be used)</source>
-        <translation>diffère, non réparable (la parité n'a pas pu servir)</translation>
+        <translation>diffère, non réparable (la parité n&apos;a pas pu servir)</translation>
     </message>
     <message>
         <source>%1 at offset %2</source>

@@ -233,20 +233,20 @@ The line after a repair; %1 is the folder made, %2 what AccurateRip said.</extra
     <message>
         <source>check the image&apos;s tracks against AccurateRip
 and the CUETools database, with no window</source>
-        <translation>controlla le tracce dell'immagine con AccurateRip
+        <translation>controlla le tracce dell&apos;immagine con AccurateRip
 e con il database di CUETools, senza finestra</translation>
     </message>
     <message>
         <source>mend the image from the CUETools database&apos;s
 parity into a new folder, with no window</source>
-        <translation>ripara l'immagine con la parità del database di
+        <translation>ripara l&apos;immagine con la parità del database di
 CUETools in una nuova cartella, senza finestra</translation>
     </message>
     <message>
         <source>where --repair writes the repaired image
 (else beside the image&apos;s folder)</source>
-        <translation>dove --repair scrive l'immagine riparata
-(altrimenti accanto alla cartella dell'immagine)</translation>
+        <translation>dove --repair scrive l&apos;immagine riparata
+(altrimenti accanto alla cartella dell&apos;immagine)</translation>
     </message>
     <message>
         <source>--save-image, --verify and --repair do not go together</source>
@@ -263,7 +263,7 @@ CUETools in una nuova cartella, senza finestra</translation>
     </message>
     <message>
         <source>The image is accurate: nothing to repair</source>
-        <translation>L'immagine è esatta: niente da riparare</translation>
+        <translation>L&apos;immagine è esatta: niente da riparare</translation>
     </message>
 </context>
 <context>
@@ -320,11 +320,11 @@ CUETools in una nuova cartella, senza finestra</translation>
     </message>
     <message>
         <source>The image was repaired</source>
-        <translation>L'immagine è stata riparata</translation>
+        <translation>L&apos;immagine è stata riparata</translation>
     </message>
     <message>
         <source>The image was not repaired</source>
-        <translation>L'immagine non è stata riparata</translation>
+        <translation>L&apos;immagine non è stata riparata</translation>
     </message>
     <message>
         <source>it is accurate: nothing to repair</source>
@@ -890,7 +890,7 @@ CUETools in una nuova cartella, senza finestra</translation>
     </message>
     <message>
         <source>the image differs from the CUETools database&apos;s beyond what its parity mends</source>
-        <translation>l'immagine differisce da quella del database di CUETools oltre ciò che la sua parità ripara</translation>
+        <translation>l&apos;immagine differisce da quella del database di CUETools oltre ciò che la sua parità ripara</translation>
     </message>
     <message>
         <source>%1 cannot be repaired: %2</source>
@@ -898,11 +898,11 @@ CUETools in una nuova cartella, senza finestra</translation>
     </message>
     <message>
         <source>the repaired image&apos;s sums are not the CUETools database&apos;s</source>
-        <translation>le somme dell'immagine riparata non sono quelle del database di CUETools</translation>
+        <translation>le somme dell&apos;immagine riparata non sono quelle del database di CUETools</translation>
     </message>
     <message>
         <source>the saved image cannot be read back</source>
-        <translation>l'immagine salvata non può essere riletta</translation>
+        <translation>l&apos;immagine salvata non può essere riletta</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -913,7 +913,7 @@ CUETools in una nuova cartella, senza finestra</translation>
     <name>ReportWords</name>
     <message>
         <source>accurate (confidence %1)</source>
-        <extracomment>AccurateRip&apos;s answer on a track; %1 is how many rips agree.</extracomment>
+        <extracomment>A database&apos;s answer on a track; %1 is how many rips agree.</extracomment>
         <translation>accurata (confidenza %1)</translation>
     </message>
     <message>

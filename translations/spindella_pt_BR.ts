@@ -913,7 +913,7 @@ CUETools numa pasta nova, sem janela</translation>
     <name>ReportWords</name>
     <message>
         <source>accurate (confidence %1)</source>
-        <extracomment>AccurateRip&apos;s answer on a track; %1 is how many rips agree.</extracomment>
+        <extracomment>A database&apos;s answer on a track; %1 is how many rips agree.</extracomment>
         <translation>exata (confiança %1)</translation>
     </message>
     <message>
