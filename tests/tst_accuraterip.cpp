@@ -4,6 +4,7 @@
 #include "accuraterip/AccurateRipAnswer.h"
 #include "accuraterip/AccurateRipId.h"
 #include "accuraterip/DriveOffsets.h"
+#include "accuraterip/OffsetFinder.h"
 #include "accuraterip/TrackChecksum.h"
 #include "accuraterip/TrackVerdict.h"
 #include "support/AccurateRipBytes.h"
@@ -370,6 +371,68 @@ mixed mode: the data's place first, none for the last track | d0 10000 25000 | 0
         QVERIFY(!TrackVerdict::discIsAccurate({verdicts.begin(), verdicts.end() - 1}, id));
     }
 
+    void offsetsFoundFromTheDisc_data()
+    {
+        // Each track's record: the drive offset its sector 450 sum was made at and how many
+        // rips vouch for it; "-" for a track the record leaves empty, "0" for a silent one.
+        addTextRows("records found", R"(
+            two tracks agree | 667/1 667/1 - | 667
+            one track two rips vouch for | -1164/2 - - | -1164
+            one track one rip vouches for | 30/1 - - |
+            two tracks disagree | 30/1 -30/1 - |
+            three tracks, one astray | 30/1 30/1 -30/1 | 30
+            two offsets each shown twice | 30/1 30/1 5/2 |
+            a track too short to hold sector 450 | 30/1 - short/1 |
+            silence says nothing | 0/3 - - |
+            the edge of reach | 2940/2 - - | 2940
+            beyond reach | 2941/2 - - |)");
+    }
+    void offsetsFoundFromTheDisc()
+    {
+        // What a drive reads of three tracks, 11 sectors around each one's sector 450, with no
+        // offset made good: noise, so that no two offsets sum alike.
+        std::mt19937 random(450);
+        std::vector<std::vector<std::int16_t>> regions(3);
+        for (auto& region : regions) {
+            region.resize(std::size_t(OffsetFinder::SectorsRead) * 2 * 588);
+            for (std::int16_t& sample : region)
+                sample = std::int16_t(random());
+        }
+        std::vector<AccurateRipAnswer::Record> records(1);
+        const QStringList tracks = cell("records").split(' ');
+        for (int n = 0; n < tracks.size(); ++n) {
+            AccurateRipAnswer::Track& track = records[0].tracks.emplace_back();
+            if (tracks[n] == "-")
+                continue;
+            const QString at = tracks[n].section('/', 0, 0);
+            track.confidence = std::uint8_t(tracks[n].section('/', 1).toInt());
+            if (at == "short") {
+                regions[std::size_t(n)].clear();
+                continue;
+            }
+            const int offset = at.toInt();
+            if (at != "0" && std::abs(offset) <= OffsetFinder::Reach)
+                track.frame450 = OffsetFinder::sums(
+                    regions[std::size_t(n)])[std::size_t(offset + OffsetFinder::Reach)];
+            else if (at != "0")
+                track.frame450 = 0x12345678;
+            if (at == "0")
+                std::fill(regions[std::size_t(n)].begin(), regions[std::size_t(n)].end(), 0);
+        }
+        // The sums slid along are those of sector 450 read at each offset, as a track's are.
+        const std::vector<std::uint32_t> slid = OffsetFinder::sums(regions[1]);
+        for (const int offset : {-2940, -1, 0, 588, 2940}) {
+            TrackChecksum sum(451 * 588, false, false);
+            std::vector<std::int16_t> track(451 * 2 * 588);
+            std::copy_n(regions[1].begin() + 2 * (5 * 588 + offset), 2 * 588,
+                        track.begin() + 450 * 2 * 588);
+            sum.add(track.data(), 451 * 588);
+            QCOMPARE(slid[std::size_t(offset + OffsetFinder::Reach)], sum.frame450());
+        }
+        const std::optional<int> found = OffsetFinder::find(regions, records);
+        QCOMPARE(found ? QString::number(*found) : QString(), cell("found"));
+    }
+
     void driveOffsets_data()
     {
         // Vendor and model padded to 8 and 16 characters, as libcdio reports them.
@@ -382,6 +445,7 @@ a drive not on the list | MATSHITA | DVD-RAM UJ8E2    | none
 a model without its vendor | | DVDR   PX-716A   | none
 )");
     }
+
     void driveOffsets()
     {
         const DriveOffsets list = DriveOffsets::parse(offsetList());
