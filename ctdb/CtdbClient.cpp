@@ -101,11 +101,13 @@ CtdbClient::Lookup CtdbClient::judge(const CtdbToc& toc, const PoliteFetcher::An
     return lookup;
 }
 
-void CtdbClient::fetchParity(const CtdbEntry& entry, std::function<void(const Parity&)> done)
+void CtdbClient::fetchParity(const CtdbEntry& entry, std::function<void(const Parity&)> done,
+                             int planes, const QByteArray& have)
 {
     const Settings settings = Settings::read();
     const QUrl address(QString::fromStdString(entry.parityUrl));
     const int npar = std::min({entry.npar, int(entry.syndrome.size()), CtdbSyndromes::MaxNpar});
+    const int wanted = std::min(npar, planes);
     std::string notAsked;
     if (entry.parityUrl.empty())
         notAsked = "the entry has no parity file";
@@ -119,11 +121,20 @@ void CtdbClient::fetchParity(const CtdbEntry& entry, std::function<void(const Pa
         later<Parity>(std::move(done), {{}, notAsked});
         return;
     }
-    ParityFetch fetch{settings.server.resolved(address), entry.syndrome, {}, {}, std::move(done)};
-    for (int planes : RangePlanes)
-        if (planes < npar)
-            fetch.ends.push_back(planes * PlaneBytes);
-    fetch.ends.push_back(npar * PlaneBytes);
+    if (have.size() >= wanted * PlaneBytes) {
+        later<Parity>(std::move(done), {have.left(wanted * PlaneBytes), {}});
+        return;
+    }
+    ParityFetch fetch{settings.server.resolved(address),
+                      entry.syndrome,
+                      {},
+                      npar * PlaneBytes,
+                      have,
+                      std::move(done)};
+    for (int step : RangePlanes)
+        if (step < wanted && step * PlaneBytes > have.size())
+            fetch.ends.push_back(step * PlaneBytes);
+    fetch.ends.push_back(wanted * PlaneBytes);
     fetchRange(std::move(fetch));
 }
 
@@ -133,7 +144,7 @@ void CtdbClient::fetchRange(ParityFetch fetch)
     const qint64 first = fetch.bytes.size();
     const qint64 end = rangeEnd(fetch.ends, first);
     // A server that ignores the range sends the whole file: no larger than the entry's.
-    const qint64 most = fetch.ends.back();
+    const qint64 most = fetch.most;
     m_fetcher.get(
         url, most,
         [this, fetch = std::move(fetch), end](const PoliteFetcher::Answer& answer) {
@@ -165,8 +176,8 @@ CtdbClient::Parity CtdbClient::parityOf(const ParityFetch& fetch,
         bytes = answer.body;
     else if (answer.tooLarge)
         return {{},
-                "the parity file is larger than the " + std::to_string(fetch.ends.back()) +
-                    " bytes of the entry's " + std::to_string(fetch.ends.back() / PlaneBytes) +
+                "the parity file is larger than the " + std::to_string(fetch.most) +
+                    " bytes of the entry's " + std::to_string(fetch.most / PlaneBytes) +
                     " syndromes"};
     else if (answer.status == 0)
         return {{}, "the parity server did not answer, or answered with an error"};

@@ -65,15 +65,19 @@ public:
 
     void lookUp(const CtdbToc& toc, std::function<void(const Lookup&)> done);
     /// Fetches the entry's parity file, 4 syndromes' planes first, then up to 8, then up to its
-    /// npar, taking a whole file answered at once as well.
-    void fetchParity(const CtdbEntry& entry, std::function<void(const Parity&)> done);
+    /// npar or `planes`, whichever is fewer, taking a whole file answered at once as well. A
+    /// fetch that goes on from planes fetched before is given them as `have`.
+    void fetchParity(const CtdbEntry& entry, std::function<void(const Parity&)> done,
+                     int planes = CtdbSyndromes::MaxNpar, const QByteArray& have = {});
 
 private:
     struct ParityFetch {
         QUrl url;
         std::vector<std::uint16_t> syndrome;
-        /// Where each range ends, exclusive, the last the whole file's size.
+        /// Where each range ends, exclusive, the last where this fetch stops.
         std::vector<qint64> ends;
+        /// The entry's whole file's size: the most a server that ignores ranges may send.
+        qint64 most = 0;
         QByteArray bytes;
         std::function<void(const Parity&)> done;
     };

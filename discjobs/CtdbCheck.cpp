@@ -2,6 +2,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 void CtdbCheck::check(const CtdbToc& toc, const std::shared_ptr<const CtdbDiscSums>& sums,
                       std::size_t tracks, std::function<void(const Outcome&)> done)
 {
@@ -37,18 +39,40 @@ void CtdbCheck::check(const CtdbToc& toc, const std::shared_ptr<const CtdbDiscSu
             done(outcome);
             return;
         }
-        const CtdbEntry entry = *outcome.verdict.repairFrom;
-        m_client.fetchParity(entry, [sums, outcome, done](const CtdbClient::Parity& parity) {
+        mend(sums, outcome, 4, {}, done);
+    });
+}
+
+void CtdbCheck::mend(const std::shared_ptr<const CtdbDiscSums>& sums, const Outcome& outcome,
+                     int planes, const QByteArray& have,
+                     const std::function<void(const Outcome&)>& done)
+{
+    const CtdbEntry& entry = *outcome.verdict.repairFrom;
+    const int npar = std::min({entry.npar, int(entry.syndrome.size()), CtdbSyndromes::MaxNpar});
+    m_client.fetchParity(
+        entry,
+        [this, sums, outcome, npar, done](const CtdbClient::Parity& parity) {
             Outcome mended = outcome;
             if (parity.bytes.isEmpty()) {
                 mended.verdict.repair = CtdbVerdict::Repair::ParityUnusable;
-            } else if (auto fixes = mended.verdict.mend(
-                           *sums, std::string_view(parity.bytes.constData(),
-                                                   std::size_t(parity.bytes.size())))) {
+                done(mended);
+                return;
+            }
+            if (auto fixes = mended.verdict.mend(
+                    *sums,
+                    std::string_view(parity.bytes.constData(), std::size_t(parity.bytes.size())))) {
                 mended.fixes =
                     std::make_shared<const std::vector<CtdbRepair::Fix>>(std::move(*fixes));
+                done(mended);
+                return;
+            }
+            // More of the file mends more words in a column: fetched only when fewer did not.
+            const auto had = int(parity.bytes.size() / CtdbClient::PlaneBytes);
+            if (mended.verdict.repair == CtdbVerdict::Repair::NotRepairable && had < npar) {
+                mend(sums, outcome, had < 8 ? 8 : npar, parity.bytes, done);
+                return;
             }
             done(mended);
-        });
-    });
+        },
+        planes, have);
 }

@@ -33,5 +33,10 @@ public:
                std::size_t tracks, std::function<void(const Outcome&)> done);
 
 private:
+    /// Mends from the first `planes` of the parity file, fetching on from `have` and trying
+    /// again with more while too few mend it.
+    void mend(const std::shared_ptr<const CtdbDiscSums>& sums, const Outcome& outcome, int planes,
+              const QByteArray& have, const std::function<void(const Outcome&)>& done);
+
     CtdbClient m_client;
 };

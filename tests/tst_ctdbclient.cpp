@@ -189,20 +189,26 @@ not a web address | ftp | xml:entries.xml | not checked: the settings name no we
     void parity_data()
     {
         // The entry's npar, its parity file's address and how the stand-in serves which file,
-        // the ranges asked for, and the file's bytes had or why not.
-        addTextRows("npar address scenario ranges result", R"(
-npar 16 in three ranges | 16 | relative | range:16 | 0-94079, 94080-188159, 188160-376319 | 376320 bytes
-npar 8 in two ranges | 8 | relative | range:16 | 0-94079, 94080-188159 | 188160 bytes
-an absolute address, not the server's | 16 | absolute | range:16 | 0-94079, 94080-188159, 188160-376319 | 376320 bytes
-the whole file at once | 16 | relative | whole:16 | 0-94079 | 376320 bytes
-a whole file larger than npar 16's | 16 | relative | whole:16+ | 0-94079 | the parity file is larger than the 376320 bytes of the entry's 16 syndromes
-npar 16's whole file for an entry of 8 | 8 | relative | whole:16 | 0-94079 | the parity file is larger than the 188160 bytes of the entry's 8 syndromes
-a whole file of no whole planes | 8 | relative | whole:odd | 0-94079 | the parity file's 100 bytes are not whole planes of syndromes
-a file of npar 8 for an entry of 16 | 16 | relative | range:8 | 0-94079, 94080-188159, 188160-376319 | the parity server did not answer, or answered with an error
-a range cut short | 16 | relative | short:16 | 0-94079 | the parity server sent 94078 bytes for 94080 asked for
-no file | 16 | relative | absent | 0-94079 | the parity server answered HTTP 404
-another entry's file | 16 | relative | range:other | 0-94079, 94080-188159, 188160-376319 | the parity file's column 0 is not the entry's syndrome
-an entry without parity | 16 | none | range:16 | | the entry has no parity file
+        // the planes asked for and those held before, the ranges asked for, and the file's bytes
+        // had or why not.
+        addTextRows("npar address scenario planes have ranges result", R"(
+npar 16 in three ranges | 16 | relative | range:16 | 16 | 0 | 0-94079, 94080-188159, 188160-376319 | 376320 bytes
+npar 8 in two ranges | 8 | relative | range:16 | 16 | 0 | 0-94079, 94080-188159 | 188160 bytes
+an absolute address, not the server's | 16 | absolute | range:16 | 16 | 0 | 0-94079, 94080-188159, 188160-376319 | 376320 bytes
+the whole file at once | 16 | relative | whole:16 | 16 | 0 | 0-94079 | 376320 bytes
+a whole file larger than npar 16's | 16 | relative | whole:16+ | 16 | 0 | 0-94079 | the parity file is larger than the 376320 bytes of the entry's 16 syndromes
+npar 16's whole file for an entry of 8 | 8 | relative | whole:16 | 16 | 0 | 0-94079 | the parity file is larger than the 188160 bytes of the entry's 8 syndromes
+a whole file of no whole planes | 8 | relative | whole:odd | 16 | 0 | 0-94079 | the parity file's 100 bytes are not whole planes of syndromes
+a file of npar 8 for an entry of 16 | 16 | relative | range:8 | 16 | 0 | 0-94079, 94080-188159, 188160-376319 | the parity server did not answer, or answered with an error
+a range cut short | 16 | relative | short:16 | 16 | 0 | 0-94079 | the parity server sent 94078 bytes for 94080 asked for
+no file | 16 | relative | absent | 16 | 0 | 0-94079 | the parity server answered HTTP 404
+another entry's file | 16 | relative | range:other | 16 | 0 | 0-94079, 94080-188159, 188160-376319 | the parity file's column 0 is not the entry's syndrome
+an entry without parity | 16 | none | range:16 | 16 | 0 | | the entry has no parity file
+the first 4 planes alone | 16 | relative | range:16 | 4 | 0 | 0-94079 | 94080 bytes
+on from 4 planes to 8 | 16 | relative | range:16 | 8 | 4 | 94080-188159 | 188160 bytes
+on from 8 planes to the entry's | 16 | relative | range:16 | 16 | 8 | 188160-376319 | 376320 bytes
+the planes held already | 16 | relative | range:16 | 4 | 8 |  | 94080 bytes
+the whole file, asked for 4 planes | 16 | relative | whole:16 | 4 | 0 | 0-94079 | 376320 bytes
 )");
     }
     void parity()
@@ -227,10 +233,13 @@ an entry without parity | 16 | none | range:16 | | the entry has no parity file
         const qsizetype before = requests().size();
         CtdbClient client;
         std::optional<CtdbClient::Parity> got;
-        client.fetchParity(entry, [&](const CtdbClient::Parity& parity) {
-            QVERIFY(!got);
-            got = parity;
-        });
+        client.fetchParity(
+            entry,
+            [&](const CtdbClient::Parity& parity) {
+                QVERIFY(!got);
+                got = parity;
+            },
+            cell("planes").toInt(), file.left(cell("have").toInt() * 2 * Columns));
         QVERIFY(!got);
         QTRY_VERIFY_WITH_TIMEOUT(got, 15000);
         if (got->reason.empty()) {
