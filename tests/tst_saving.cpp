@@ -673,6 +673,9 @@ private slots:
                                                   "(20|30) sectors, (23520|35280) words\\n")),
                  qPrintable(text));
         QVERIFY(text.contains("\nCTDB: accurate (confidence 3)"));
+        QVERIFY(text.contains(QString("with the parity of the CUETools database's entry 7 "
+                                      "(confidence 3) at offset %1\n")
+                                  .arg(shift > 0 ? "+" + QString::number(shift) : "0")));
     }
 
     void anUnknownDrivesOffsetIsFoundFromTheDisc_data()
