@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <map>
 #include <numeric>
 #include <random>
 
@@ -26,7 +27,13 @@ constexpr int DiscStart = 32 * 588;
 
 std::vector<std::int16_t> disc(int start = DiscStart, int sectors = 9801)
 {
-    return CtdbTestImage::noise(2423, std::size_t(start) * 4, std::size_t(sectors) * SectorWords);
+    // Made once for each stretch of noise: the tests ask for the same few again and again.
+    static std::map<std::pair<int, int>, std::vector<std::int16_t>> made;
+    auto [at, isNew] = made.try_emplace({start, sectors});
+    if (isNew)
+        at->second =
+            CtdbTestImage::noise(2423, std::size_t(start) * 4, std::size_t(sectors) * SectorWords);
+    return at->second;
 }
 
 QByteArray bytes(const std::vector<std::uint16_t>& words)
@@ -341,10 +348,8 @@ private slots:
     void verdict()
     {
         const CtdbToc toc = *CtdbToc::parse("0:1000:5000:9801");
-        const std::vector<std::int16_t> clean = disc();
-        const CtdbLayout layout = *CtdbLayout::of(9801);
-        const CtdbSyndromes syndromes = *CtdbSyndromes::of(layout, clean, 0);
-        const CtdbCrc crc = *CtdbCrc::of(toc, clean, 0);
+        static const CtdbSyndromes syndromes = *CtdbSyndromes::of(*CtdbLayout::of(9801), disc(), 0);
+        static const CtdbCrc crc = *CtdbCrc::of(toc, disc(), 0);
         CtdbEntry entry{"7", crc.disc, 5, 16, syndromes.column(0), "/parity/7", crc.tracks, toc};
         std::vector<CtdbEntry> entries{entry};
         if (cell("entries") == "full twice")
