@@ -25,6 +25,9 @@ struct TrackInfo {
     int gapSectors = 0;
 
     int endSector() const { return firstSector + sectorCount; }
+    /// Audio with a place on the disc: what a saving keeps and the databases sum. The hidden
+    /// track, number 0, is no such track.
+    bool isSavedAudio() const { return audio && number >= 1 && sectorCount > 0; }
 };
 
 /// A disc's table of contents with its CD-Text, where present.

@@ -188,9 +188,8 @@ void RepairImageJob::verified(const DiscReport& report)
             return;
         }
         const DiscToc& toc = job->image->toc();
-        const auto first = std::find_if(toc.tracks.begin(), toc.tracks.end(), [](const auto& t) {
-            return t.audio && t.number >= 1 && t.sectorCount > 0;
-        });
+        const auto first = std::find_if(toc.tracks.begin(), toc.tracks.end(),
+                                        [](const TrackInfo& t) { return t.isSavedAudio(); });
         job->reader = std::make_unique<RepairingReader>(
             *job->image, first == toc.tracks.end() ? 0 : first->firstSector, *fixes);
         job->stretches = RepairedStretches::logLines(RepairedStretches::of(toc, *fixes));

@@ -22,14 +22,12 @@
 namespace {
 
 constexpr int Frames = ImageDescription::FramesPerSector;
-/// A cover larger than this is no front cover but something else.
-
 /// The tracks saved: audio ones with a place on the disc.
 std::vector<const TrackInfo*> audioTracks(const DiscToc& disc)
 {
     std::vector<const TrackInfo*> audio;
     for (const TrackInfo& track : disc.tracks)
-        if (track.audio && track.number >= 1 && track.sectorCount > 0)
+        if (track.isSavedAudio())
             audio.push_back(&track);
     return audio;
 }

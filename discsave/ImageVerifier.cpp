@@ -19,7 +19,7 @@ bool ImageVerifier::read(const Progress& progress, const std::atomic<bool>& canc
     const DiscToc& disc = m_image.toc();
     std::vector<TrackSums::Stretch> stretches;
     for (const TrackInfo& track : disc.tracks)
-        if (track.audio && track.number >= 1 && track.sectorCount > 0)
+        if (track.isSavedAudio())
             stretches.push_back({track.number, track.firstSector, 0});
     if (stretches.empty()) {
         m_reason = Reason(QT_TRANSLATE_NOOP("Reason", "the image has no audio tracks"));

@@ -11,7 +11,7 @@ RepairedStretches::of(const DiscToc& disc, const std::vector<CtdbRepair::Fix>& f
 {
     std::vector<const TrackInfo*> audio;
     for (const TrackInfo& track : disc.tracks)
-        if (track.audio && track.number >= 1 && track.sectorCount > 0)
+        if (track.isSavedAudio())
             audio.push_back(&track);
     if (audio.empty())
         return {};
