@@ -34,12 +34,16 @@ void CtdbCheck::check(const CtdbToc& toc, const std::shared_ptr<const CtdbDiscSu
         case CtdbClient::Lookup::Result::Entries:
             break;
         }
-        outcome.verdict = CtdbVerdict::judge(*sums, lookup.entries);
-        if (!outcome.verdict.repairFrom) {
-            done(outcome);
-            return;
-        }
-        mend(sums, outcome, 4, {}, done);
+        m_work.post([this, sums, entries = lookup.entries, done] {
+            Outcome judged;
+            judged.verdict = CtdbVerdict::judge(*sums, entries);
+            m_work.answer(&m_client, [this, sums, judged, done] {
+                if (judged.verdict.repairFrom)
+                    mend(sums, judged, 4, {}, done);
+                else
+                    done(judged);
+            });
+        });
     });
 }
 
@@ -52,27 +56,30 @@ void CtdbCheck::mend(const std::shared_ptr<const CtdbDiscSums>& sums, const Outc
     m_client.fetchParity(
         entry,
         [this, sums, outcome, npar, done](const CtdbClient::Parity& parity) {
-            Outcome mended = outcome;
             if (parity.bytes.isEmpty()) {
-                mended.verdict.repair = CtdbVerdict::Repair::ParityUnusable;
-                done(mended);
+                Outcome unusable = outcome;
+                unusable.verdict.repair = CtdbVerdict::Repair::ParityUnusable;
+                done(unusable);
                 return;
             }
-            if (auto fixes = mended.verdict.mend(
-                    *sums,
-                    std::string_view(parity.bytes.constData(), std::size_t(parity.bytes.size())))) {
-                mended.fixes =
-                    std::make_shared<const std::vector<CtdbRepair::Fix>>(std::move(*fixes));
-                done(mended);
-                return;
-            }
-            // More of the file mends more words in a column: fetched only when fewer did not.
-            const auto had = int(parity.bytes.size() / CtdbClient::PlaneBytes);
-            if (mended.verdict.repair == CtdbVerdict::Repair::NotRepairable && had < npar) {
-                mend(sums, outcome, had < 8 ? 8 : npar, parity.bytes, done);
-                return;
-            }
-            done(mended);
+            m_work.post([this, sums, outcome, npar, done, bytes = parity.bytes] {
+                Outcome mended = outcome;
+                if (auto fixes = mended.verdict.mend(
+                        *sums, std::string_view(bytes.constData(), std::size_t(bytes.size()))))
+                    mended.fixes =
+                        std::make_shared<const std::vector<CtdbRepair::Fix>>(std::move(*fixes));
+                m_work.answer(&m_client, [this, sums, outcome, mended, npar, done, bytes] {
+                    // More of the file mends more words in a column: fetched only when fewer
+                    // did not.
+                    const auto had = int(bytes.size() / CtdbClient::PlaneBytes);
+                    if (!mended.fixes &&
+                        mended.verdict.repair == CtdbVerdict::Repair::NotRepairable && had < npar) {
+                        mend(sums, outcome, had < 8 ? 8 : npar, bytes, done);
+                        return;
+                    }
+                    done(mended);
+                });
+            });
         },
         planes, have);
 }

@@ -5,6 +5,7 @@
 #include "ctdb/CtdbDiscSums.h"
 #include "ctdb/CtdbRepair.h"
 #include "ctdb/CtdbVerdict.h"
+#include "discjobs/WorkThread.h"
 
 #include <QObject>
 
@@ -14,7 +15,8 @@
 
 /// Asks the CUETools database about a disc's summed audio, for a saving and a verifying alike:
 /// its entries first, then, for audio that differs, the parity that says whether and how it
-/// can be mended. Answers come on the thread that made it, as the client's do.
+/// can be mended. Answers come on the thread that made it, as the client's do; the judging and
+/// the mending, a tenth of a second for a long disc, run on the job's own thread.
 class CtdbCheck {
 public:
     struct Outcome {
@@ -25,7 +27,8 @@ public:
         std::shared_ptr<const std::vector<CtdbRepair::Fix>> fixes;
     };
 
-    explicit CtdbCheck(QObject* parent) : m_client(parent) {}
+    /// Judges on `work`, which must be destroyed before it.
+    CtdbCheck(QObject* parent, WorkThread& work) : m_client(parent), m_work(work) {}
 
     /// The verdict on `tracks` audio tracks of the disc `toc` describes, whose audio `sums`
     /// summed (none when it could not be); `done` is told once, never before this returns.
@@ -39,4 +42,5 @@ private:
               const QByteArray& have, const std::function<void(const Outcome&)>& done);
 
     CtdbClient m_client;
+    WorkThread& m_work;
 };

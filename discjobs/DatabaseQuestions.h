@@ -34,9 +34,10 @@ public:
         std::vector<std::string> ctdbLogLines() const;
     };
 
-    /// Asks through `accurateRip`, which must outlive it.
-    DatabaseQuestions(AccurateRipClient& accurateRip, QObject* parent)
-        : m_accurateRip(accurateRip), m_ctdb(parent)
+    /// Asks through `accurateRip`, which must outlive it, and judges on `work`, which must be
+    /// destroyed before it.
+    DatabaseQuestions(AccurateRipClient& accurateRip, QObject* parent, WorkThread& work)
+        : m_accurateRip(accurateRip), m_ctdb(parent, work)
     {
     }
 

@@ -68,7 +68,7 @@ DiscReport::Status RepairReport::status() const
 }
 
 RepairImageJob::RepairImageJob(QObject* parent)
-    : QObject(parent), m_accurateRip({}, this), m_questions(m_accurateRip, this)
+    : QObject(parent), m_accurateRip({}, this), m_questions(m_accurateRip, this, m_work)
 {
     connect(&m_verifying, &VerifyImageJob::progress, this, [this](int percent, int track) {
         Q_EMIT progress(percent * VerifyingShare / 100, track);

@@ -56,7 +56,7 @@ private:
 } // namespace
 
 SaveDiscJob::SaveDiscJob(QObject* parent)
-    : QObject(parent), m_accurateRip({}, this), m_questions(m_accurateRip, this)
+    : QObject(parent), m_accurateRip({}, this), m_questions(m_accurateRip, this, m_work)
 {
 }
 

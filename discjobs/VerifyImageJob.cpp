@@ -5,7 +5,7 @@
 #include "discsave/ImageVerifier.h"
 
 VerifyImageJob::VerifyImageJob(QObject* parent)
-    : QObject(parent), m_accurateRip({}, this), m_questions(m_accurateRip, this)
+    : QObject(parent), m_accurateRip({}, this), m_questions(m_accurateRip, this, m_work)
 {
 }
 
