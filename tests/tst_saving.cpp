@@ -592,12 +592,18 @@ private slots:
         // The image is taken away once verified, before the repair reads it.
         QTest::addColumn<bool>("goes");
         QTest::newRow("a burst mended") << "xml:entry.xml" << 0 << 2 << "range"
-                                        << "repaired 23520 words in 20 sectors" << 0 << false;
+                                        << "repaired 23519 words in 20 sectors" << 0 << false;
         QTest::newRow("a burst mended, the entry read 667 samples later")
             << "xml:entry.xml" << 667 << 3 << "range"
-            << "repaired 35280 words in 30 sectors" << 0 << false;
+            << "repaired 35279 words in 30 sectors" << 0 << false;
+        // Six wrong words in a column want all 16 planes of the file, fetched after 4 and 8.
+        QTest::newRow("a burst mended from the whole parity")
+            << "xml:entry.xml" << 0 << 6 << "range"
+            << "repaired 70559 words in 60 sectors" << 0 << false;
         QTest::newRow("already accurate") << "xml:entry.xml" << 0 << 0 << "range"
                                           << "accurate" << 0 << false;
+        // Column 0 holds 8 wrong words, so the entry is found; the others hold 9, one more than
+        // the whole file mends.
         QTest::newRow("beyond repair") << "xml:entry.xml" << 0 << 9 << "range"
                                        << "the image differs from the CUETools database's beyond "
                                           "what its parity mends"
@@ -631,12 +637,12 @@ private slots:
         const DiscImage disc =
             DiscImage::write(dir.filePath("Band - Songs").toStdString(), "Songs", noise);
         // The entry is the disc as a drive read it `shift` samples later; the image is damaged in
-        // a burst of rows.
+        // a burst of rows less their first word, which puts one wrong word fewer in column 0.
         serveEntry(disc, disc.samples, shift, lookup, parity);
         QFile bin(QString::fromStdString(disc.cuePath).replace(".cue", ".bin"));
         QVERIFY(bin.open(QIODevice::ReadWrite));
         QByteArray bytes = bin.readAll();
-        for (qsizetype at = 0; at < qsizetype(damagedRows) * 11760 * 2; ++at)
+        for (qsizetype at = 2; at < qsizetype(damagedRows) * 11760 * 2; ++at)
             bytes[150 * 2352 + at] = char(bytes[150 * 2352 + at] ^ 0x5a);
         QVERIFY(bin.seek(0) && bin.write(bytes) == bytes.size());
         bin.close();
@@ -689,9 +695,10 @@ private slots:
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(log.readAll());
         QVERIFY(ImageLog::isIntact(text.toStdString()));
-        QVERIFY2(text.contains(QRegularExpression("\\nRepaired from CTDB: track 2 at 00:00:00, "
-                                                  "(20|30) sectors, (23520|35280) words\\n")),
-                 qPrintable(text));
+        QVERIFY2(
+            text.contains(QRegularExpression("\\nRepaired from CTDB: track 2 at 00:00:00, "
+                                             "(20|30|60) sectors, (23519|35279|70559) words\\n")),
+            qPrintable(text));
         QVERIFY(text.contains("\nCTDB: accurate (confidence 3)"));
         QVERIFY(text.contains(QString("with the parity of the CUETools database's entry 7 "
                                       "(confidence 3) at offset %1\n")
