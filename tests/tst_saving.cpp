@@ -5,6 +5,7 @@
 #include "accuraterip/AccurateRipClient.h"
 #include "accuraterip/AccurateRipId.h"
 #include "accuraterip/TrackChecksum.h"
+#include "ctdb/CtdbClient.h"
 #include "ctdb/CtdbCrc.h"
 #include "ctdb/CtdbSyndromes.h"
 #include "ctdb/CtdbToc.h"
@@ -30,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -212,6 +214,22 @@ class SavingTest : public QObject {
                                                {"/parity/7", parity + ":parity.bin"}})
                          .toJson());
         routes.close();
+    }
+
+    /// How far into the parity file the requests logged after the log's first `from` bytes
+    /// reached, in bytes.
+    qint64 parityFetched(qint64 from) const
+    {
+        QFile log(m_dir.filePath("ctdb-requests.log"));
+        if (!log.open(QIODevice::ReadOnly) || !log.seek(from))
+            return -1;
+        qint64 end = 0;
+        for (const QByteArray& line : log.readAll().split('\n')) {
+            const QJsonObject request = QJsonDocument::fromJson(line).object();
+            if (request["path"].toString().startsWith("/parity"))
+                end = std::max(end, request["range"].toString().section('-', 1).toLongLong() + 1);
+        }
+        return end;
     }
 
 private slots:
@@ -647,6 +665,7 @@ private slots:
         QVERIFY(bin.seek(0) && bin.write(bytes) == bytes.size());
         bin.close();
 
+        const qint64 logged = QFileInfo(m_dir.filePath("ctdb-requests.log")).size();
         RepairImageJob repairing;
         QSignalSpy finished(&repairing, &RepairImageJob::finished);
         if (goes)
@@ -677,6 +696,10 @@ private slots:
             QCOMPARE(entries(output), QStringList());
             return;
         }
+        // The parity is fetched no further than the mends need: 4 planes mend 2 wrong words a
+        // column, 8 mend 4, all 16 mend 8.
+        const qint64 planes = damagedRows <= 2 ? 4 : damagedRows <= 4 ? 8 : 16;
+        QCOMPARE(parityFetched(logged), planes * CtdbClient::PlaneBytes);
         QCOMPARE(entries(output), QStringList{"Band - Songs (repaired)"});
         const QString folder = output + "/Band - Songs (repaired)";
         QCOMPARE(QString::fromStdString(report.repaired.folder), folder);
