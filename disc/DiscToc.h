@@ -34,6 +34,8 @@ struct TrackInfo {
 struct DiscToc {
     static constexpr int SectorsPerSecond = 75;
     static constexpr int BytesPerSector = 2352;
+    /// 16-bit samples in a sector, both channels.
+    static constexpr int SamplesPerSector = BytesPerSector / 2;
     /// On a two-session enhanced CD, the sectors between the audio's end and the data track.
     static constexpr int SessionGap = 11400;
 

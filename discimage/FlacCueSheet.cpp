@@ -3,6 +3,7 @@
 #include <FLAC/metadata.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string_view>
 
@@ -53,11 +54,6 @@ bool isCdToc(std::string_view text)
     return true;
 }
 
-std::string nameOf(const std::string& path)
-{
-    return path.substr(path.find_last_of('/') + 1);
-}
-
 } // namespace
 
 std::variant<CueSheet, Reason> FlacCueSheet::read(const std::string& path)
@@ -74,7 +70,8 @@ std::variant<CueSheet, Reason> FlacCueSheet::read(const std::string& path)
         return Reason(QT_TRANSLATE_NOOP("Reason", "its cue sheet has no tracks, or no end"));
 
     CueSheet sheet;
-    sheet.files.push_back({nameOf(path), CueSheet::FileType::Other});
+    sheet.files.push_back(
+        {std::filesystem::path(path).filename().string(), CueSheet::FileType::Other});
     int previous = 0;
     for (unsigned n = 0; n + 1 < flac.num_tracks; ++n) {
         const FLAC__StreamMetadata_CueSheet_Track& from = flac.tracks[n];

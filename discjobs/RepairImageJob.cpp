@@ -28,9 +28,9 @@ namespace {
 constexpr int VerifyingShare = 40;
 
 /// Tells the repair how the writing goes, from its thread.
-class Relay final : public DiscSaver::Listener {
+class RepairRelay final : public DiscSaver::Listener {
 public:
-    Relay(RepairImageJob* repair, WorkThread& work) : m_repair(repair), m_work(work) {}
+    RepairRelay(RepairImageJob* repair, WorkThread& work) : m_repair(repair), m_work(work) {}
 
     void reading(int percent, int track) override
     {
@@ -196,7 +196,7 @@ void RepairImageJob::verified(const DiscReport& report)
         request.names = toc;
         request.cover = FlacCover::front(flac);
         job->saver = std::make_unique<DiscSaver>(*job->reader, 0);
-        Relay relay(this, m_work);
+        RepairRelay relay(this, m_work);
         const bool ok = job->saver->read(request, relay, m_cancel);
         DatabaseQuestions::Read read{job->saver->tracks(), job->saver->accurateRipId(),
                                      CtdbToc::of(DiscLayout::of(toc)), job->saver->ctdbSums()};

@@ -27,10 +27,10 @@ struct SaveDiscJob::Job {
 namespace {
 
 /// Tells the saving how its reading goes, from the saving's thread.
-class Relay final : public DiscSaver::Listener {
+class SavingRelay final : public DiscSaver::Listener {
 public:
-    Relay(SaveDiscJob* saving, WorkThread& work,
-          std::function<void(const std::string&)> workingFolder)
+    SavingRelay(SaveDiscJob* saving, WorkThread& work,
+                std::function<void(const std::string&)> workingFolder)
         : m_saving(saving), m_work(work), m_workingFolder(std::move(workingFolder))
     {
     }
@@ -223,7 +223,7 @@ void SaveDiscJob::read(const AccurateRipClient::Offset& offset)
     request.notes = m_offsetNotes;
     m_work.post([this, job = m_job, request, run = m_run] {
         job->saver = std::make_unique<DiscSaver>(*job->reader, DiscWorker::ReadSpeed);
-        Relay relay(this, m_work, [this](const std::string& folder) {
+        SavingRelay relay(this, m_work, [this](const std::string& folder) {
             const std::lock_guard lock(m_workingFolderMutex);
             m_workingFolder = folder;
         });

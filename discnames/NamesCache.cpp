@@ -14,15 +14,15 @@
 namespace {
 /// A cached answer is small; anything larger is not ours.
 constexpr qint64 MostNameBytes = 1 << 20;
-constexpr qsizetype MostReleases = 25;
-constexpr QLatin1String CdText("cdtext");
+constexpr qsizetype MostKeptReleases = 25;
+constexpr QLatin1String CdTextChoice("cdtext");
 constexpr QLatin1String Numbers("numbers");
 } // namespace
 
 DiscNames NamesCache::Entry::chosen() const
 {
     DiscNames names;
-    if (choice == CdText.latin1())
+    if (choice == CdTextChoice.latin1())
         names.source = DiscNames::Source::CdText;
     else if (choice == Numbers.latin1())
         names.source = DiscNames::Source::TrackNumbers;
@@ -70,7 +70,7 @@ NamesCache::Known NamesCache::lookUp(const std::string& discId, Entry& entry) co
 {
     const QJsonObject json = read(discId);
     const QString choice = json.value("choice").toString();
-    entry.choice = choice == CdText || choice == Numbers || DiscNames::isMbid(choice)
+    entry.choice = choice == CdTextChoice || choice == Numbers || DiscNames::isMbid(choice)
                        ? choice.toStdString()
                        : std::string();
     entry.releases.clear();
@@ -78,7 +78,7 @@ NamesCache::Known NamesCache::lookUp(const std::string& discId, Entry& entry) co
     QJsonArray releases = json.value("releases").toArray();
     if (json.contains("releaseId"))
         releases = {json};
-    for (qsizetype n = 0; n < std::min(releases.size(), MostReleases); ++n)
+    for (qsizetype n = 0; n < std::min(releases.size(), MostKeptReleases); ++n)
         if (const auto names = DiscNames::fromJson(releases[n].toObject()))
             entry.releases.push_back(*names);
     if (!entry.releases.empty())

@@ -1,13 +1,13 @@
 #include "discsave/ImageVerifier.h"
 
 #include "disc/DiscReader.h"
+#include "disc/DiscToc.h"
 #include "discsave/ImageDescription.h"
 #include "discsave/TrackSums.h"
 
 #include <algorithm>
 
 namespace {
-constexpr int SamplesPerSector = 2 * 588;
 /// Sectors read at a time: a few seconds, few calls, little memory.
 constexpr int ChunkSectors = 300;
 } // namespace
@@ -42,7 +42,7 @@ bool ImageVerifier::read(const Progress& progress, const std::atomic<bool>& canc
     }
 
     TrackSums sums(stretches, first);
-    std::vector<int16_t> samples(std::size_t(ChunkSectors) * SamplesPerSector);
+    std::vector<int16_t> samples(std::size_t(ChunkSectors) * DiscToc::SamplesPerSector);
     for (int sector = first; sector < end; sector += ChunkSectors) {
         if (cancel) {
             m_reason = Reason(QT_TRANSLATE_NOOP("Reason", "verifying was cancelled"));

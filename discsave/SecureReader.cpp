@@ -3,6 +3,7 @@
 #include "core/Division.h"
 
 #include "disc/DiscReader.h"
+#include "disc/DiscToc.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,8 +11,7 @@
 
 namespace {
 
-constexpr int SamplesPerSector = 2 * SecureReader::FramesPerSector;
-constexpr std::size_t SectorBytes = SamplesPerSector * sizeof(int16_t);
+constexpr std::size_t SectorBytes = DiscToc::BytesPerSector;
 
 bool sameSector(const int16_t* a, const int16_t* b)
 {
@@ -31,9 +31,10 @@ SecureReader::SecureReader(DiscReader& disc, int readOffset, int cacheSectors)
       m_chunkSectors(int(Division::ceil(m_cacheSectors + 1, SectorsPerRead)) * SectorsPerRead),
       // A chunk's corrected audio straddles one sector more than the chunk when the offset is
       // not a whole number of sectors.
-      m_test(std::size_t(m_chunkSectors + 1) * SamplesPerSector),
-      m_copy(std::size_t(m_chunkSectors + 1) * SamplesPerSector),
-      m_scratch(std::size_t(SectorsPerRead) * SamplesPerSector), m_probe(SamplesPerSector)
+      m_test(std::size_t(m_chunkSectors + 1) * DiscToc::SamplesPerSector),
+      m_copy(std::size_t(m_chunkSectors + 1) * DiscToc::SamplesPerSector),
+      m_scratch(std::size_t(SectorsPerRead) * DiscToc::SamplesPerSector),
+      m_probe(DiscToc::SamplesPerSector)
 {
 }
 
@@ -67,7 +68,7 @@ SecureReader::Result SecureReader::read(int firstSector, int endSector, int audi
         long long fresh = first;
         if (heldEnd > first) {
             // The sector the last chunk ended in is settled already: read once, reported once.
-            const std::size_t kept = std::size_t(first - heldFirst) * SamplesPerSector;
+            const std::size_t kept = std::size_t(first - heldFirst) * DiscToc::SamplesPerSector;
             const std::size_t bytes = std::size_t(heldEnd - first) * SectorBytes;
             std::memmove(m_test.data(), m_test.data() + kept, bytes);
             std::memmove(m_copy.data(), m_copy.data() + kept, bytes);
@@ -169,14 +170,14 @@ bool SecureReader::readPass(int firstSector, int count, int16_t* samples, std::v
         const int n = std::min(SectorsPerRead, count - done);
         const int read = (passFirst + done) * m_chunkSectorsNow / (2 * count);
         m_sink->progress(m_chunkDone + std::min(read, m_chunkSectorsNow - 1), m_rangeSectors);
-        int16_t* at = samples + std::size_t(done) * SamplesPerSector;
+        int16_t* at = samples + std::size_t(done) * DiscToc::SamplesPerSector;
         if (readDisc(firstSector + done, n, at))
             continue;
         if (stopped())
             return false;
         // One bad sector fails the whole read; alone, the others may read.
         for (int i = 0; i < n; ++i) {
-            int16_t* sector = at + std::size_t(i) * SamplesPerSector;
+            int16_t* sector = at + std::size_t(i) * DiscToc::SamplesPerSector;
             const bool read = n > 1 && readDisc(firstSector + done + i, 1, sector);
             if (stopped())
                 return false;
@@ -195,7 +196,7 @@ bool SecureReader::fill(long long heldFirst, long long freshFirst, long long hel
     int16_t* test = m_test.data();
     int16_t* copy = m_copy.data();
     const auto at = [heldFirst](long long sector) {
-        return std::size_t(sector - heldFirst) * SamplesPerSector;
+        return std::size_t(sector - heldFirst) * DiscToc::SamplesPerSector;
     };
     const long long readFirst = std::max(freshFirst, 0LL);
     const long long readEnd = std::max(readFirst, std::min(heldEnd, (long long)m_audioEnd));
@@ -230,7 +231,7 @@ bool SecureReader::readSecurely(int firstSector, int endSector, int16_t* test, i
     m_unsettled.clear();
     m_pool.clear();
     for (int i = 0; i < count; ++i) {
-        const std::size_t at = std::size_t(i) * SamplesPerSector;
+        const std::size_t at = std::size_t(i) * DiscToc::SamplesPerSector;
         const bool testRead = m_testOk[std::size_t(i)];
         const bool copyRead = m_copyOk[std::size_t(i)];
         if (testRead && copyRead && sameSector(test + at, copy + at))
@@ -271,7 +272,8 @@ bool SecureReader::rereadUnsettled(int firstSector, int endSector)
             for (int i = 0; i < n; ++i) {
                 if (stopped())
                     return false;
-                const int16_t* samples = m_scratch.data() + std::size_t(i) * SamplesPerSector;
+                const int16_t* samples =
+                    m_scratch.data() + std::size_t(i) * DiscToc::SamplesPerSector;
                 if (!read)
                     samples = n > 1 && readDisc(run[i].sector, 1, m_scratch.data())
                                   ? m_scratch.data()
@@ -301,7 +303,7 @@ void SecureReader::observe(Unsettled& sector, const int16_t* samples)
         ++variant;
     if (variant == variants) {
         sector.variants.push_back({m_pool.size(), 0});
-        m_pool.insert(m_pool.end(), samples, samples + SamplesPerSector);
+        m_pool.insert(m_pool.end(), samples, samples + DiscToc::SamplesPerSector);
     }
     ++sector.variants[std::size_t(variant)].count;
     // Two reads in a row, the drive's cache pushed out between them.
@@ -321,7 +323,7 @@ void SecureReader::settleAndReport(int firstSector, int16_t* copy)
             for (const Variant& variant : sector.variants)
                 if (!chosen || variant.count > chosen->count)
                     chosen = &variant;
-        int16_t* at = copy + std::size_t(sector.sector - firstSector) * SamplesPerSector;
+        int16_t* at = copy + std::size_t(sector.sector - firstSector) * DiscToc::SamplesPerSector;
         if (chosen)
             std::memcpy(at, m_pool.data() + chosen->poolIndex, SectorBytes);
         else
