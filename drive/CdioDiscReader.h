@@ -6,7 +6,7 @@
 #include <string>
 
 // libcdio names its handle so; declared here to keep its headers out of ours.
-typedef struct _CdIo CdIo_t; // NOLINT(bugprone-reserved-identifier)
+typedef struct _CdIo CdIo_t;
 
 /// A disc read through libcdio: a drive, or a BIN/CUE or TOC image through the same calls.
 class CdioDiscReader final : public DiscReader {
