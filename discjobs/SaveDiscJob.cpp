@@ -168,14 +168,14 @@ void SaveDiscJob::findOffsetOnDisc(const AccurateRipClient::Offset& unknown)
             const DiscToc& disc = job->reader->toc();
             std::vector<std::vector<std::int16_t>> regions;
             for (const TrackInfo& track : disc.tracks) {
-                if (!track.audio || track.number < 1 || track.sectorCount <= 0)
+                if (!track.isSavedAudio())
                     continue;
                 std::vector<std::int16_t>& region = regions.emplace_back();
                 const int first = track.firstSector + OffsetFinder::FirstSectorRead;
                 if (track.sectorCount < OffsetFinder::FirstSectorRead + OffsetFinder::SectorsRead ||
                     first + OffsetFinder::SectorsRead > disc.leadOut)
                     continue;
-                region.resize(std::size_t(OffsetFinder::SectorsRead) * 2 * 588);
+                region.resize(std::size_t(OffsetFinder::SectorsRead) * DiscToc::SamplesPerSector);
                 if (!job->reader->read(first, OffsetFinder::SectorsRead, region.data()))
                     region.clear();
             }

@@ -22,6 +22,7 @@
 namespace {
 
 constexpr int Frames = ImageDescription::FramesPerSector;
+
 /// The tracks saved: audio ones with a place on the disc.
 std::vector<const TrackInfo*> audioTracks(const DiscToc& disc)
 {
